@@ -1,0 +1,69 @@
+#include "appsettings.h"
+
+#include "configfile.h"
+
+#include <QCoreApplication>
+
+namespace AppSettings {
+
+void addPreferenceDefaults(ConfigFile &store)
+{
+    static const char *const defaults[][2] = {
+        {"str_user", ""},          {"str_pwd", ""},
+        {"rem_me", "False"},       {"goto_next", "True"},
+        {"show_report", "True"},   {"enrichment_enable", "True"},
+        {"enlish_level", "2"},     {"translate_dest", ""},
+        {"proxy_type", "0"},       {"proxy_http_host", ""},
+        {"proxy_http_port", ""},   {"proxy_http_user", ""},
+        {"proxy_http_pwd", ""},    {"proxy_http_domain", ""},
+        {"proxy_socks5_host", ""}, {"proxy_socks5_port", ""},
+        {"proxy_socks5_user", ""}, {"proxy_socks5_pwd", ""},
+    };
+    for (const auto &pair : defaults)
+        store.addDefault(QString::fromLatin1(pair[0]), QString::fromLatin1(pair[1]));
+}
+
+void addSettingDefaults(ConfigFile &store)
+{
+    static const char *const defaults[][2] = {
+        {"IsMaxmized", "False"}, {"Left", "-1"},         {"Top", "0"},
+        {"Width", "850"},        {"Height", "640"},      {"Save_Filter", "0"},
+        {"Sidebar", "True"},     {"user_guide", "True"},
+    };
+    for (const auto &pair : defaults)
+        store.addDefault(QString::fromLatin1(pair[0]), QString::fromLatin1(pair[1]));
+}
+
+ConfigFile &preferenceConfig()
+{
+    static ConfigFile store = [] {
+        ConfigFile file(QString(), QStringLiteral("preference.ini"));
+        addPreferenceDefaults(file);
+        return file;
+    }();
+    return store;
+}
+
+ConfigFile &settingConfig()
+{
+    static ConfigFile store = [] {
+        ConfigFile file(QString(), QStringLiteral("setting.ini"));
+        addSettingDefaults(file);
+        return file;
+    }();
+    return store;
+}
+
+int installedVersion(const QString &programFolder)
+{
+    const QString folder = programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                   : programFolder;
+    ConfigFile version(folder, QStringLiteral("ver.dat"));
+    if (!version.exists())
+        return 0;
+    bool ok = false;
+    const int number = version.value(QStringLiteral("VersionId")).toInt(&ok);
+    return ok ? number : 0;
+}
+
+} // namespace AppSettings

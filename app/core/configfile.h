@@ -1,0 +1,56 @@
+#ifndef CONFIGFILE_H
+#define CONFIGFILE_H
+
+#include <QHash>
+#include <QString>
+
+// A small key/value store kept as an XML file:
+//   <?xml version="1.0" encoding="utf-8"?>
+//   <config>
+//    <goto_next default="True">True</goto_next>
+//   </config>
+// Every value is a string; booleans are "True" and "False".
+class ConfigFile
+{
+public:
+    struct Entry
+    {
+        QString value;
+        QString defaultValue;
+    };
+
+    // An empty or missing folder means the per-user configuration folder;
+    // an empty file name means "default.ini". Loads the file if it exists.
+    ConfigFile(const QString &dir, const QString &fileName);
+
+    bool load();
+    // Writes through a temporary file and an atomic rename: on failure the
+    // previous file stays as it was.
+    bool save();
+
+    // The stored value, or the default when the value is empty. Reading an
+    // unknown key creates an empty entry for it.
+    QString value(const QString &key);
+    void setValue(const QString &key, const QString &text);
+    // Adds key with value and default set to text unless it already has an entry.
+    void addDefault(const QString &key, const QString &text);
+
+    bool exists() const;
+    QString directory() const { return m_dir; }
+    QString fileName() const { return m_fileName; }
+    QString filePath() const { return m_dir + m_fileName; }
+    const QHash<QString, Entry> &entries() const { return m_entries; }
+
+    // The folder where per-user INI settings of "Quillet"/"application" live, ending with "/".
+    static QString userConfigFolder();
+
+    // Serialises the entries in the file format (exposed for tests and tools).
+    QByteArray toXml() const;
+
+private:
+    QString m_dir;
+    QString m_fileName;
+    QHash<QString, Entry> m_entries;
+};
+
+#endif

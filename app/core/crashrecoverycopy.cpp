@@ -1,0 +1,32 @@
+#include "crashrecoverycopy.h"
+
+#include "atomicfile.h"
+
+#include <QDir>
+#include <QFile>
+
+CrashRecoveryCopy::CrashRecoveryCopy(const QString &folder)
+    : m_path(QDir(folder).filePath(QStringLiteral("backup.ini")))
+{
+}
+
+bool CrashRecoveryCopy::writeFile(const QString &path, const QString &text)
+{
+    return AtomicFile::write(path, text.toLocal8Bit());
+}
+
+bool CrashRecoveryCopy::backup(const QString &text)
+{
+    if (!m_changed || text.trimmed().isEmpty())
+        return false;
+    m_changed = false;
+    return writeFile(m_path, text);
+}
+
+QString CrashRecoveryCopy::read() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    return QString::fromLocal8Bit(file.readAll());
+}

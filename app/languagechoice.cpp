@@ -1,0 +1,60 @@
+#include "languagechoice.h"
+
+#include "configfile.h"
+#include "currentlanguage.h"
+#include "serviceaddresses.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace LanguageChoice {
+
+QString choose(const QString &stored, QLocale::Language system)
+{
+    if ((system == QLocale::Chinese && stored.isEmpty()) || stored == QLatin1String("zh-CN"))
+        return QStringLiteral("zh-CN");
+    if ((system == QLocale::Spanish && stored.isEmpty()) || stored == QLatin1String("es"))
+        return QStringLiteral("es");
+    if ((system == QLocale::Japanese && stored.isEmpty()) || stored == QLatin1String("ja"))
+        return QStringLiteral("ja");
+    return QString();
+}
+
+QString applicationFile(const QString &code)
+{
+    return QStringLiteral("quillet_%1.qm").arg(code);
+}
+
+QString toolkitFile(const QString &code)
+{
+    QString name = code;
+    name.replace(QLatin1Char('-'), QLatin1Char('_'));
+    return QStringLiteral("qt_%1.qm").arg(name);
+}
+
+QString install(ConfigFile &preferences, QLocale::Language system,
+                QTranslator &application, QTranslator &toolkit)
+{
+    const QString key = QStringLiteral("language");
+    const QString stored = preferences.value(key);
+    preferences.setValue(key, QStringLiteral("en"));
+
+    const QString code = choose(stored, system);
+    if (code.isEmpty())
+        return GammaLib::currentLanguage();
+    // A bare name: looked up in the working folder.
+    if (!application.load(applicationFile(code)))
+        return GammaLib::currentLanguage();
+    if (!toolkit.load(toolkitFile(code)))
+        toolkit.load(toolkitFile(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    QCoreApplication::installTranslator(&toolkit);
+    QCoreApplication::installTranslator(&application);
+    GammaLib::currentLanguage() = code;
+    preferences.setValue(key, code);
+    if (code == QLatin1String("zh-CN"))
+        GammaLib::ServiceAddresses::instance().useChineseAddresses();
+    return code;
+}
+
+} // namespace LanguageChoice

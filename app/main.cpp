@@ -1,0 +1,63 @@
+#include "appsettings.h"
+#include "configfile.h"
+#include "instancekeys.h"
+#include "languagechoice.h"
+#include "mainwnd.h"
+#include "serviceaddresses.h"
+#include "sharedmemoryobject.h"
+#include "startupsteps.h"
+
+#include <QApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    // Process-wide objects first: service addresses and both settings stores.
+    GammaLib::ServiceAddresses::instance();
+    ConfigFile &preferences = AppSettings::preferenceConfig();
+    AppSettings::settingConfig();
+
+    StartupSteps::registerMetaTypes();
+    QApplication app(argc, argv);
+    QTranslator applicationTranslator;
+    QTranslator toolkitTranslator;
+    LanguageChoice::install(preferences, QLocale().language(), applicationTranslator,
+                            toolkitTranslator);
+
+    const QString key = InstanceKeys::mainProgram();
+    auto *guard = new GammaLib::SharedMemoryObject(key, &app);
+    if (!guard->isFirstInstance()) {
+        const QStringList args = app.arguments();
+        if (args.size() < 2 || args.at(1) != QLatin1String("restart"))
+            return 0;
+        // Ask the running copy to quit; it does so 500 ms after we connect.
+        auto *socket = new QLocalSocket;
+        socket->connectToServer(key, QIODevice::ReadWrite);
+        socket->waitForConnected(500);
+        socket->deleteLater();
+    } else {
+        // A socket file left by a killed copy would make listening fail.
+        QLocalServer::removeServer(key);
+    }
+
+    QLocalServer server;
+    server.listen(key);
+    QObject::connect(&server, &QLocalServer::newConnection, guard,
+                     &GammaLib::SharedMemoryObject::slotPlantoCloseApp);
+
+    StartupSteps::applyStoredProxy();
+    if (!StartupSteps::signIn())
+        return 0;
+
+    int result = 0;
+    {
+        MainWnd window;
+        window.show();
+        window.activateWindow();
+        result = app.exec();
+    }
+    return result;
+}

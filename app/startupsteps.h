@@ -1,0 +1,23 @@
+#ifndef STARTUPSTEPS_H
+#define STARTUPSTEPS_H
+
+class QWidget;
+
+// The steps of start-up that belong to other areas of the program. Each is
+// called from main() at its place in the order.
+namespace StartupSteps {
+
+// Registers the record types that travel through queued signals.
+void registerMetaTypes();
+
+// Applies the stored proxy choice to the whole process, before any request.
+// No proxy is applied until the proxy settings exist.
+void applyStoredProxy();
+
+// Runs the sign-in dialog modally; false when the user closed it. Until the
+// sign-in dialog exists, start-up goes straight on to the main window.
+bool signIn();
+
+} // namespace StartupSteps
+
+#endif

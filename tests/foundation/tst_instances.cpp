@@ -1,0 +1,176 @@
+// Single-instance behaviour of the real programs: second start, restart,
+// start after a crash, and the updater's guard and channel.
+#include "instancekeys.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestInstances : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_tmp;   // shared-memory key files and local sockets
+    QTemporaryDir m_home;  // per-user settings
+    QList<QProcess *> m_started;
+
+    QProcess *start(const QString &program, const QStringList &args)
+    {
+        auto *process = new QProcess(this);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), m_tmp.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(m_home.path());
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(QStringLiteral(QUILLET_BIN_DIR "/") + program, args);
+        m_started.append(process);
+        return process;
+    }
+
+    QString mainSocket() const { return m_tmp.filePath(InstanceKeys::mainProgram()); }
+
+    // The main program is up once it listens on its local server.
+    QProcess *startMainAndWait(const QStringList &args = {})
+    {
+        QProcess *process = start(QStringLiteral("quillet-main"), args);
+        if (!process->waitForStarted(5000))
+            return nullptr;
+        QElapsedTimer timer;
+        timer.start();
+        while (!QFileInfo::exists(mainSocket()) && timer.elapsed() < 15000)
+            QTest::qWait(20);
+        QTest::qWait(200);
+        return process->state() == QProcess::Running ? process : nullptr;
+    }
+
+    static bool exitsCleanly(QProcess *process, int ms)
+    {
+        return process->waitForFinished(ms) && process->exitStatus() == QProcess::NormalExit
+               && process->exitCode() == 0;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_tmp.isValid() && m_home.isValid());
+        qputenv("TMPDIR", m_tmp.path().toUtf8());
+    }
+
+    void cleanup()
+    {
+        for (QProcess *process : std::as_const(m_started)) {
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished(5000);
+            }
+        }
+        qDeleteAll(m_started);
+        m_started.clear();
+        QTest::qWait(100);
+    }
+
+    void secondStartExitsAtOnce()
+    {
+        QProcess *first = startMainAndWait();
+        QVERIFY(first);
+        for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("/home/me/essay.txt")},
+                                        QStringList{QStringLiteral("Restart")}}) {
+            QProcess *second = start(QStringLiteral("quillet-main"), args);
+            QVERIFY2(exitsCleanly(second, 10000), qPrintable(args.join(' ')));
+        }
+        QTest::qWait(700);
+        QCOMPARE(first->state(), QProcess::Running);
+    }
+
+    void restartReplacesTheRunningCopy()
+    {
+        QProcess *old = startMainAndWait();
+        QVERIFY(old);
+        QElapsedTimer timer;
+        timer.start();
+        QProcess *fresh = start(QStringLiteral("quillet-main"), {QStringLiteral("restart")});
+        QVERIFY(exitsCleanly(old, 10000));
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(elapsed >= 450, qPrintable(QString::number(elapsed)));
+        QTest::qWait(700);
+        QCOMPARE(fresh->state(), QProcess::Running);
+    }
+
+    void restartWithNobodyRunningStartsNormally()
+    {
+        QProcess *alone = startMainAndWait({QStringLiteral("restart")});
+        QVERIFY(alone);
+        QProcess *second = start(QStringLiteral("quillet-main"), {});
+        QVERIFY(exitsCleanly(second, 10000));
+    }
+
+    void startAfterAKilledCopy()
+    {
+        QProcess *crashed = startMainAndWait();
+        QVERIFY(crashed);
+        crashed->kill(); // SIGKILL: no clean-up of the segment or the socket file
+        QVERIFY(crashed->waitForFinished(5000));
+        QVERIFY(QFileInfo::exists(mainSocket()));
+
+        QProcess *next = startMainAndWait();
+        QVERIFY2(next, "a start after a killed copy must not exit");
+        // And it holds the guard again: a further start exits.
+        QProcess *third = start(QStringLiteral("quillet-main"), {});
+        QVERIFY(exitsCleanly(third, 10000));
+        // Its close handshake works: a restart makes it quit.
+        QProcess *restarted = start(QStringLiteral("quillet-main"), {QStringLiteral("restart")});
+        QVERIFY(exitsCleanly(next, 10000));
+        QVERIFY(restarted->state() == QProcess::Running || restarted->waitForStarted(1000));
+    }
+
+    void updaterWithoutArgumentsExits()
+    {
+        QProcess *update = start(QStringLiteral("update"), {});
+        QVERIFY(exitsCleanly(update, 10000));
+    }
+
+    void updaterGuardAndChannel()
+    {
+        QLocalServer channel;
+        QLocalServer::removeServer(InstanceKeys::updateChannel());
+        QVERIFY(channel.listen(InstanceKeys::updateChannel()));
+
+        QProcess *first = start(QStringLiteral("update"), {QStringLiteral("2180|0")});
+        QVERIFY(first->waitForStarted(5000));
+        QVERIFY(channel.waitForNewConnection(10000));
+        QLocalSocket *peer = channel.nextPendingConnection();
+        QVERIFY(peer->waitForReadyRead(5000));
+        QCOMPARE(peer->readLine().trimmed(), QByteArray("0"));
+
+        QProcess *second = start(QStringLiteral("update"), {QStringLiteral("2180|0")});
+        QVERIFY(exitsCleanly(second, 10000));
+        QCOMPARE(first->state(), QProcess::Running);
+
+        peer->write("Cancel\n");
+        peer->flush();
+        QVERIFY(exitsCleanly(first, 10000));
+    }
+
+    void updaterReportsBadArguments()
+    {
+        QLocalServer channel;
+        QLocalServer::removeServer(InstanceKeys::updateChannel());
+        QVERIFY(channel.listen(InstanceKeys::updateChannel()));
+        QProcess *update = start(QStringLiteral("update"), {QStringLiteral("2180")});
+        QVERIFY(channel.waitForNewConnection(10000));
+        QLocalSocket *peer = channel.nextPendingConnection();
+        QVERIFY(peer->waitForReadyRead(5000));
+        QCOMPARE(peer->readLine().trimmed(), QByteArray("UpdateFail"));
+        peer->disconnectFromServer();
+        QVERIFY(exitsCleanly(update, 10000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstances)
+#include "tst_instances.moc"

@@ -1,0 +1,90 @@
+#include "messagebox.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+MessageBox::MessageBox(const QString &text, const QStringList &buttons, QWidget *parent)
+    : QDialog(parent)
+{
+    setModal(true);
+    setWindowTitle(QStringLiteral("Quillet"));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setMinimumWidth(320);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 16);
+    layout->setSpacing(16);
+    m_label = new QLabel(text, this);
+    m_label->setWordWrap(true);
+    m_label->setTextFormat(Qt::AutoText);
+    m_label->setOpenExternalLinks(true);
+    m_label->setObjectName(QStringLiteral("messageText"));
+    layout->addWidget(m_label);
+
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    const QStringList names = buttons.isEmpty() ? QStringList{tr("OK")} : buttons.mid(0, 3);
+    for (int i = 0; i < names.size(); ++i) {
+        auto *button = new QPushButton(names.at(i), this);
+        m_buttons.append(button);
+        row->addWidget(button);
+        if (i == 0) {
+            button->setDefault(true);
+            connect(button, &QPushButton::clicked, this, &QDialog::accept);
+        } else if (names.at(i) == QLatin1String("Cancel") || names.at(i) == tr("Cancel")) {
+            connect(button, &QPushButton::clicked, this, &QDialog::reject);
+        } else {
+            connect(button, &QPushButton::clicked, this, [this] {
+                m_extra = true;
+                accept();
+            });
+        }
+    }
+    layout->addLayout(row);
+}
+
+QString MessageBox::text() const
+{
+    return m_label->text();
+}
+
+void MessageBox::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    place();
+}
+
+void MessageBox::place()
+{
+    // Centred over the parent window, or over the screen when that would
+    // put the box outside the screen's available area.
+    adjustSize();
+    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    QRect box(QPoint(), size());
+    if (parentWidget()) {
+        const QRect owner(parentWidget()->mapToGlobal(QPoint()), parentWidget()->size());
+        box.moveCenter(owner.center());
+    }
+    if (!parentWidget() || (available.isValid() && !available.contains(box)))
+        box.moveCenter(available.center());
+    move(box.topLeft());
+}
+
+int MessageBox::ask(QWidget *parent, const QString &text, const QStringList &buttons, bool *extra)
+{
+    MessageBox box(text, buttons, parent);
+    const int result = box.exec();
+    if (extra)
+        *extra = box.extraButtonClicked();
+    return result;
+}
+
+void MessageBox::inform(QWidget *parent, const QString &text)
+{
+    ask(parent, text, {tr("OK")});
+}
