@@ -5,22 +5,16 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-packages=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  qt6-translations-l10n libqt6svg6-dev qt6-webengine-dev
-  libjsoncpp-dev zlib1g-dev libbenchmark-dev libgtest-dev
-  nodejs npm
-  xvfb xauth x11-apps imagemagick
-)
+# Every scripts/packages/*.txt lists Debian packages, one per line ("#" starts a comment).
+mapfile -t packages < <(cat "$here"/scripts/packages/*.txt | sed 's/#.*//' | tr -s ' \t' '\n' | sed '/^$/d' | sort -u)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 # Node.js may come from another source than Debian's package; it only has to be there.
-if command -v node >/dev/null && command -v npm >/dev/null; then
-  missing=("${missing[@]/nodejs}"); missing=("${missing[@]/npm}")
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  missing+=(nodejs npm)
 fi
 want=()
 for p in "${missing[@]}"; do [ -n "$p" ] && want+=("$p"); done
