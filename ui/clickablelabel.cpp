@@ -1,0 +1,170 @@
+#include "clickablelabel.h"
+
+#include "callbackobject.h"
+#include "usageevents.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+ClickableLabel::ClickableLabel(CorrectionItem *mark, const QString &text, QWidget *parent)
+    : QLabel(parent)
+    , m_mark(mark)
+    , m_text(text)
+{
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedHeight(LabelHeight);
+    m_text.setTextFormat(Qt::PlainText);
+    m_timer.setInterval(TickInterval);
+    connect(&m_timer, &QTimer::timeout, this, &ClickableLabel::slotTimer);
+    updateWidth();
+}
+
+void ClickableLabel::updateWidth()
+{
+    m_fullWidth = QFontMetrics(font()).horizontalAdvance(m_text.text()) + 2 * Padding;
+    m_text.prepare(QTransform(), font());
+    setFixedWidth(m_fullWidth);
+}
+
+void ClickableLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateWidth();
+}
+
+void ClickableLabel::setBold(bool bold)
+{
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+    updateWidth();
+}
+
+bool ClickableLabel::fitsInRoom()
+{
+    const QWidget *editor = parentWidget();
+    m_room = editor ? editor->width() - x() : m_fullWidth;
+    return m_room + 2 * Padding >= m_fullWidth;
+}
+
+void ClickableLabel::startScrolling(bool forSelection)
+{
+    m_scrolling = true;
+    m_scrollingForSelection = forSelection;
+    setFixedWidth(qMax(1, m_room - 2 * Padding));
+    m_timer.start();
+}
+
+void ClickableLabel::stopScrolling()
+{
+    m_timer.stop();
+    m_offset = 0;
+    m_scrolling = false;
+    m_scrollingForSelection = false;
+    setFixedWidth(m_fullWidth);
+}
+
+void ClickableLabel::setSelected(bool selected)
+{
+    m_selected = selected;
+    if (selected)
+        raise();
+    setBold(selected);
+    m_offset = 0;
+    m_scrolling = false;
+    m_scrollingForSelection = false;
+    if (selected) {
+        if (!fitsInRoom())
+            startScrolling(true);
+    } else {
+        m_timer.stop();
+        setFixedWidth(m_fullWidth);
+        update();
+    }
+}
+
+void ClickableLabel::enterEvent(QEnterEvent *event)
+{
+    QLabel::enterEvent(event);
+    m_hovered = true;
+    setBold(true);
+    raise();
+    if (!m_scrolling && !fitsInRoom())
+        startScrolling(false);
+    update();
+}
+
+void ClickableLabel::leaveEvent(QEvent *event)
+{
+    QLabel::leaveEvent(event);
+    m_hovered = false;
+    setBold(false);
+    if (m_scrolling && !m_scrollingForSelection)
+        stopScrolling();
+    update();
+}
+
+void ClickableLabel::slotTimer()
+{
+    if (m_offset == 1) {
+        // Paused at the start: show it for a second, then scroll again.
+        m_offset = 0;
+        update();
+        m_timer.stop();
+        QTimer::singleShot(PauseMs, this, &ClickableLabel::slotDelayTimer);
+        return;
+    }
+    if (m_fullWidth + 2 * Padding + m_offset < m_room) {
+        // The end of the text is in view: keep it a second, then jump back.
+        m_offset = 1;
+        m_timer.stop();
+        QTimer::singleShot(PauseMs, this, &ClickableLabel::slotTimer);
+        return;
+    }
+    --m_offset;
+    update();
+}
+
+void ClickableLabel::slotDelayTimer()
+{
+    if (m_scrolling)
+        m_timer.start();
+}
+
+QColor ClickableLabel::backgroundColour() const
+{
+    if (m_hovered)
+        return QColor(QStringLiteral("#999999"));
+    if (m_selected)
+        return QColor(QStringLiteral("#f0f0f0"));
+    return QColor(Qt::transparent);
+}
+
+QColor ClickableLabel::textColour() const
+{
+    return m_hovered ? QColor(Qt::white) : QColor(QStringLiteral("#666666"));
+}
+
+void ClickableLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(backgroundColour());
+    painter.drawRoundedRect(rect(), 3.0, 3.0);
+    painter.setPen(textColour());
+    painter.setFont(font());
+    const int x = m_offset + Padding + 1;
+    painter.drawStaticText(x, 2, m_text);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    UsageEvents::log(QStringLiteral("QL_Main_First_Candidate"));
+    CallbackObject::instance().invokeCallback(m_mark, ApplyCandidate, 0);
+}

@@ -1,0 +1,320 @@
+#include "customtexteditor.h"
+
+#include "appsettings.h"
+#include "chunkentry.h"
+#include "clickablelabel.h"
+#include "configfile.h"
+#include "correctionitem.h"
+#include "sampleprompt.h"
+#include "sentencechunk.h"
+#include "sentencesplitter.h"
+#include "titlechunk.h"
+#include "usageevents.h"
+
+#include <QApplication>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+
+static const char *const kEditorStyle =
+    "QWidget{font:10pt \"Arial, Sans-serif\";color:#666666; padding:10px 20px 10px 20px;"
+    "background-color:#ffffff;}";
+
+CustomTextEditor::CustomTextEditor(QWidget *parent)
+    : QTextEdit(parent)
+{
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *prompt = new SamplePrompt(this);
+    prompt->move(20, 10);
+    prompt->setStyleSheet(QStringLiteral("padding:0px 0px 0px 0px;"));
+    prompt->hide();
+    m_samplePrompt = prompt;
+    connect(prompt, &QAbstractButton::clicked, this, &CustomTextEditor::slotSampleBtnClicked);
+    setAcceptRichText(false);
+    setAcceptDrops(false);
+    connect(this, &QTextEdit::textChanged, this, &CustomTextEditor::slotTextChanged);
+    setStyleSheet(QString::fromLatin1(kEditorStyle));
+}
+
+QWidget *CustomTextEditor::samplePrompt() const
+{
+    return m_samplePrompt;
+}
+
+int CustomTextEditor::englishLevel() const
+{
+    return AppSettings::preferenceConfig().value(QStringLiteral("enlish_level")).toInt(nullptr, 10);
+}
+
+// Paste ----------------------------------------------------------------------
+
+bool CustomTextEditor::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source->hasText();
+}
+
+void CustomTextEditor::insertFromMimeData(const QMimeData *source)
+{
+    // The main window inserts the plain text, retiring marks as needed.
+    if (source->hasText())
+        emit signalOnPaste(source->text());
+}
+
+// Mouse, focus and geometry --------------------------------------------------
+
+void CustomTextEditor::contextMenuEvent(QContextMenuEvent *e)
+{
+    emit signalContextMenu(e);
+}
+
+void CustomTextEditor::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::RightButton) {
+        QTextCursor current = textCursor();
+        const int position = cursorForPosition(e->position().toPoint()).position();
+        const bool insideSelection = current.hasSelection() && current.selectionStart() <= position
+                                     && position <= current.selectionEnd();
+        if (!insideSelection) {
+            current.setPosition(position);
+            setTextCursor(current);
+        }
+    }
+    QTextEdit::mousePressEvent(e);
+}
+
+void CustomTextEditor::focusInEvent(QFocusEvent *e)
+{
+    m_samplePrompt->hide();
+    QTextEdit::focusInEvent(e);
+    emit signalShowDict(false);
+}
+
+void CustomTextEditor::focusOutEvent(QFocusEvent *e)
+{
+    QTextEdit::focusOutEvent(e);
+    m_samplePrompt->setVisible(!m_sampleText.isEmpty() && toPlainText().isEmpty()
+                               && QApplication::focusWidget() != nullptr);
+}
+
+void CustomTextEditor::slotTextChanged()
+{
+    m_samplePrompt->setVisible(!m_sampleText.isEmpty() && toPlainText().isEmpty() && !hasFocus());
+}
+
+void CustomTextEditor::resizeEvent(QResizeEvent *e)
+{
+    QTextEdit::resizeEvent(e);
+    repositionLabels();
+}
+
+void CustomTextEditor::scrollContentsBy(int dx, int dy)
+{
+    QTextEdit::scrollContentsBy(dx, dy);
+    repositionLabels();
+}
+
+// Text -------------------------------------------------------------------------
+
+void CustomTextEditor::slotSampleBtnClicked()
+{
+    UsageEvents::log(QStringLiteral("QL_Main_Sample"));
+    setDocumentText(m_sampleText);
+    setFocus();
+    moveCursor(QTextCursor::End);
+}
+
+void CustomTextEditor::setDocumentText(const QString &text)
+{
+    setPlainText(text);
+    applyLineSpacing();
+    resetUndo();
+}
+
+void CustomTextEditor::setSampleText(const QString &text)
+{
+    m_sampleText = text;
+    static_cast<SamplePrompt *>(m_samplePrompt)->setSampleText(text);
+    if (toPlainText().isEmpty()) {
+        m_samplePrompt->show();
+        m_samplePrompt->setFocus();
+    }
+}
+
+bool CustomTextEditor::hasText() const
+{
+    return !toPlainText().trimmed().isEmpty();
+}
+
+bool CustomTextEditor::isAllSelected() const
+{
+    const QTextCursor cursor = textCursor();
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    return cursor.selectionStart() == 0 && cursor.selectionEnd() >= end.position();
+}
+
+void CustomTextEditor::resetUndo()
+{
+    setUndoRedoEnabled(false);
+    setUndoRedoEnabled(true);
+}
+
+void CustomTextEditor::applyLineSpacing()
+{
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    QTextBlockFormat format;
+    format.setLineHeight(LineDistance, QTextBlockFormat::LineDistanceHeight);
+    cursor.setBlockFormat(format);
+}
+
+void CustomTextEditor::replaceSelection(QTextCursor &cursor, const QString &text)
+{
+    const int start = cursor.selectionStart();
+    const int length = cursor.selectionEnd() - start;
+    QTextCursor insert(document());
+    insert.setPosition(cursor.selectionEnd());
+    insert.insertText(text);
+    QTextCursor remove(document());
+    remove.setPosition(start);
+    remove.setPosition(start + length, QTextCursor::KeepAnchor);
+    remove.removeSelectedText();
+}
+
+// Marks and labels ---------------------------------------------------------------
+
+void CustomTextEditor::selectMark(CorrectionItem *mark)
+{
+    if (!mark)
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(mark->start());
+    setTextCursor(cursor);
+    setFocus();
+}
+
+CorrectionItem *CustomTextEditor::markAt(int position) const
+{
+    if (!m_chunkList)
+        return nullptr;
+    const int count = m_chunkList->size();
+    for (int i = 0; i < count; ++i) {
+        if (i + 1 < count && position >= m_chunkList->at(i + 1)->span().selectionStart())
+            continue;
+        for (CorrectionItem *mark : m_chunkList->at(i)->marks()) {
+            if (mark->start() <= position && position <= mark->end())
+                return mark;
+        }
+        return nullptr;
+    }
+    return nullptr;
+}
+
+CorrectionItem *CustomTextEditor::markSpanning(int start, int end) const
+{
+    if (!m_chunkList)
+        return nullptr;
+    for (ChunkEntry *entry : std::as_const(*m_chunkList)) {
+        for (CorrectionItem *mark : entry->marks()) {
+            if (mark->start() == start && mark->end() == end)
+                return mark;
+        }
+    }
+    return nullptr;
+}
+
+void CustomTextEditor::ensureLabelVisible(CorrectionItem *mark)
+{
+    if (!mark || !mark->label())
+        return;
+    const QPoint topLeft = mark->label()->mapTo(this, QPoint(0, 0));
+    if (topLeft.y() + ClickableLabel::LabelHeight > height()) {
+        QScrollBar *bar = verticalScrollBar();
+        bar->setValue(bar->value() + ClickableLabel::LabelHeight);
+    }
+}
+
+void CustomTextEditor::repositionLabels()
+{
+    if (!m_chunkList)
+        return;
+    for (ChunkEntry *entry : std::as_const(*m_chunkList)) {
+        for (CorrectionItem *mark : entry->marks()) {
+            ClickableLabel *label = mark->label();
+            if (!label || label->isHidden())
+                continue;
+            QTextCursor at(document());
+            at.setPosition(mark->start());
+            const QRect rect = cursorRect(at);
+            label->move(rect.left() + 14, rect.bottom() + 15);
+        }
+    }
+}
+
+void CustomTextEditor::createLabel(CorrectionItem *mark)
+{
+    auto *label = new ClickableLabel(mark, mark->labelText(), this);
+    label->hide();
+    mark->setLabel(label);
+}
+
+// Segmentation -------------------------------------------------------------------
+
+void CustomTextEditor::collectParagraphs(QList<ChunkEntry *> *chunkList, QList<int> &positions,
+                                         QStringList &paragraphs, QList<bool> &titleFlags)
+{
+    m_chunkList = chunkList;
+    moveCursor(QTextCursor::Start);
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (text.trimmed().isEmpty())
+            continue;
+        positions.append(block.position());
+        paragraphs.append(text);
+        titleFlags.append(!GammaLib::containsSentenceMark(text));
+    }
+}
+
+void CustomTextEditor::buildChunks(const QList<int> &positions, const QList<QList<int>> &endLists)
+{
+    if (!m_chunkList)
+        return;
+    const int level = englishLevel();
+    const int count = qMin(positions.size(), endLists.size());
+    for (int p = 0; p < count; ++p) {
+        const QList<int> &ends = endLists.at(p);
+        const int base = positions.at(p);
+        if (ends.isEmpty())
+            continue;
+        if (ends.first() >= 0) {
+            int start = 0;
+            for (int end : ends) {
+                QTextCursor span(document());
+                span.setPosition(base + start);
+                span.setPosition(base + end + 1, QTextCursor::KeepAnchor);
+                auto *chunk = new GammaLib::SentenceChunk;
+                chunk->setConfidence(level);
+                m_chunkList->append(new ChunkEntry(chunk, span));
+                start = end + 1;
+            }
+        } else if (ends.size() >= 2) {
+            QTextCursor span(document());
+            span.setPosition(base);
+            span.setPosition(base + ends.at(1), QTextCursor::KeepAnchor);
+            auto *chunk = new GammaLib::TitleChunk;
+            chunk->setConfidence(level);
+            m_chunkList->append(new ChunkEntry(chunk, span));
+        }
+    }
+    // A text made only of titles is still checked as one sentence.
+    bool hasSentence = false;
+    for (ChunkEntry *entry : std::as_const(*m_chunkList))
+        hasSentence = hasSentence || entry->chunk()->configType() == 0;
+    if (!hasSentence && !m_chunkList->isEmpty()) {
+        auto *chunk = new GammaLib::SentenceChunk;
+        chunk->setConfidence(level);
+        m_chunkList->last()->replaceChunk(chunk);
+    }
+}
