@@ -1,7 +1,7 @@
 #include "clickablelabel.h"
 
 #include "callbackobject.h"
-#include "usageevents.h"
+#include "eventlog.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -165,6 +165,6 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    UsageEvents::log(QStringLiteral("QL_Main_First_Candidate"));
+    EventLog::log(QStringLiteral("QL_Main_First_Candidate"));
     CallbackObject::instance().invokeCallback(m_mark, ApplyCandidate, 0);
 }

@@ -9,7 +9,7 @@
 #include "sentencechunk.h"
 #include "sentencesplitter.h"
 #include "titlechunk.h"
-#include "usageevents.h"
+#include "eventlog.h"
 
 #include <QApplication>
 #include <QMimeData>
@@ -118,7 +118,7 @@ void CustomTextEditor::scrollContentsBy(int dx, int dy)
 
 void CustomTextEditor::slotSampleBtnClicked()
 {
-    UsageEvents::log(QStringLiteral("QL_Main_Sample"));
+    EventLog::log(QStringLiteral("QL_Main_Sample"));
     setDocumentText(m_sampleText);
     setFocus();
     moveCursor(QTextCursor::End);

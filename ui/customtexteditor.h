@@ -60,9 +60,11 @@ public slots:
     void slotTextChanged();
     void slotSampleBtnClicked();
 
-protected:
+    // Paste: text goes to the main window as plain text; anything else is ignored.
     void insertFromMimeData(const QMimeData *source) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
+
+protected:
     void contextMenuEvent(QContextMenuEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;

@@ -1,6 +1,6 @@
-#include "usageevents.h"
+#include "eventlog.h"
 
-namespace UsageEvents {
+namespace EventLog {
 
 static std::function<void(const QString &)> &sink()
 {
@@ -19,4 +19,4 @@ void log(const QString &name)
         sink()(name);
 }
 
-} // namespace UsageEvents
+} // namespace EventLog

@@ -1,5 +1,5 @@
-#ifndef USAGEEVENTS_H
-#define USAGEEVENTS_H
+#ifndef EVENTLOG_H
+#define EVENTLOG_H
 
 #include <QString>
 #include <functional>
@@ -7,11 +7,11 @@
 // Where the editor, labels, panel and menus count the user's actions
 // ("QL_Main_First_Candidate", ...). The main window points it at its usage
 // counters; until then events are dropped.
-namespace UsageEvents {
+namespace EventLog {
 
 void setSink(std::function<void(const QString &)> sink);
 void log(const QString &name);
 
-} // namespace UsageEvents
+} // namespace EventLog
 
 #endif
