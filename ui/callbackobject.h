@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-class CorrectionItem;
+#include "correctionitem.h"
 
 // The one hub through which labels, the side panel and the context menu hand
 // every action on a mark to the main window.
