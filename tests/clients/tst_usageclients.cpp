@@ -3,6 +3,7 @@
 #include "formpost.h"
 #include "recordinghttpserver.h"
 #include "serviceaddresses.h"
+#include "usageevents.h"
 #include "usagenames.h"
 #include "useraccess.h"
 #include "usercountlog.h"
@@ -117,8 +118,8 @@ void TestUsageClients::eventUpload()
     m_server->setReply(CountPath, Server::answer("whatever"));
     UserInformation info;
     for (int i = 0; i < 3; ++i)
-        info.LogEvent(QStringLiteral("QL_Main_Review"));
-    info.LogEvent(QStringLiteral("QL_Main_Open"));
+        info.LogEvent(QString::fromLatin1(UsageEvent::MainReview));
+    info.LogEvent(QString::fromLatin1(UsageEvent::MainOpen));
     QCOMPARE(info.events().value(QStringLiteral("QL_Main_Review")), 3);
 
     UserCountLog log;
