@@ -68,7 +68,7 @@ void DetectSentenceThread::run()
         int start = 0;
         for (const int end : ends) {
             // A whitespace character kept at the end of a sentence is not counted.
-            const int stop = isCWhitespace(paragraph.at(end)) ? end : end + 1;
+            const int stop = end < paragraph.size() && isCWhitespace(paragraph.at(end)) ? end : end + 1;
             m_wordCount += countWords(paragraph.mid(start, stop - start));
             start = end + 1;
         }

@@ -20,6 +20,8 @@ public:
     // True when both chunks give config lists of the same length with equal
     // entries at every index: same kind and same confidence.
     virtual bool sameConfigs(const TextChunk &other) const;
+    // The same for a pointer; false for none.
+    bool sameConfigs(const TextChunk *other) const { return other && sameConfigs(*other); }
 
     int confidence() const { return m_confidence; }
     void setConfidence(int confidence) { m_confidence = confidence; }

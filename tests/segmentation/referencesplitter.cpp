@@ -57,6 +57,18 @@ void addMarks(const QByteArray &s, int from, int to, const char *marks, QList<in
     }
 }
 
+// The abbreviations with whitespace stripped from both ends.
+const QList<QByteArray> &trimmedAbbreviations()
+{
+    static const QList<QByteArray> list = [] {
+        QList<QByteArray> trimmed;
+        for (const QByteArray &entry : T::abbreviations())
+            trimmed.append(entry.trimmed());
+        return trimmed;
+    }();
+    return list;
+}
+
 } // namespace
 
 QList<int> splitSentences(const QByteArray &s)
@@ -68,8 +80,7 @@ QList<int> splitSentences(const QByteArray &s)
     QList<int> p;
 
     // Abbreviations.
-    for (const QByteArray &entry : T::abbreviations()) {
-        const QByteArray pattern = entry.trimmed();
+    for (const QByteArray &pattern : trimmedAbbreviations()) {
         const int length = int(pattern.size());
         for (int o = find(s, starts, pattern, 0); o >= 0; o = find(s, starts, pattern, o + length)) {
             if (o > 0 && ascii(s, starts, o - 1)) {

@@ -180,6 +180,8 @@ void TstSegmentation::sameConfigs()
     std::unique_ptr<TextChunk> stored(new SentenceChunk);
     std::unique_ptr<TextChunk> fresh(new SentenceChunk);
     QVERIFY(stored->sameConfigs(*fresh));
+    QVERIFY(stored->sameConfigs(fresh.get()));
+    QVERIFY(!stored->sameConfigs(static_cast<const TextChunk *>(nullptr)));
 }
 
 void TstSegmentation::tableContents()

@@ -8,6 +8,9 @@
 
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 using namespace GammaLib;
 
 namespace {
@@ -31,6 +34,7 @@ private slots:
     void generatedParagraphs();
     void rawBytes();
     void longParagraphs();
+    void concurrentCalls();
 };
 
 void TstSplitterDifferential::generatedParagraphs()
@@ -94,6 +98,41 @@ void TstSplitterDifferential::longParagraphs()
         if (ours != reference)
             QFAIL(qPrintable(describe(gbk, ours, reference)));
     }
+}
+
+void TstSplitterDifferential::concurrentCalls()
+{
+    // The splitter and the counters share only read-only tables: worker
+    // threads calling them at once get the same answers as one thread.
+    ParagraphGenerator generator(5);
+    const GbkCodec &codec = GbkCodec::instance();
+    QList<QByteArray> paragraphs;
+    QList<QList<int>> expectedEnds;
+    QList<int> expectedWords;
+    QStringList texts;
+    for (int k = 0; k < 3000; ++k) {
+        texts.append(generator.paragraph());
+        paragraphs.append(codec.encode(texts.last()));
+        expectedEnds.append(splitSentences(paragraphs.last()));
+        expectedWords.append(countWords(texts.last()));
+    }
+    std::atomic<int> mismatches{0};
+    std::vector<std::thread> workers;
+    for (int t = 0; t < 4; ++t) {
+        workers.emplace_back([&, t] {
+            for (int round = 0; round < 3; ++round) {
+                for (int k = t; k < paragraphs.size(); k += (round + 1)) {
+                    if (splitSentences(texts.at(k)) != expectedEnds.at(k)
+                        || countWords(texts.at(k)) != expectedWords.at(k)) {
+                        ++mismatches;
+                    }
+                }
+            }
+        });
+    }
+    for (std::thread &worker : workers)
+        worker.join();
+    QCOMPARE(mismatches.load(), 0);
 }
 
 QTEST_GUILESS_MAIN(TstSplitterDifferential)
