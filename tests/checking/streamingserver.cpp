@@ -92,7 +92,11 @@ void StreamingServer::onReadyRead(QTcpSocket *socket)
     socket->setProperty("buffer", QByteArray());
     m_requests.append(request);
 
-    const Answer answer = m_answers.isEmpty() ? stream({}) : m_answers.dequeue();
+    const QByteArray path = request.target.left(request.target.indexOf('?') < 0 ? request.target.size()
+                                                                              : request.target.indexOf('?'));
+    const Answer answer = m_fixed.contains(path) ? stream({m_fixed.value(path)})
+        : m_answers.isEmpty()                   ? stream({})
+                                                : m_answers.dequeue();
     emit requestReceived();
     socket->write("HTTP/1.1 " + QByteArray::number(answer.status) + " OK\r\n"
                   "Content-Type: application/octet-stream\r\n"

@@ -2,6 +2,7 @@
 #define STREAMINGSERVER_H
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QQueue>
@@ -46,6 +47,9 @@ public:
 
     // Answers in order; when none is queued, an empty 200 answer.
     void queue(const Answer &answer) { m_answers.enqueue(answer); }
+    // A fixed body for every request to path (the target without its query),
+    // leaving the queue to the other paths.
+    void setFixedAnswer(const QByteArray &path, const QByteArray &body) { m_fixed.insert(path, body); }
     QList<Request> requests() const { return m_requests; }
     // Sockets still open (answers that stay open).
     int openConnections() const;
@@ -60,6 +64,7 @@ private:
 
     QTcpServer m_server;
     QQueue<Answer> m_answers;
+    QHash<QByteArray, QByteArray> m_fixed;
     QList<Request> m_requests;
 };
 
