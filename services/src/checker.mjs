@@ -2,7 +2,7 @@
 // feature keys and explanation types of the check protocol, plus enrichment
 // (better word choices from WordNet) for overused plain words.
 import { LocalLinter, Dialect } from 'harper.js';
-import { binaryInlined } from 'harper.js/binaryInlined';
+import { binary } from 'harper.js/binary';
 
 // Stage names of the chunk config lists.
 export const STAGES = ['server.spell', 'server.real', 'server.mor', 'server.grammar', 'server.rule',
@@ -32,10 +32,12 @@ const REAL_KINDS = new Set(['WordChoice', 'Malapropism', 'Eggcorn']);
 const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
 
 export class Checker {
-  constructor({ vocabulary, wordnet }) {
+  // The linter starts compiling at once; the word lists may be handed in
+  // later (before the first check) so that both load side by side.
+  constructor({ vocabulary = null, wordnet = null } = {}) {
     this.vocabulary = vocabulary;
     this.wordnet = wordnet;
-    this.linter = new LocalLinter({ binary: binaryInlined, dialect: Dialect.American });
+    this.linter = new LocalLinter({ binary, dialect: Dialect.American });
     this.ready = this.linter.setup();
   }
 
@@ -53,14 +55,14 @@ export class Checker {
     for (const title of groups) {
       const idx = sentences.map((_, i) => i).filter((i) => Boolean(titles[i]) === title);
       if (idx.length === 0) continue;
-      const starts = []; // code-point offsets of each sentence in the joined text
+      // Spans come in UTF-16 units, the client's character positions.
+      const starts = []; // offset of each sentence in the joined text
       let pos = 0;
       const pieces = [];
       for (const i of idx) {
         starts.push(pos);
-        const cps = [...sentences[i]].length;
         pieces.push(sentences[i]);
-        pos += cps + 2;
+        pos += sentences[i].length + 2;
       }
       const lints = await this.linter.lint(pieces.join('\n\n'), { language: 'plaintext', forceAllHeadings: title });
       for (const lint of lints) {
@@ -69,7 +71,7 @@ export class Checker {
           let k = starts.length - 1;
           while (k > 0 && starts[k] > span.start) k--;
           const local = { start: span.start - starts[k], end: span.end - starts[k] };
-          const length = [...sentences[idx[k]]].length;
+          const length = sentences[idx[k]].length;
           if (local.end > length || local.start < 0) continue;
           const suggestions = lint.suggestions().map((s) => {
             const out = { kind: s.kind(), text: s.get_replacement_text() };
@@ -143,7 +145,7 @@ export class Checker {
   // Candidates of a lint as the client applies them: REPLACE puts the text in
   // place of the span, DELETION leaves one blank where the span (with its
   // blanks) was, INSERTION puts the text and a blank before the span.
-  candidates(raw, sentence, cps) {
+  candidates(raw, sentence) {
     const out = [];
     let { start, end } = raw;
     const seen = new Set();
@@ -164,8 +166,8 @@ export class Checker {
     // A deletion span takes its blanks along, so that the single blank the
     // client leaves joins the words on both sides.
     if (out.length && out[0].candidateType === 'DELETION') {
-      if (start > 0 && cps[start - 1] === ' ') start--;
-      if (end < cps.length && cps[end] === ' ') end++;
+      if (start > 0 && sentence[start - 1] === ' ') start--;
+      if (end < sentence.length && sentence[end] === ' ') end++;
     }
     return { start, end, candidates: out.slice(0, 5) };
   }
@@ -210,10 +212,6 @@ export class Checker {
     const results = [];
     for (let i = 0; i < sentences.length; i++) {
       const sentence = sentences[i];
-      const cps = [...sentence];
-      // UTF-16 offset of each code point, for the client's character positions.
-      const utf16 = [0];
-      for (const c of cps) utf16.push(utf16[utf16.length - 1] + c.length);
       const stages = configs[i];
       const enabled = (stage) => stages.has(stage) && stages.get(stage) !== '0';
       const names = raws[i].length ? await this.ruleNames(sentence, titles[i]) : new Map();
@@ -222,9 +220,9 @@ export class Checker {
         const rule = names.get(`${raw.start}:${raw.end}:${raw.message}`) || raw.kind;
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
-        const { start, end, candidates } = this.candidates(raw, sentence, cps);
+        const { start, end, candidates } = this.candidates(raw, sentence);
         corrections.push({
-          loc: raw.start, start: utf16[start], end: utf16[end], errorInfo: raw.message,
+          loc: raw.start, start, end, errorInfo: raw.message,
           errorType: kind.type, explainType: kind.explain, featureKeys: [rule, raw.kind], candidates,
         });
       }

@@ -14,8 +14,8 @@ export function readBody(req, limit) {
   return new Promise((resolve, reject) => {
     const declared = Number(req.headers['content-length']);
     if (Number.isFinite(declared) && declared > limit) {
+      // Refused unread; the connection is closed after the answer.
       reject(new HttpError(413, 'request body too large'));
-      req.resume();
       return;
     }
     const parts = [];

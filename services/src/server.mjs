@@ -53,9 +53,11 @@ export async function startServices(options) {
   const releaseDir = path.join(options.data, 'releases');
   seedReleases(releaseDir);
   const store = new Store(path.join(options.data, 'services.db'), { sessionTtl: options.sessionTtl });
+  const checker = new Checker();
   const vocabulary = new Vocabulary();
   const wordnet = new WordNet();
-  const checker = new Checker({ vocabulary, wordnet });
+  checker.vocabulary = vocabulary;
+  checker.wordnet = wordnet;
   const lookup = new Lookup({ wordnet, vocabulary });
   const releases = new Releases(releaseDir, log);
   await checker.ready;
@@ -110,7 +112,7 @@ export async function startServices(options) {
       await target.handler(req, res, body, url);
     } catch (err) {
       if (err instanceof HttpError) {
-        if (!res.headersSent) send(res, err.status, err.message, undefined, { Connection: 'close' });
+        if (!res.headersSent) send(res, err.status, err.message);
         return;
       }
       log(`error on ${req.method} ${url.pathname}: ${err && err.stack ? err.stack : err}`);
