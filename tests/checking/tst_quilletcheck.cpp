@@ -1,3 +1,4 @@
+#include "localservices.h"
 #include "streamingserver.h"
 
 #include <QCryptographicHash>
@@ -213,6 +214,31 @@ private slots:
         QVERIFY2(refused.err.contains("log-in refused for user \"bob\" (account status 1001)"), refused.err.constData());
         for (const auto &request : refusing.requests())
             QVERIFY(request.target != "/unified/");
+    }
+
+    void againstLocalServices()
+    {
+        LocalServices services;
+        if (!services.start())
+            QSKIP("the local services cannot be started (node or its packages missing)");
+        QVERIFY(!services.registerAndLogIn(QStringLiteral("ann@example.com"), QStringLiteral("pw123")).isEmpty());
+
+        const QByteArray text = "My Holiday\n\nI go to the beach yesterday. It were great. She have two cats.\n";
+        Run result = run({QStringLiteral("--service-host"), services.host(), QStringLiteral("--user"),
+                          QStringLiteral("ann@example.com"), QStringLiteral("--password"), QStringLiteral("pw123")},
+                         text);
+        QVERIFY2(result.exitCode == 0, result.err.constData());
+        const QString out = QString::fromUtf8(result.out);
+        QVERIFY2(out.contains(QStringLiteral("Sentence 3 at 41: It were great.")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("(text 44-48)")) && out.contains(QStringLiteral("\"were\" -> \"was\"")),
+                 qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("\"have\" -> \"has\"")), qPrintable(out));
+        QVERIFY(out.contains(QStringLiteral("Words: 15")));
+        QVERIFY(!out.contains(QStringLiteral("Lexical score: none")));
+
+        // Without a session the service refuses the check.
+        result = run({QStringLiteral("--service-host"), services.host()}, text);
+        QCOMPARE(result.exitCode, 3);
     }
 };
 
