@@ -48,6 +48,7 @@ CheckTaskThread::CheckTaskThread(const QString &checkUrl, const QString &languag
     , m_vocabulary(language, dataFolder)
     , m_language(language)
     , m_usageLog(new GammaLib::UserCountLog(this))
+    , m_levelCounts(6, 0)
 {
     CResultState::registerMetaType();
     connect(m_task, &GammaLib::CheckTask::signalUpdateResult, this, &CheckTaskThread::slotUpdateResult);
