@@ -115,7 +115,8 @@ CCorrection readCorrection(const Json::Value &object)
 std::optional<CResultState> parseResultRecord(const QByteArray &raw, QString *error)
 {
     QByteArray text = raw;
-    text.replace("\\u0027", "'");
+    if (text.contains("\\u0027"))
+        text.replace("\\u0027", "'");
 
     // A reader keeps parse state, so each thread has its own.
     thread_local const std::unique_ptr<Json::CharReader> reader = [] {
