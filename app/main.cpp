@@ -4,7 +4,9 @@
 #include "languagechoice.h"
 #include "mainwnd.h"
 #include "serviceaddresses.h"
+#include "sentencesplitter.h"
 #include "sharedmemoryobject.h"
+#include "useraccess.h"
 #include "startupsteps.h"
 
 #include <QApplication>
@@ -19,6 +21,9 @@ int main(int argc, char *argv[])
     GammaLib::ServiceAddresses::instance();
     ConfigFile &preferences = AppSettings::preferenceConfig();
     AppSettings::settingConfig();
+    GammaLib::UserAccess::instance();
+    // The splitter's tables are built once, before any worker thread runs.
+    GammaLib::prepareSegmentation();
 
     StartupSteps::registerMetaTypes();
     QApplication app(argc, argv);

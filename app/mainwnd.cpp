@@ -1,9 +1,1012 @@
 #include "mainwnd.h"
 
+#include "appsettings.h"
+#include "callbackobject.h"
+#include "checktaskthread.h"
+#include "chunkentry.h"
+#include "clickablelabel.h"
+#include "configfile.h"
+#include "correctionitem.h"
+#include "customtexteditor.h"
+#include "detectsentencethread.h"
+#include "detectwordthread.h"
+#include "errortype.h"
+#include "eventlog.h"
+#include "loadingbox.h"
+#include "messagebox.h"
+#include "networkhelper.h"
+#include "progressoverlay.h"
+#include "serviceaddresses.h"
+#include "startupsteps.h"
+#include "textchunk.h"
+#include "titlebar.h"
+#include "transientnotice.h"
+#include "tutorialoverlay.h"
+#include "useraccess.h"
+#include "usercorrectionrecord.h"
+#include "userinformation.h"
+#include "versionhelper.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+ConfigFile &preferences() { return AppSettings::preferenceConfig(); }
+ConfigFile &settings() { return AppSettings::settingConfig(); }
+bool preferenceIsTrue(const char *key) { return AppSettings::isTrue(preferences().value(QLatin1String(key))); }
+
+const char *const kConnectionError =
+    "Oops, nobody answered. There's a connection error or Quillet is not home right now.\t\t\t   "
+    "\n\nPlease check your network connection. You may need to use proxy under certain circumstances.";
+
+} // namespace
+
 MainWnd::MainWnd(QWidget *parent)
-    : QWidget(parent)
+    : CustomWindow(parent)
+    , m_backup(preferences().directory())
 {
-    setWindowTitle(QStringLiteral("Quillet"));
     setObjectName(QStringLiteral("MainWnd"));
-    resize(850, 640);
+    setWindowTitle(QStringLiteral("Quillet"));
+    m_ui.setupUi(this);
+    m_present = [this](const QString &text, const QStringList &buttons, bool *extra) {
+        return MessageBox::ask(this, text, buttons, extra);
+    };
+
+    m_wordThread = new GammaLib::DetectWordThread(this);
+    m_sentenceThread = new GammaLib::DetectSentenceThread(m_ui.editor, this);
+    m_checkRun = new CheckTaskThread(this);
+    m_network = new GammaLib::NetworkHelper(this);
+    m_version = new GammaLib::VersionHelper(GammaLib::VersionHelper::defaultAddress(), this);
+    m_usage = new GammaLib::UserInformation(this);
+    EventLog::setSink([this](const QString &name) { m_usage->LogEvent(name); });
+
+    m_progress = new ProgressOverlay(m_ui.central);
+    m_progress->setCoveredWidget(m_ui.editorArea);
+    m_progress->hide();
+    m_notice = new TransientNotice(m_ui.central);
+
+    // Connections
+    Titlebar *bar = m_ui.titlebar;
+    connect(bar, &Titlebar::signalClose, this, &MainWnd::slotClose);
+    connect(bar, &Titlebar::signalMax, this, &MainWnd::slotMax);
+    connect(bar, &Titlebar::signalMin, this, &MainWnd::slotMin);
+    connect(bar, &Titlebar::signalRestore, this, &MainWnd::slotRestore);
+    connect(bar, &Titlebar::signalMove, this, &MainWnd::slotMove);
+    connect(bar, &Titlebar::signalShare, this, &MainWnd::slotShare);
+
+    QScrollBar *inner = m_ui.editor->verticalScrollBar();
+    connect(inner, &QScrollBar::valueChanged, m_ui.scrollBar, &QScrollBar::setValue);
+    connect(m_ui.scrollBar, &QScrollBar::valueChanged, inner, &QScrollBar::setValue);
+    connect(inner, &QScrollBar::rangeChanged, this, &MainWnd::slotScrollRangeChanged);
+
+    connect(m_ui.openButton, &QPushButton::clicked, this, &MainWnd::slotOpen);
+    connect(m_ui.reviewButton, &QPushButton::clicked, this, &MainWnd::slotReview);
+    connect(m_ui.applyAllButton, &QPushButton::clicked, this, &MainWnd::slotApplyAll);
+    connect(m_ui.saveAsButton, &QPushButton::clicked, this, &MainWnd::slotSaveAs);
+    connect(m_ui.copyAllButton, &QPushButton::clicked, this, &MainWnd::slotCopyAll);
+    connect(m_ui.pasteButton, &QPushButton::clicked, m_ui.editor, &QTextEdit::paste);
+    connect(m_ui.clearAllButton, &QPushButton::clicked, this, &MainWnd::slotClearAll);
+    connect(m_ui.reportButton, &QPushButton::clicked, this, &MainWnd::slotReportButtonClicked);
+    connect(m_ui.updateIndicator, &QPushButton::clicked, this, &MainWnd::slotGotoUpdate);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWnd::slotEditMenuOpening);
+    connect(m_ui.sidebarToggle, &QCheckBox::toggled, this, &MainWnd::slotSidebarToogled);
+    connect(m_ui.searchField, &QLineEdit::textChanged, this, &MainWnd::slotSearchContentChanged);
+
+    CustomTextEditor *editor = m_ui.editor;
+    connect(editor, &CustomTextEditor::signalContextMenu, this, &MainWnd::slotContextMenu);
+    connect(editor, &CustomTextEditor::signalOnPaste, this, &MainWnd::slotOnPaste);
+    connect(editor, &QTextEdit::cursorPositionChanged, this, &MainWnd::slotPositionChanged);
+    connect(editor, &QTextEdit::selectionChanged, this, &MainWnd::slotSelectionChanged);
+    connect(editor, &QTextEdit::textChanged, this, &MainWnd::slotTextChanged);
+    editor->installEventFilter(this);
+
+    connect(&CallbackObject::instance(),
+            qOverload<CorrectionItem *, MenuItemType, int, const QString &>(&CallbackObject::signalCallback),
+            this, qOverload<CorrectionItem *, MenuItemType, int, const QString &>(&MainWnd::slotCorrectItem));
+    connect(m_sentenceThread, &QThread::finished, this, &MainWnd::slotDetectSentenceFinished);
+    connect(m_wordThread, &QThread::finished, this, &MainWnd::slotDetectWordFinished);
+    connect(m_checkRun, &CheckTaskThread::signalUpdateState, this, &MainWnd::slotUpdateState);
+    connect(m_checkRun, &CheckTaskThread::signalFinished, this, &MainWnd::slotCheckTaskFinished);
+    connect(m_network, &GammaLib::NetworkHelper::signalCheckHttpFinished, this, &MainWnd::slotCheckServerFinished);
+    connect(&GammaLib::UserAccess::instance(), &GammaLib::UserAccess::LogoutFinished, this, &MainWnd::slotLogoutFinished);
+    connect(m_progress, &ProgressOverlay::signalCancel, this, &MainWnd::slotCancel);
+    connect(m_progress, &ProgressOverlay::signalFinished, this, &MainWnd::slotProgressFinished);
+    connect(m_version, &GammaLib::VersionHelper::GetLastestVersionFinished, this, &MainWnd::slotGetLastVersionFinished);
+    connect(m_usage, &GammaLib::UserInformation::signalUploaded, this, &MainWnd::slotUserInformationUploaded);
+    connect(m_usage, &GammaLib::UserInformation::signalSampleText, this, &MainWnd::slotSampleTextLoaded);
+
+    clearReview();
+    slotTextChanged();
+    slotEditMenuOpening();
+
+    // First run: the tutorial; otherwise the saved geometry.
+    if (AppSettings::isTrue(settings().value(QStringLiteral("user_guide")))
+        || StartupSteps::justRegistered()) {
+        resize(850, 640);
+        setMaximumSize(size());
+        setControlsLocked(true);
+        m_tutorial = new TutorialOverlay(m_ui.central);
+        m_tutorial->setCoveredWidget(m_ui.central);
+        connect(m_tutorial, &TutorialOverlay::signalGoClicked, this, &MainWnd::slotGoClicked);
+        m_tutorial->show();
+    } else {
+        restoreGeometryFromSettings();
+    }
+    m_ui.sidebarToggle->setChecked(AppSettings::isTrue(settings().value(QStringLiteral("Sidebar"))));
+
+    recoverAfterCrash();
+
+    connect(&m_wordBudgetTimer, &QTimer::timeout, this, &MainWnd::slotResetWordCountLimit);
+    connect(&m_backupTimer, &QTimer::timeout, this, &MainWnd::slotBackup);
+    connect(&m_serverTimer, &QTimer::timeout, this, &MainWnd::slotCheckServer);
+    m_wordBudgetTimer.start(WordBudgetMs);
+    m_backupTimer.start(BackupMs);
+    m_serverTimer.start(ServerCheckMs);
+    slotCheckServer();
+
+    m_version->requestLatestVersion();
+    m_usage->slotRequestSampleText();
+}
+
+MainWnd::~MainWnd()
+{
+    EventLog::setSink(nullptr);
+    m_checkRun->cancel();
+    m_wordThread->wait();
+    m_sentenceThread->wait();
+    m_liveMarks.clear();
+    qDeleteAll(m_chunks);
+    m_chunks.clear();
+}
+
+// Helpers -------------------------------------------------------------------------
+
+int MainWnd::ask(const QString &text, const QStringList &buttons, bool *extra)
+{
+    bool flag = false;
+    const int result = m_present(text, buttons, &flag);
+    if (extra)
+        *extra = flag;
+    return result;
+}
+
+void MainWnd::log(const QString &event)
+{
+    m_usage->LogEvent(event);
+}
+
+void MainWnd::lockWindow(bool locked)
+{
+    setControlsLocked(locked);
+}
+
+void MainWnd::countCategory(int errorType)
+{
+    switch (errorType) {
+    case NONWORD:
+    case REAL:
+        ++m_categories[0];
+        ++m_categories[3];
+        break;
+    case STYLE:
+        ++m_categories[2];
+        ++m_categories[3];
+        break;
+    case IMPROVE:
+        ++m_categories[4];
+        break;
+    default:
+        ++m_categories[1];
+        ++m_categories[3];
+        break;
+    }
+}
+
+void MainWnd::updateApplyAll()
+{
+    m_ui.applyAllButton->setEnabled(!m_liveMarks.isEmpty());
+}
+
+void MainWnd::openWebPage(const QString &path)
+{
+    QDesktopServices::openUrl(QUrl(GammaLib::ServiceAddresses::instance().url(GammaLib::ServiceAddresses::Web, path)));
+}
+
+// Review ----------------------------------------------------------------------------
+
+void MainWnd::slotReview()
+{
+    log(preferenceIsTrue("enrichment_enable") ? QStringLiteral("QL_Main_Review_Improve")
+                                              : QStringLiteral("QL_Main_Review"));
+    slotBackup();
+    m_backupTimer.stop();
+    m_succeeded = false;
+    m_checkRunning = false;
+    m_cancelled = false;
+    const QString text = m_ui.editor->toPlainText();
+    clearReview();
+    m_ui.editor->setDocumentText(text);
+
+    // Threads of a cancelled review end quickly; their late results are
+    // ignored by phase.
+    m_wordThread->wait();
+    m_sentenceThread->wait();
+    m_reviewRunning = true;
+    m_phase = CountingWords;
+    lockWindow(true);
+    m_progress->start();
+    m_wordThread->startWordCount(text, WordsPerReview);
+}
+
+void MainWnd::slotDetectWordFinished()
+{
+    if (m_cancelled || !m_reviewRunning || m_phase != CountingWords || m_wordThread->isRunning())
+        return;
+    const int words = m_wordThread->wordCountResult();
+    if (words == -1) {
+        ask(tr("Sorry, your request surpassed  Quillet usage limit (10,000 words per submit). "
+               "Please shorten your text and try again."),
+            {tr("OK")});
+        stopReview();
+        return;
+    }
+    if (m_wordsThisMinute + words > WordsPerMinute) {
+        ask(tr("Sorry, your request surpassed  Quillet usage limit (30,000 words per minute). "
+               "Please try again later."),
+            {tr("OK")});
+        stopReview();
+        return;
+    }
+    m_wordsThisMinute += words;
+    m_phase = DetectingSentences;
+    m_sentenceThread->startDetection(&m_chunks);
+}
+
+void MainWnd::slotDetectSentenceFinished()
+{
+    if (m_cancelled || !m_reviewRunning || m_phase != DetectingSentences || m_sentenceThread->isRunning())
+        return;
+    m_phase = Checking;
+    m_sentenceThread->makeChunks();
+    m_checkRunning = true;
+    m_wordCount = m_sentenceThread->totalWords();
+    QStringList sentences;
+    QList<GammaLib::TextChunk *> chunks;
+    for (ChunkEntry *entry : std::as_const(m_chunks)) {
+        sentences.append(entry->text());
+        chunks.append(entry->chunk());
+    }
+    m_checkRun->startTask(GammaLib::UserAccess::instance().sessionKey(), &m_store, sentences, chunks);
+}
+
+void MainWnd::slotUpdateState(CResultState state)
+{
+    if (m_cancelled || !m_reviewRunning || state.sentInd < 0 || state.sentInd >= m_chunks.size())
+        return;
+    m_received.insert(state.sentInd);
+    ChunkEntry *entry = m_chunks.at(state.sentInd);
+    for (const CCorrection &correction : std::as_const(state.corrections))
+        addMark(entry, correction);
+    m_progress->setProgress(int(m_received.size()), int(m_chunks.size()));
+}
+
+void MainWnd::addMark(ChunkEntry *entry, const CCorrection &correction)
+{
+    if (correction.errorTypeCode == SUGGESTION)
+        return;
+    if (correction.errorTypeCode == IMPROVE && !preferenceIsTrue("enrichment_enable"))
+        return;
+    CorrectionItem *mark = entry->makeMark(correction);
+    if (!mark)
+        return;
+    if (mark->canAddToGlossary() && m_usage->IsInGlossary(mark->flaggedText())) {
+        delete mark;
+        return;
+    }
+    countCategory(mark->markErrorType());
+    entry->insertMark(mark);
+    m_ui.editor->createLabel(mark);
+    mark->paintMark();
+}
+
+void MainWnd::slotCheckTaskFinished(QNetworkReply::NetworkError code)
+{
+    m_backupTimer.start(BackupMs);
+    if (m_cancelled || !m_reviewRunning)
+        return;
+    m_lastError = int(code);
+    if (code == QNetworkReply::NoError) {
+        m_succeeded = true;
+        m_progress->finish();
+    } else {
+        slotProgressFinished();
+    }
+}
+
+void MainWnd::slotCancel()
+{
+    log(QStringLiteral("QL_Main_Reviev_Cancel"));
+    stopReview();
+}
+
+void MainWnd::stopReview()
+{
+    m_cancelled = true;
+    if (m_checkRunning)
+        m_checkRun->cancel();
+    slotProgressFinished();
+}
+
+void MainWnd::slotProgressFinished()
+{
+    if (!m_reviewRunning)
+        return;
+    m_reviewRunning = false;
+    m_phase = Idle;
+    lockWindow(false);
+    m_progress->stop();
+    m_progress->hide();
+    m_backupTimer.start(BackupMs);
+
+    for (ChunkEntry *entry : std::as_const(m_chunks)) {
+        for (CorrectionItem *mark : entry->marks()) {
+            m_liveMarks.append(mark);
+            if (mark->label())
+                mark->label()->show();
+        }
+    }
+    m_ui.editor->repositionLabels();
+    if (!m_liveMarks.isEmpty()) {
+        m_found = m_left = int(m_liveMarks.size());
+        m_ui.editor->selectMark(m_liveMarks.first());
+        slotPositionChanged();
+    }
+    updateApplyAll();
+
+    if (m_wordCount > 0) {
+        m_ui.wordsLabel->setText(tr("Words:") + QLatin1Char(' ') + QString::number(m_wordCount));
+        m_ui.errorsLabel->setText(tr("Errors:") + QLatin1Char(' ') + QString::number(m_categories.value(3)));
+        m_ui.suggestionsLabel->setText(tr("Suggestions:") + QLatin1Char(' ')
+                                       + (preferenceIsTrue("enrichment_enable")
+                                              ? QString::number(m_categories.value(4))
+                                              : tr("(Disabled)")));
+        m_ui.summaryLine->show();
+    }
+
+    switch (m_lastError) {
+    case 0:
+        if (m_succeeded && !m_cancelled && m_liveMarks.isEmpty() && !preferenceIsTrue("show_report"))
+            ask(tr("Oops...Quillet has no suggestions for your current text. Either you wrote "
+                   "brilliantly, or Quillet is not smart enough."),
+                {tr("OK")});
+        break;
+    case QNetworkReply::OperationCanceledError:
+        break;
+    case QNetworkReply::AuthenticationRequiredError:
+        if (!GammaLib::UserAccess::instance().IsUserLoginInBlock()) {
+            if (ask(tr("Log in session expired. Please log in again to continue using Quillet. "),
+                    {tr("Log in"), tr("Cancel")})
+                == QDialog::Accepted)
+                slotLogout();
+            break;
+        }
+        [[fallthrough]];
+    default:
+        if (ask(tr(kConnectionError), {tr("Retry"), tr("Cancel")}) == QDialog::Accepted)
+            QTimer::singleShot(0, this, &MainWnd::slotReview);
+        break;
+    }
+
+    if (m_succeeded) {
+        // The report comes with its own window; until then the report button
+        // stays hidden and nothing locks the window.
+        if (m_updateAvailable)
+            m_ui.updateIndicator->show();
+    }
+    m_ui.editor->resetUndo();
+}
+
+void MainWnd::slotResetWordCountLimit()
+{
+    m_wordsThisMinute = 0;
+}
+
+void MainWnd::clearReview()
+{
+    m_categories.clear();
+    m_received.clear();
+    m_lastError = 0;
+    m_found = m_left = 0;
+    m_currentMark = nullptr;
+    m_ui.editor->setChunkList(nullptr);
+    m_ui.sidePanel->hide();
+    m_liveMarks.clear();
+    qDeleteAll(m_chunks);
+    m_chunks.clear();
+    m_ui.editor->clear();
+    m_ui.editor->setFocus();
+    m_ui.editor->resetUndo();
+    m_ui.reportButton->hide();
+    m_ui.summaryLine->hide();
+    m_ui.applyAllButton->setEnabled(false);
+}
+
+// Marks ---------------------------------------------------------------------------------
+
+void MainWnd::setCurrentMark(CorrectionItem *mark)
+{
+    if (mark == m_currentMark)
+        return;
+    if (m_currentMark && m_currentMark->label())
+        m_currentMark->label()->setSelected(false);
+    m_currentMark = mark;
+    if (mark) {
+        if (mark->label())
+            mark->label()->setSelected(true);
+        m_ui.editor->ensureLabelVisible(mark);
+    } else {
+        m_ui.editor->ensureLabelVisible(nullptr);
+    }
+}
+
+void MainWnd::slotPositionChanged()
+{
+    if (m_reviewRunning || m_liveMarks.isEmpty())
+        return;
+    const QTextCursor cursor = m_ui.editor->textCursor();
+    if (cursor.hasSelection())
+        setCurrentMark(m_ui.editor->markSpanning(cursor.selectionStart(), cursor.selectionEnd()));
+    else
+        setCurrentMark(m_ui.editor->markAt(cursor.position()));
+}
+
+void MainWnd::slotSelectionChanged()
+{
+    slotPositionChanged();
+}
+
+void MainWnd::retireMark(CorrectionItem *mark)
+{
+    mark->paintPlain();
+    if (m_currentMark == mark)
+        m_currentMark = nullptr;
+    m_liveMarks.removeOne(mark);
+    if (m_left > 0)
+        --m_left;
+    mark->owner()->removeMark(mark); // destroys the mark and its label
+    setCurrentMark(nullptr);
+    m_ui.editor->ensureLabelVisible(nullptr);
+}
+
+void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index)
+{
+    slotCorrectItem(item, type, index, item ? item->candidateList().join(QLatin1Char('\n')) : QString());
+}
+
+void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index,
+                              const QString &correctionList)
+{
+    if (!item || !m_liveMarks.contains(item))
+        return;
+
+    GammaLib::UserCorrectionRecord record;
+    record.sentence = item->owner()->text();
+    record.word = item->flaggedText();
+    record.wordIdx = item->start() - item->owner()->span().selectionStart();
+    record.wordLength = int(item->flaggedText().size());
+    record.correctionList = correctionList;
+    record.choose = type == ApplyCandidate ? index : -1;
+    record.type = item->markErrorType();
+    m_usage->AddCorrectionRecord(record);
+
+    CorrectionItem *next = nullptr;
+    if (item == m_currentMark && preferenceIsTrue("goto_next") && m_liveMarks.size() >= 2) {
+        const int at = int(m_liveMarks.indexOf(item));
+        next = m_liveMarks.at((at + 1) % m_liveMarks.size());
+    }
+
+    if (type == AddToGlossary) {
+        const QString word = item->flaggedText();
+        const int kind = item->markErrorType();
+        m_usage->AddUserWord(word);
+        const QList<CorrectionItem *> marks = m_liveMarks;
+        for (CorrectionItem *mark : marks) {
+            if (mark->markErrorType() == kind && mark->flaggedText() == word) {
+                if (mark == next)
+                    next = nullptr;
+                retireMark(mark);
+            }
+        }
+    } else {
+        const int start = item->start();
+        if (type == ApplyCandidate)
+            item->apply(index);
+        retireMark(item);
+        if (!next) {
+            QTextCursor cursor = m_ui.editor->textCursor();
+            cursor.setPosition(qMin(start, m_ui.editor->document()->characterCount() - 1));
+            m_ui.editor->setTextCursor(cursor);
+        }
+    }
+    if (next)
+        m_ui.editor->selectMark(next);
+    updateApplyAll();
+    m_ui.editor->repositionLabels();
+    m_ui.editor->resetUndo();
+}
+
+void MainWnd::slotApplyAll()
+{
+    if (ask(tr("All flagged errors will be replaced with the top correction option shown right "
+               "beneath it. Proceed anyway?"),
+            {tr("Confirm"), tr("Cancel")})
+        != QDialog::Accepted)
+        return;
+    log(QStringLiteral("QL_Main_Apply_All"));
+    m_backupTimer.stop();
+    LoadingBox box(this);
+    box.start();
+    const QList<CorrectionItem *> marks = m_liveMarks;
+    for (CorrectionItem *mark : marks) {
+        mark->apply(0);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    const QString text = m_ui.editor->toPlainText();
+    clearReview();
+    m_ui.editor->setDocumentText(text);
+    m_ui.applyAllButton->setEnabled(false);
+    box.stop();
+    m_backupTimer.start(BackupMs);
+}
+
+void MainWnd::slotClearAll()
+{
+    if (ask(tr("Your current text will be cleared. Proceed?"), {tr("Confirm"), tr("Cancel")})
+        != QDialog::Accepted)
+        return;
+    log(QStringLiteral("QL_Main_Clear"));
+    clearReview();
+}
+
+// Edits around marks ------------------------------------------------------------------------
+
+void MainWnd::retireMarksForEdit()
+{
+    if (m_liveMarks.isEmpty())
+        return;
+    if (m_currentMark) {
+        retireMark(m_currentMark);
+    } else {
+        const QTextCursor cursor = m_ui.editor->textCursor();
+        const int from = cursor.selectionStart();
+        const int to = cursor.selectionEnd();
+        const QList<CorrectionItem *> marks = m_liveMarks;
+        for (CorrectionItem *mark : marks) {
+            if (mark->end() >= from && mark->start() <= to)
+                retireMark(mark);
+        }
+    }
+    updateApplyAll();
+    m_ui.editor->resetUndo();
+}
+
+bool MainWnd::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui.editor && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        const int code = key->key();
+        const bool cut = key->matches(QKeySequence::Cut) && m_ui.editor->textCursor().hasSelection();
+        const bool typing = code >= 32 && code <= 255 && (mods == Qt::NoModifier || mods == Qt::ShiftModifier);
+        const bool editing = code == Qt::Key_Delete || code == Qt::Key_Backspace || code == Qt::Key_Tab
+                             || code == Qt::Key_Enter || code == Qt::Key_Return;
+        if (cut || typing || editing)
+            retireMarksForEdit();
+    }
+    return CustomWindow::eventFilter(watched, event);
+}
+
+void MainWnd::slotOnPaste(const QString &text)
+{
+    log(QStringLiteral("QL_Main_Paste"));
+    if (m_ui.editor->isAllSelected() && !m_chunks.isEmpty())
+        clearReview();
+    else
+        retireMarksForEdit();
+    m_ui.editor->textCursor().insertText(text);
+}
+
+void MainWnd::slotOnCut()
+{
+    retireMarksForEdit();
+    m_ui.editor->cut();
+}
+
+void MainWnd::slotTextChanged()
+{
+    const bool hasText = m_ui.editor->hasText();
+    for (QPushButton *button : m_ui.textButtons())
+        button->setEnabled(hasText);
+    m_backup.markChanged();
+}
+
+void MainWnd::slotCopyAll()
+{
+    log(QStringLiteral("QL_Main_Copy_All"));
+    QApplication::clipboard()->setText(m_ui.editor->toPlainText());
+    m_notice->showText(tr("Successfully copied."));
+}
+
+void MainWnd::slotEditMenuOpening()
+{
+    m_ui.pasteButton->setEnabled(m_ui.editor->canPaste());
+}
+
+void MainWnd::slotScrollRangeChanged(int min, int max)
+{
+    QScrollBar *inner = m_ui.editor->verticalScrollBar();
+    m_ui.scrollBar->setRange(min, max);
+    m_ui.scrollBar->setPageStep(inner->pageStep());
+    m_ui.scrollBar->setVisible(min < max);
+}
+
+void MainWnd::slotSearchContentChanged(const QString &text)
+{
+    m_ui.searchButton->setEnabled(!text.trimmed().isEmpty());
+}
+
+void MainWnd::slotSidebarToogled(bool shown)
+{
+    m_ui.sidePanel->setVisible(shown);
+    if (!shown)
+        log(QStringLiteral("QL_Main_Hide_Sidebar"));
+}
+
+void MainWnd::slotContextMenu(QContextMenuEvent *event)
+{
+    // Until the correction menu exists: the editor's own cut/copy/paste menu,
+    // with cut going through the mark-retiring path.
+    QMenu menu(m_ui.editor);
+    QAction *cut = menu.addAction(tr("Cut"));
+    cut->setEnabled(m_ui.editor->textCursor().hasSelection());
+    connect(cut, &QAction::triggered, this, &MainWnd::slotOnCut);
+    QAction *copy = menu.addAction(tr("Copy"));
+    copy->setEnabled(m_ui.editor->textCursor().hasSelection());
+    connect(copy, &QAction::triggered, m_ui.editor, &QTextEdit::copy);
+    QAction *paste = menu.addAction(tr("Paste"));
+    paste->setEnabled(m_ui.editor->canPaste());
+    connect(paste, &QAction::triggered, m_ui.editor, &QTextEdit::paste);
+    menu.exec(event->globalPos());
+}
+
+void MainWnd::slotSampleTextLoaded(const QString &text)
+{
+    m_ui.editor->setSampleText(text);
+}
+
+// Crash recovery ---------------------------------------------------------------------------
+
+void MainWnd::slotBackup()
+{
+    m_backup.backup(m_ui.editor->toPlainText());
+}
+
+void MainWnd::recoverAfterCrash()
+{
+    if (AppSettings::isTrue(preferences().value(QStringLiteral("is_crash")))) {
+        const QString text = m_backup.read();
+        m_ui.editor->setDocumentText(text);
+        m_ui.editor->moveCursor(QTextCursor::End);
+        m_notice->showText(tr("Your software crashed unexpectedly. Text recovered and loaded for you before the crash."));
+    } else {
+        preferences().setValue(QStringLiteral("is_crash"), QStringLiteral("True"));
+        preferences().save();
+    }
+}
+
+// Reachability and updates ---------------------------------------------------------------
+
+void MainWnd::slotCheckServer()
+{
+    m_network->checkHttp(GammaLib::NetworkHelper::serverCheckUrl());
+}
+
+void MainWnd::slotCheckServerFinished(int code)
+{
+    m_ui.networkIndicator->setVisible(code != 0 && m_ui.updateIndicator->isHidden());
+}
+
+void MainWnd::slotGetLastVersionFinished(const QStringList &list)
+{
+    if (list.size() < 5)
+        return;
+    if (GammaLib::VersionHelper::installedVersion() >= list.at(0).toInt())
+        return;
+    m_updateAvailable = true;
+    m_offeredVersion = list.at(0).toInt();
+    m_versionText = list.at(1);
+    m_resetSettings = list.at(0) == list.at(4);
+    m_ui.networkIndicator->hide();
+    m_ui.updateIndicator->show();
+}
+
+void MainWnd::slotUpdateStatusChanged(int n, const QString &text)
+{
+    m_ui.updateIndicator->setVisible(n >= 0);
+    m_offeredVersion = n;
+    m_versionText = text;
+}
+
+void MainWnd::slotGotoUpdate()
+{
+    // The settings dialog's update page takes over from here.
+    slotShowSetting();
+}
+
+// Window geometry and tutorial -----------------------------------------------------------------
+
+void MainWnd::restoreGeometryFromSettings()
+{
+    const QRect saved(settings().value(QStringLiteral("Left")).toInt(),
+                      settings().value(QStringLiteral("Top")).toInt(),
+                      settings().value(QStringLiteral("Width")).toInt(),
+                      settings().value(QStringLiteral("Height")).toInt());
+    if (isOffScreen(saved)) {
+        resize(QSize(850, 640).expandedTo(minimumSizeHint()));
+        QScreen *screen = QGuiApplication::primaryScreen();
+        QRect centred(QPoint(), size());
+        if (screen)
+            centred.moveCenter(screen->availableGeometry().center());
+        move(centred.topLeft());
+        return;
+    }
+    setNormalGeometry(saved);
+    if (AppSettings::isTrue(settings().value(QStringLiteral("IsMaxmized")))) {
+        setGeometry(saved);
+        m_ui.outerLayout->setContentsMargins(0, 0, 0, 0);
+        setMaximized(true);
+    } else {
+        move(saved.topLeft());
+        resize(saved.size());
+    }
+}
+
+void MainWnd::saveGeometryToSettings()
+{
+    const QRect normal = normalGeometry();
+    settings().setValue(QStringLiteral("Left"), QString::number(normal.x()));
+    settings().setValue(QStringLiteral("Top"), QString::number(normal.y()));
+    settings().setValue(QStringLiteral("Width"), QString::number(normal.width()));
+    settings().setValue(QStringLiteral("Height"), QString::number(normal.height()));
+    settings().setValue(QStringLiteral("IsMaxmized"), AppSettings::boolText(maximized()));
+    settings().setValue(QStringLiteral("Sidebar"), AppSettings::boolText(m_ui.sidebarToggle->isChecked()));
+    settings().save();
+}
+
+void MainWnd::slotGoClicked()
+{
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setControlsLocked(false);
+    if (m_tutorial) {
+        m_tutorial->hide();
+        m_tutorial->deleteLater();
+        m_tutorial = nullptr;
+    }
+    show();
+    m_ui.editor->setFocus();
+    settings().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+    settings().save();
+}
+
+void MainWnd::slotMax()
+{
+    m_ui.outerLayout->setContentsMargins(0, 0, 0, 0);
+    setMaximized(true);
+}
+
+void MainWnd::slotRestore()
+{
+    m_ui.outerLayout->setContentsMargins(12, 10, 12, 14);
+    setMaximized(false);
+}
+
+void MainWnd::maximizedChanged(bool isMax)
+{
+    m_ui.titlebar->slotIsMaxmized(isMax);
+    m_ui.outerLayout->setContentsMargins(isMax ? QMargins() : QMargins(12, 10, 12, 14));
+    m_ui.editor->repositionLabels();
+}
+
+void MainWnd::slotMin()
+{
+    showMinimized();
+}
+
+void MainWnd::slotMove(int x, int y)
+{
+    moveIfOnScreen(QPoint(x, y));
+}
+
+// Close, log-out and restart ---------------------------------------------------------------------
+
+void MainWnd::slotClose()
+{
+    close();
+}
+
+bool MainWnd::saveDocument()
+{
+    // Saving documents comes with the file support; until then a save
+    // cannot succeed, so the window stays open and the text is kept.
+    return false;
+}
+
+void MainWnd::startCloseUpload()
+{
+    saveGeometryToSettings();
+    hide();
+    m_usage->Upload(GammaLib::UserAccess::instance().sessionKey());
+}
+
+void MainWnd::closeEvent(QCloseEvent *event)
+{
+    if (m_tutorial || m_reviewRunning || areControlsLocked()) {
+        event->ignore();
+        return;
+    }
+    if (m_closeAllowed) {
+        event->accept();
+        preferences().setValue(QStringLiteral("is_crash"), QStringLiteral("False"));
+        preferences().save();
+        return;
+    }
+    event->ignore();
+    if (m_closing)
+        return; // the upload and log-out are already on their way
+    m_closing = true;
+    if (m_ui.editor->hasText()) {
+        bool save = false;
+        const int answer = ask(tr("Your current text will be lost if not saved. Proceed anyway?"),
+                               {tr("Confirm"), tr("Cancel"), tr("Save")}, &save);
+        if (answer != QDialog::Accepted || (save && !saveDocument())) {
+            m_closing = false;
+            m_restartAfterClose = false;
+            return;
+        }
+    }
+    startCloseUpload();
+}
+
+void MainWnd::slotUserInformationUploaded()
+{
+    GammaLib::UserAccess::instance().Logout();
+}
+
+void MainWnd::slotLogout()
+{
+    log(QStringLiteral("QL_Main_Logout"));
+    m_closing = false;
+    if (m_ui.editor->hasText()) {
+        bool save = false;
+        const int answer = ask(tr("Your current text will be lost without being saved. Confirm log out?"),
+                               {tr("Log out"), tr("Cancel"), tr("Save")}, &save);
+        if (answer != QDialog::Accepted || (save && !saveDocument()))
+            return;
+    }
+    m_loggingOut = true;
+    startCloseUpload();
+}
+
+void MainWnd::slotLogoutFinished(int)
+{
+    if (!m_closing && !m_loggingOut)
+        return; // not ours (another window's log-out)
+    m_backupTimer.stop();
+    if (m_closing) {
+        m_closeAllowed = true;
+        setControlsLocked(false);
+        close();
+        if (m_restartAfterClose)
+            startRestart();
+        return;
+    }
+    m_loggingOut = false;
+    clearReview();
+    GammaLib::UserAccess::instance().clear();
+    if (StartupSteps::signInAfterLogout(this)) {
+        m_usage->Refresh();
+        show();
+        m_backupTimer.start(BackupMs);
+    } else {
+        m_closeAllowed = true;
+        close();
+    }
+}
+
+void MainWnd::startRestart()
+{
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), {QStringLiteral("restart")});
+}
+
+void MainWnd::slotRestartApp()
+{
+    setControlsLocked(false);
+    m_restartAfterClose = true;
+    close();
+}
+
+// Later areas: files, notes, settings, report, web pages ------------------------------------------
+
+void MainWnd::slotOpen() {}
+void MainWnd::slotOpenRecentFile() {}
+void MainWnd::slotSaveAs() {}
+void MainWnd::slotOpenEvernote() {}
+void MainWnd::slotSaveAsEvernote() {}
+void MainWnd::slotEvernoteFinished() { setControlsLocked(false); }
+void MainWnd::slotOpenEvernoteFinished(const QString &) { setControlsLocked(false); }
+void MainWnd::slotShowSetting() { log(QStringLiteral("QL_Main_Setting")); }
+void MainWnd::slotCloseSetting() { setControlsLocked(false); }
+void MainWnd::slotErrorSetting(const QString &text) { ask(text, {tr("OK")}); }
+void MainWnd::slotCloseReport() { setControlsLocked(false); }
+
+void MainWnd::slotReportButtonClicked()
+{
+    log(QStringLiteral("QL_Main_More"));
+    log(QStringLiteral("QL_Main_Report"));
+}
+
+void MainWnd::slotShare()
+{
+    log(QStringLiteral("QL_Main_Share"));
+    const QString site = GammaLib::ServiceAddresses::instance().url(GammaLib::ServiceAddresses::Web, QString());
+    const QString address =
+        GammaLib::ServiceAddresses::instance().url(GammaLib::ServiceAddresses::FacebookWww, QStringLiteral("/dialog/feed?"))
+        + QStringLiteral("app_id=402913865571304") + QStringLiteral("&link=") + site
+        + QStringLiteral("&picture=") + site + QStringLiteral("/images/quillet.png")
+        + QStringLiteral("&name=Quillet, the best free grammar checker") + QStringLiteral("&caption= ")
+        + QStringLiteral("&description=It grants you free instant text check for various mistakes and offers "
+                         "you enrichment suggestions to write better English.")
+        + QStringLiteral("&redirect_uri=") + site + QStringLiteral("/LoginedByFacebook.ashx");
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+void MainWnd::slotFeedback()
+{
+    log(QStringLiteral("QL_Main_Feedback"));
+    openWebPage(QStringLiteral("/Feedback"));
+}
+
+void MainWnd::slotGotoUserCenter()
+{
+    log(QStringLiteral("QL_Main_User_Center"));
+    GammaLib::UserAccess &access = GammaLib::UserAccess::instance();
+    QDesktopServices::openUrl(QUrl(GammaLib::ServiceAddresses::instance().url(
+        GammaLib::ServiceAddresses::Web, QStringLiteral("/Account/LoginFromClient?u=") + access.userName()
+                                             + QStringLiteral("&s=") + access.sessionKey())));
+}
+
+void MainWnd::slotGotoCommunity()
+{
+    log(QStringLiteral("QL_Main_Community"));
+    openWebPage(QStringLiteral("/Community"));
+}
+
+void MainWnd::slotGotoDocumentTemplates() { openWebPage(QStringLiteral("/Templates")); }
+void MainWnd::slotFAQ() { openWebPage(QStringLiteral("/Help")); }
+void MainWnd::slotAbout()
+{
+    ask(tr("Quillet %1\nA writing assistant for English.").arg(QStringLiteral("2.1.7.0")), {tr("OK")});
 }

@@ -18,4 +18,14 @@ bool signIn()
     return true;
 }
 
+bool signInAfterLogout(QWidget *)
+{
+    return false;
+}
+
+bool justRegistered()
+{
+    return false;
+}
+
 } // namespace StartupSteps

@@ -18,6 +18,14 @@ void applyStoredProxy();
 // sign-in dialog exists, start-up goes straight on to the main window.
 bool signIn();
 
+// Runs the sign-in dialog again after the user logged out; false when the
+// user closed it.
+bool signInAfterLogout(QWidget *parent);
+
+// True when the sign-in dialog has just registered a new account (the main
+// window then shows its tutorial).
+bool justRegistered();
+
 } // namespace StartupSteps
 
 #endif

@@ -1,0 +1,321 @@
+// The review workflow of the main window against the local services: marks,
+// navigation, apply, apply-all, limits, cancel, failures and crash recovery.
+#include "appsettings.h"
+#include "checktask.h"
+#include "checktaskthread.h"
+#include "chunkentry.h"
+#include "clickablelabel.h"
+#include "configfile.h"
+#include "correctionitem.h"
+#include "customtexteditor.h"
+#include "localservices.h"
+#include "mainwnd.h"
+#include "progressoverlay.h"
+#include "sentencesplitter.h"
+#include "serviceaddresses.h"
+#include "textchunk.h"
+#include "transientnotice.h"
+#include "useraccess.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QtTest>
+
+namespace {
+
+const char *const kKnownErrors =
+    "This is an test of teh system. Their going to the park tomorow. I has a apple.";
+
+struct Answer
+{
+    QString text;
+    QStringList buttons;
+};
+
+} // namespace
+
+class TestReviewFlow : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_home;
+    LocalServices m_services;
+    QString m_session;
+    QList<Answer> m_asked;
+    int m_reply = QDialog::Rejected;
+
+    std::unique_ptr<MainWnd> makeWindow()
+    {
+        auto window = std::make_unique<MainWnd>();
+        window->setMessagePresenter([this](const QString &text, const QStringList &buttons, bool *) {
+            m_asked.append({text, buttons});
+            return m_reply;
+        });
+        window->show();
+        return window;
+    }
+
+    static bool review(MainWnd &window, const QString &text)
+    {
+        window.editor()->setDocumentText(text);
+        window.slotReview();
+        QElapsedTimer timer;
+        timer.start();
+        while (window.isReviewRunning() && timer.elapsed() < 120000)
+            QTest::qWait(20);
+        return !window.isReviewRunning();
+    }
+
+    static CorrectionItem *markOn(MainWnd &window, const QString &flagged)
+    {
+        for (CorrectionItem *mark : window.liveMarks())
+            if (mark->flaggedText() == flagged)
+                return mark;
+        return nullptr;
+    }
+
+    static QString words(int n)
+    {
+        QStringList list;
+        for (int i = 0; i < n; ++i)
+            list << QStringLiteral("word");
+        return list.join(QLatin1Char(' '));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
+        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+        AppSettings::preferenceConfig().setValue(QStringLiteral("show_report"), QStringLiteral("True"));
+        GammaLib::prepareSegmentation();
+        QVERIFY2(m_services.start(), qPrintable(m_services.errorOutput()));
+        m_services.pointServiceTableHere();
+        m_session = m_services.registerAndLogIn(QStringLiteral("writer@example.com"), QStringLiteral("secret-1"));
+        QVERIFY(!m_session.isEmpty());
+    }
+
+    void init()
+    {
+        m_asked.clear();
+        m_reply = QDialog::Rejected;
+        m_services.pointServiceTableHere();
+        GammaLib::UserAccess::instance().setSessionKey(m_session);
+        AppSettings::preferenceConfig().setValue(QStringLiteral("goto_next"), QStringLiteral("True"));
+    }
+
+    void reviewMarksKnownErrors()
+    {
+        auto window = makeWindow();
+        QVERIFY(review(*window, QStringLiteral("My Holiday\n\n") + kKnownErrors
+                                    + QStringLiteral("\n\nThe second paragraph is fine.")));
+        QVERIFY2(m_asked.isEmpty(), m_asked.isEmpty() ? "" : qPrintable(m_asked.first().text));
+        QCOMPARE(window->lastError(), 0);
+        QCOMPARE(window->chunkEntries().size(), 5);
+        QCOMPARE(window->chunkEntries().first()->chunk()->configType(), 1);
+
+        CorrectionItem *teh = markOn(*window, QStringLiteral("teh"));
+        QVERIFY(teh);
+        QCOMPARE(teh->markErrorType(), 1);
+        QCOMPARE(teh->labelText(), QStringLiteral("the"));
+        QVERIFY(markOn(*window, QStringLiteral("tomorow")));
+        QVERIFY(window->liveMarks().size() >= 4);
+        for (CorrectionItem *mark : window->liveMarks()) {
+            QVERIFY(mark->label() && mark->label()->isVisible());
+            QTextCursor at(window->editor()->document());
+            at.setPosition(mark->start() + 1);
+            const QColor colour = at.charFormat().foreground().color();
+            QCOMPARE(colour, QColor(mark->markErrorType() == 7 ? "#19A0DC" : "#FA5050"));
+        }
+        // The first mark is current, the summary line and "Apply all" are on.
+        QCOMPARE(window->currentMark(), window->liveMarks().first());
+        QVERIFY(window->currentMark()->label()->isSelected());
+        QVERIFY(window->ui().summaryLine->isVisible());
+        QCOMPARE(window->ui().wordsLabel->text(), QStringLiteral("Words: 24"));
+        QVERIFY(window->ui().applyAllButton->isEnabled());
+
+        // Applying a replacement changes exactly the span.
+        window->slotCorrectItem(teh, ApplyCandidate, 0);
+        QVERIFY(window->editor()->toPlainText().contains(QStringLiteral("test of the system.")));
+        QVERIFY(!window->liveMarks().contains(teh));
+
+        // Ignoring retires the mark and keeps the text.
+        CorrectionItem *tomorow = markOn(*window, QStringLiteral("tomorow"));
+        const QString before = window->editor()->toPlainText();
+        window->slotCorrectItem(tomorow, IgnoreMark, 0);
+        QCOMPARE(window->editor()->toPlainText(), before);
+        QVERIFY(!markOn(*window, QStringLiteral("tomorow")));
+
+        // goto_next wraps from the last mark to the first.
+        QVERIFY(window->liveMarks().size() >= 2);
+        CorrectionItem *last = window->liveMarks().last();
+        CorrectionItem *first = window->liveMarks().first();
+        window->editor()->selectMark(last);
+        QCOMPARE(window->currentMark(), last);
+        window->slotCorrectItem(last, IgnoreMark, 0);
+        QCOMPARE(window->currentMark(), first);
+
+        // Apply all applies every top candidate and ends all marks.
+        m_reply = QDialog::Accepted;
+        window->slotApplyAll();
+        QVERIFY(window->liveMarks().isEmpty());
+        QVERIFY(!window->ui().applyAllButton->isEnabled());
+        QVERIFY(window->editor()->toPlainText().contains(QStringLiteral("They're going")));
+        QVERIFY(window->editor()->toPlainText().contains(QStringLiteral("I have")));
+    }
+
+    void applyDeletionAndInsertionThroughTheWindow()
+    {
+        auto window = makeWindow();
+        QVERIFY(review(*window, QStringLiteral("He went to to the shop.")));
+        CorrectionItem *repeat = nullptr;
+        for (CorrectionItem *mark : window->liveMarks())
+            if (mark->editType() == 2)
+                repeat = mark;
+        if (!repeat)
+            QSKIP("the checking engine offers no deletion for this text");
+        window->slotCorrectItem(repeat, ApplyCandidate, 0);
+        QVERIFY(!window->editor()->toPlainText().contains(QStringLiteral("to to")));
+    }
+
+    void onlyTitlesAreSentAsOneSentence()
+    {
+        auto window = makeWindow();
+        QVERIFY(review(*window, QStringLiteral("A Heading\nAnother Heading")));
+        QCOMPARE(window->chunkEntries().size(), 2);
+        QCOMPARE(window->chunkEntries().last()->chunk()->configType(), 0);
+        QCOMPARE(window->lastError(), 0);
+    }
+
+    void wordLimits()
+    {
+        auto window = makeWindow();
+        window->wordBudgetTimer().stop(); // the test drives the minute itself
+        window->editor()->setDocumentText(words(10001));
+        window->slotReview();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isReviewRunning(), 30000);
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY(m_asked.first().text.contains(QStringLiteral("10,000 words per submit")));
+        QCOMPARE(window->wordsThisMinute(), 0);
+
+        // Exactly 10,000 words pass the per-review limit; three such reviews
+        // fill the minute's budget and the fourth is refused until the reset.
+        m_asked.clear();
+        for (int i = 1; i <= 3; ++i) {
+            window->editor()->setDocumentText(words(10000));
+            window->slotReview();
+            QTRY_COMPARE_WITH_TIMEOUT(window->wordsThisMinute(), 10000 * i, 30000);
+            window->slotCancel();
+            QVERIFY(!window->isReviewRunning());
+        }
+        QVERIFY(m_asked.isEmpty());
+        window->editor()->setDocumentText(words(10));
+        window->slotReview();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isReviewRunning(), 30000);
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY2(m_asked.first().text.contains(QStringLiteral("30,000 words per minute")), qPrintable(m_asked.first().text));
+        window->slotResetWordCountLimit();
+        QVERIFY(review(*window, QStringLiteral("Short and fine.")));
+        QCOMPARE(window->wordsThisMinute(), 3);
+    }
+
+    void cancelWhileChecking()
+    {
+        auto window = makeWindow();
+        QStringList sentences;
+        for (int i = 0; i < 150; ++i)
+            sentences << QStringLiteral("This sentence number %1 has teh same misspeling in it.").arg(i);
+        window->editor()->setDocumentText(sentences.join(QLatin1Char(' ')));
+        window->resultStore().clear();
+        window->slotReview();
+        QTRY_VERIFY_WITH_TIMEOUT(window->checkRun()->task()->isRunning(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(window->progressOverlay()->value() > 1, 60000);
+        window->slotCancel();
+        QVERIFY(!window->isReviewRunning());
+        QVERIFY(m_asked.isEmpty());
+        QVERIFY(!window->liveMarks().isEmpty());
+        QCOMPARE(window->ui().applyAllButton->isEnabled(), true);
+        for (CorrectionItem *mark : window->liveMarks())
+            QVERIFY(mark->label()->isVisible());
+    }
+
+    void servicesDownGivesTheConnectionMessage()
+    {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+        GammaLib::ServiceAddresses::instance().setProductHosts(QStringLiteral("127.0.0.1:%1").arg(port));
+        auto window = makeWindow();
+        QVERIFY(review(*window, QStringLiteral("Nobody is home today.")));
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY(m_asked.first().text.startsWith(QStringLiteral("Oops, nobody answered.")));
+        QCOMPARE(m_asked.first().buttons, (QStringList{"Retry", "Cancel"}));
+    }
+
+    void refusedSessionAsksToLogInAgain()
+    {
+        GammaLib::UserAccess::instance().setSessionKey(QStringLiteral("no-such-session"));
+        auto window = makeWindow();
+        QVERIFY(review(*window, QStringLiteral("The session is gone.")));
+        QCOMPARE(window->lastError(), 204);
+        QCOMPARE(m_asked.size(), 1);
+        QCOMPARE(m_asked.first().text,
+                 QStringLiteral("Log in session expired. Please log in again to continue using Quillet. "));
+        QCOMPARE(m_asked.first().buttons, (QStringList{"Log in", "Cancel"}));
+    }
+
+    void editsRetireTouchedMarks()
+    {
+        auto window = makeWindow();
+        QVERIFY(review(*window, QString::fromLatin1(kKnownErrors)));
+        const int before = int(window->liveMarks().size());
+        CorrectionItem *current = window->currentMark();
+        QVERIFY(current);
+        QTest::keyClick(window->editor(), Qt::Key_X);
+        QCOMPARE(int(window->liveMarks().size()), before - 1);
+        QVERIFY(!window->liveMarks().contains(current));
+        // A paste over the whole text discards the review.
+        window->editor()->selectAll();
+        window->slotOnPaste(QStringLiteral("Fresh text."));
+        QVERIFY(window->liveMarks().isEmpty());
+        QCOMPARE(window->editor()->toPlainText(), QStringLiteral("Fresh text."));
+    }
+
+    void crashRecoveryRestoresTheText()
+    {
+        ConfigFile &preferences = AppSettings::preferenceConfig();
+        {
+            auto window = makeWindow();
+            QCOMPARE(preferences.value(QStringLiteral("is_crash")), QStringLiteral("True"));
+            window->editor()->setDocumentText(QStringLiteral("Unsaved words that must survive."));
+            window->slotBackup();
+            // The window goes away without an orderly close, as in a crash.
+        }
+        auto next = makeWindow();
+        QCOMPARE(next->editor()->toPlainText(), QStringLiteral("Unsaved words that must survive."));
+        QVERIFY(next->notice()->isShowing());
+        QVERIFY(next->notice()->text().startsWith(QStringLiteral("Your software crashed unexpectedly.")));
+        preferences.setValue(QStringLiteral("is_crash"), QStringLiteral("False"));
+    }
+
+    void offScreenGeometryIsCentred()
+    {
+        ConfigFile &settings = AppSettings::settingConfig();
+        settings.setValue(QStringLiteral("Left"), QStringLiteral("-5000"));
+        settings.setValue(QStringLiteral("Top"), QStringLiteral("-5000"));
+        auto window = makeWindow();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(available.intersects(window->geometry()));
+        QVERIFY(qAbs(window->geometry().center().x() - available.center().x()) <= 2);
+        settings.setValue(QStringLiteral("Left"), QStringLiteral("40"));
+        settings.setValue(QStringLiteral("Top"), QStringLiteral("30"));
+        auto placed = makeWindow();
+        QCOMPARE(placed->pos(), QPoint(40, 30));
+    }
+};
+
+QTEST_MAIN(TestReviewFlow)
+#include "tst_reviewflow.moc"
