@@ -308,9 +308,15 @@ private slots:
         Window window;
         window.setGeometry(70, 80, 420, 320);
         QCOMPARE(window.normalGeometry(), QRect(70, 80, 420, 320));
+        window.setMaximized(true);
+        QCOMPARE(window.normalGeometry(), QRect(70, 80, 420, 320));
         window.setNormalGeometry(QRect(10, 20, 500, 400));
+        QCOMPARE(window.normalGeometry(), QRect(10, 20, 500, 400));
         window.setMaximized(false);
         QCOMPARE(window.geometry(), QRect(10, 20, 500, 400));
+        // Moved after the restore, the window saves where it is now.
+        window.move(30, 40);
+        QCOMPARE(window.normalGeometry(), QRect(30, 40, 500, 400));
     }
 
     void closeLock()

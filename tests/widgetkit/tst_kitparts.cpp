@@ -6,12 +6,16 @@
 #include "iconbutton.h"
 #include "kitresources.h"
 #include "loadingbox.h"
+#include "messagebox.h"
 #include "rotateanimation.h"
 #include "rotatingpicture.h"
 #include "sampleprompt.h"
+#include "titlebar.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QPushButton>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -188,6 +192,42 @@ private slots:
         fade.stop();
         QVERIFY(!fade.isRunning());
         QCOMPARE(finished.count(), 3);
+    }
+
+    void messageBoxLook()
+    {
+        MessageBox box(QStringLiteral("Your current text will be cleared. Proceed?"),
+                       {QStringLiteral("Confirm"), QStringLiteral("Cancel")});
+        QVERIFY(box.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(box.titlebar());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY(!box.titlebar()->minButton()->isVisible());
+        QVERIFY(box.titlebar()->closeButton()->isVisible());
+
+        // Dragging the bar moves the box by as much as the mouse moved.
+        const QPoint start = box.pos();
+        const QPoint grab(box.titlebar()->width() / 3, box.titlebar()->height() / 2);
+        QTest::mousePress(box.titlebar(), Qt::LeftButton, Qt::NoModifier, grab);
+        QTest::mouseMove(box.titlebar(), grab + QPoint(-30, 20));
+        QTRY_COMPARE(box.pos(), start + QPoint(-30, 20));
+        QTest::mouseRelease(box.titlebar(), Qt::LeftButton, Qt::NoModifier, grab);
+    }
+
+    void messageBoxCloseButtonRejects()
+    {
+        QTimer::singleShot(0, [] {
+            auto *box = qobject_cast<MessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->titlebar()->closeButton()->click();
+        });
+        bool extra = true;
+        const int result = MessageBox::ask(nullptr, QStringLiteral("Proceed anyway?"),
+                                           {QStringLiteral("Confirm"), QStringLiteral("Save"),
+                                            QStringLiteral("Cancel")},
+                                           &extra);
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(!extra);
     }
 
     void rotation()
