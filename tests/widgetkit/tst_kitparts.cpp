@@ -4,6 +4,7 @@
 #include "fadeanimation.h"
 #include "glyphpainter.h"
 #include "iconbutton.h"
+#include "iconlineedit.h"
 #include "kitresources.h"
 #include "loadingbox.h"
 #include "messagebox.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QSignalSpy>
@@ -161,6 +163,40 @@ private slots:
         button.setEnabled(false);
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(clicked.count(), 1);
+    }
+
+    void iconLineEdit()
+    {
+        QWidget window;
+        auto *other = new QLineEdit(&window);
+        auto *search = new IconLineEdit(GlyphPainter::Menu, &window);
+        search->setGeometry(0, 40, 240, 28);
+        window.resize(300, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSignalSpy go(search, &IconLineEdit::signalButtonClicked);
+
+        // The button sits inside the right end of the field.
+        QVERIFY(search->rect().contains(search->button()->geometry()));
+        QVERIFY(search->button()->geometry().right() >= search->width() - 4);
+
+        search->setText(QStringLiteral("grammar"));
+        other->setFocus();
+        QTRY_VERIFY(other->hasFocus());
+        QTest::mouseClick(search, Qt::LeftButton, Qt::NoModifier, QPoint(20, 14));
+        QVERIFY(search->hasFocus());
+        QCOMPARE(search->selectedText(), QStringLiteral("grammar"));
+        // The second click places the cursor as usual.
+        QTest::mouseClick(search, Qt::LeftButton, Qt::NoModifier, QPoint(20, 14));
+        QVERIFY(search->selectedText().isEmpty());
+
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(go.count(), 1);
+        QTest::mouseClick(search->button(), Qt::LeftButton);
+        QCOMPARE(go.count(), 2);
+        search->button()->setEnabled(false);
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(go.count(), 2);
     }
 
     void fadeInAndOut()
