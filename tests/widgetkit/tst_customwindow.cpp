@@ -4,6 +4,7 @@
 #include "resizezone.h"
 #include "titlebar.h"
 #include "iconbutton.h"
+#include "progressoverlay.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -153,6 +154,19 @@ private slots:
         QVERIFY(!window.isResizing());
         releaseAt(&window, QPoint(300, 300));
         QVERIFY(!window.isDragging());
+    }
+
+    void pressOnOverlayDoesNotMove()
+    {
+        Window window;
+        window.setGeometry(100, 100, 400, 300);
+        ProgressOverlay overlay(window.centralWidget());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        overlay.start();
+        QTest::mousePress(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+        QVERIFY(!window.isDragging());
+        QTest::mouseRelease(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
     }
 
     void moveDrag()
