@@ -38,6 +38,9 @@ export class Checker {
     this.vocabulary = vocabulary;
     this.wordnet = wordnet;
     this.linter = new LocalLinter({ binary, dialect: Dialect.American });
+    // Rule name of each lint message seen so far: most messages repeat, and
+    // asking the linter for rule names costs a second pass over a sentence.
+    this.ruleOfMessage = new Map();
     this.ready = this.linter.setup();
   }
 
@@ -185,14 +188,7 @@ export class Checker {
       if (taken.some(([s, e]) => start < e && end > s)) continue;
       const [tag, pos] = plain;
       const base = word.toLowerCase().replace(/s$/, (x) => (tag === 'NNS' ? '' : x));
-      const own = this.vocabulary.cefrLevel(base);
-      const options = this.wordnet.synonyms(base, pos)
-        .filter((w) => /^[a-z]+$/.test(w) && !ENRICH_STOP.has(w))
-        .map((w, order) => ({ w, level: this.vocabulary.cefrLevel(w), order }))
-        .filter((o) => o.level >= Math.max(2, own + 1) && o.level <= 4)
-        .sort((a, b) => a.level - b.level || a.order - b.order)
-        .slice(0, 3)
-        .map((o) => (tag === 'NNS' ? `${o.w}s` : o.w));
+      const options = this.enrichmentOptions(base, pos, tag);
       if (options.length === 0) continue;
       const keep = word[0] === word[0].toUpperCase() ? (w) => w[0].toUpperCase() + w.slice(1) : (w) => w;
       out.push({
@@ -202,6 +198,23 @@ export class Checker {
       });
     }
     return out;
+  }
+
+  // Better words for a plain word, worked out once per word.
+  enrichmentOptions(base, pos, tag) {
+    this.enrichCache ??= new Map();
+    const key = `${base}/${tag}`;
+    if (this.enrichCache.has(key)) return this.enrichCache.get(key);
+    const own = this.vocabulary.cefrLevel(base);
+    const options = this.wordnet.synonyms(base, pos)
+      .filter((w) => /^[a-z]+$/.test(w) && !ENRICH_STOP.has(w))
+      .map((w, order) => ({ w, level: this.vocabulary.cefrLevel(w), order }))
+      .filter((o) => o.level >= Math.max(2, own + 1) && o.level <= 4)
+      .sort((a, b) => a.level - b.level || a.order - b.order)
+      .slice(0, 3)
+      .map((o) => (tag === 'NNS' ? `${o.w}s` : o.w));
+    this.enrichCache.set(key, options);
+    return options;
   }
 
   // Corrections of checked sentences. `configs[i]` is the stage table of
@@ -214,10 +227,17 @@ export class Checker {
       const sentence = sentences[i];
       const stages = configs[i];
       const enabled = (stage) => stages.has(stage) && stages.get(stage) !== '0';
-      const names = raws[i].length ? await this.ruleNames(sentence, titles[i]) : new Map();
+      let names = new Map();
+      if (raws[i].some((r) => !this.ruleOfMessage.has(`${r.kind}:${r.message}`))) {
+        names = await this.ruleNames(sentence, titles[i]);
+        for (const r of raws[i]) {
+          const rule = names.get(`${r.start}:${r.end}:${r.message}`);
+          if (rule && this.ruleOfMessage.size < 20000) this.ruleOfMessage.set(`${r.kind}:${r.message}`, rule);
+        }
+      }
       const corrections = [];
       for (const raw of raws[i]) {
-        const rule = names.get(`${raw.start}:${raw.end}:${raw.message}`) || raw.kind;
+        const rule = names.get(`${raw.start}:${raw.end}:${raw.message}`) || this.ruleOfMessage.get(`${raw.kind}:${raw.message}`) || raw.kind;
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
         const { start, end, candidates } = this.candidates(raw, sentence);
