@@ -21,7 +21,7 @@ const PLAIN_WORDS = new Map([
   ['use', ['VB', 'v']], ['say', ['VB', 'v']], ['think', ['VB', 'v']], ['want', ['VB', 'v']],
 ]);
 // Enrichment candidates WordNet offers that are too rare or odd to propose.
-const ENRICH_STOP = new Set(['bully', 'corking', 'cracking', 'dandy', 'groovy', 'peachy', 'swell', 'smashing', 'goodish', 'hot', 'slap-up', 'bang-up', 'keen', 'neat', 'nifty', 'old', 'full', 'white', 'banging', 'thumping', 'whopping', 'walloping', 'whacking', 'super', 'macro', 'let', 'have', 'go']);
+const ENRICH_STOP = new Set(['bully', 'corking', 'cracking', 'dandy', 'groovy', 'peachy', 'swell', 'smashing', 'goodish', 'hot', 'slap-up', 'bang-up', 'keen', 'neat', 'nifty', 'old', 'full', 'white', 'banging', 'thumping', 'whopping', 'walloping', 'whacking', 'super', 'macro', 'let', 'have', 'go', 'rattling']);
 
 export const ERROR_TYPES = ['NONWORD', 'REAL', 'MOPHOLOGY', 'GRAMMAR', 'STYLE', 'SUGGESTION', 'IMPROVE'];
 
@@ -124,6 +124,10 @@ export class Checker {
     if (rule === 'AnA' || /article/i.test(raw.message) || /Determiner|Article/.test(rule || '')) {
       return { type: 'GRAMMAR', stage: 'server.det', explain: 'article' };
     }
+    // "Its" for "It's": a real word for another one, whatever the engine calls it.
+    if (raw.kind === 'Punctuation' && singleWord && WORD_RE.test(firstText) && !caseOnly && this.isWord(problem)) {
+      return { type: 'REAL', stage: 'server.real', explain: 'confused' };
+    }
     if (STYLE_KINDS.has(raw.kind) || caseOnly) {
       const kindKey = raw.kind === 'Capitalization' || caseOnly ? 'capitalization'
         : raw.kind === 'Punctuation' || raw.kind === 'Formatting' ? 'punctuation' : 'style';
@@ -206,11 +210,13 @@ export class Checker {
     const key = `${base}/${tag}`;
     if (this.enrichCache.has(key)) return this.enrichCache.get(key);
     const own = this.vocabulary.cefrLevel(base);
-    const options = this.wordnet.synonyms(base, pos)
-      .filter((w) => /^[a-z]+$/.test(w) && !ENRICH_STOP.has(w))
-      .map((w, order) => ({ w, level: this.vocabulary.cefrLevel(w), order }))
+    // The word's most common sense and the words similar to it; only words
+    // the CEFR lists hold themselves (not through a lemma) are offered.
+    const options = this.wordnet.synonyms(base, pos, 1)
+      .filter((w) => /^[a-z]+$/.test(w) && !ENRICH_STOP.has(w) && this.vocabulary.cefr.has(w))
+      .map((w, order) => ({ w, level: this.vocabulary.cefr.get(w), order }))
       .filter((o) => o.level >= Math.max(2, own + 1) && o.level <= 4)
-      .sort((a, b) => a.level - b.level || a.order - b.order)
+      .sort((a, b) => Math.abs(a.level - 3) - Math.abs(b.level - 3) || a.order - b.order)
       .slice(0, 3)
       .map((o) => (tag === 'NNS' ? `${o.w}s` : o.w));
     this.enrichCache.set(key, options);
