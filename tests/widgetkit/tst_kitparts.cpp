@@ -4,14 +4,20 @@
 #include "fadeanimation.h"
 #include "glyphpainter.h"
 #include "iconbutton.h"
+#include "iconlineedit.h"
 #include "kitresources.h"
 #include "loadingbox.h"
+#include "messagebox.h"
 #include "rotateanimation.h"
 #include "rotatingpicture.h"
 #include "sampleprompt.h"
+#include "titlebar.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -159,6 +165,40 @@ private slots:
         QCOMPARE(clicked.count(), 1);
     }
 
+    void iconLineEdit()
+    {
+        QWidget window;
+        auto *other = new QLineEdit(&window);
+        auto *search = new IconLineEdit(GlyphPainter::Menu, &window);
+        search->setGeometry(0, 40, 240, 28);
+        window.resize(300, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSignalSpy go(search, &IconLineEdit::signalButtonClicked);
+
+        // The button sits inside the right end of the field.
+        QVERIFY(search->rect().contains(search->button()->geometry()));
+        QVERIFY(search->button()->geometry().right() >= search->width() - 4);
+
+        search->setText(QStringLiteral("grammar"));
+        other->setFocus();
+        QTRY_VERIFY(other->hasFocus());
+        QTest::mouseClick(search, Qt::LeftButton, Qt::NoModifier, QPoint(20, 14));
+        QVERIFY(search->hasFocus());
+        QCOMPARE(search->selectedText(), QStringLiteral("grammar"));
+        // The second click places the cursor as usual.
+        QTest::mouseClick(search, Qt::LeftButton, Qt::NoModifier, QPoint(20, 14));
+        QVERIFY(search->selectedText().isEmpty());
+
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(go.count(), 1);
+        QTest::mouseClick(search->button(), Qt::LeftButton);
+        QCOMPARE(go.count(), 2);
+        search->button()->setEnabled(false);
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(go.count(), 2);
+    }
+
     void fadeInAndOut()
     {
         QWidget widget;
@@ -188,6 +228,42 @@ private slots:
         fade.stop();
         QVERIFY(!fade.isRunning());
         QCOMPARE(finished.count(), 3);
+    }
+
+    void messageBoxLook()
+    {
+        MessageBox box(QStringLiteral("Your current text will be cleared. Proceed?"),
+                       {QStringLiteral("Confirm"), QStringLiteral("Cancel")});
+        QVERIFY(box.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(box.titlebar());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY(!box.titlebar()->minButton()->isVisible());
+        QVERIFY(box.titlebar()->closeButton()->isVisible());
+
+        // Dragging the bar moves the box by as much as the mouse moved.
+        const QPoint start = box.pos();
+        const QPoint grab(box.titlebar()->width() / 3, box.titlebar()->height() / 2);
+        QTest::mousePress(box.titlebar(), Qt::LeftButton, Qt::NoModifier, grab);
+        QTest::mouseMove(box.titlebar(), grab + QPoint(-30, 20));
+        QTRY_COMPARE(box.pos(), start + QPoint(-30, 20));
+        QTest::mouseRelease(box.titlebar(), Qt::LeftButton, Qt::NoModifier, grab);
+    }
+
+    void messageBoxCloseButtonRejects()
+    {
+        QTimer::singleShot(0, [] {
+            auto *box = qobject_cast<MessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->titlebar()->closeButton()->click();
+        });
+        bool extra = true;
+        const int result = MessageBox::ask(nullptr, QStringLiteral("Proceed anyway?"),
+                                           {QStringLiteral("Confirm"), QStringLiteral("Save"),
+                                            QStringLiteral("Cancel")},
+                                           &extra);
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(!extra);
     }
 
     void rotation()
