@@ -1,0 +1,60 @@
+// Opens the main window on a sample essay, reviews it against freshly started
+// local services and saves a picture of the screen: shot-review <out.png>.
+#include "appsettings.h"
+#include "configfile.h"
+#include "customtexteditor.h"
+#include "localservices.h"
+#include "mainwnd.h"
+#include "sentencesplitter.h"
+#include "useraccess.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: shot-review <out.png>\n");
+        return 2;
+    }
+    AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+    GammaLib::prepareSegmentation();
+    LocalServices services;
+    if (!services.start()) {
+        std::fprintf(stderr, "the local services did not start\n");
+        return 1;
+    }
+    services.pointServiceTableHere();
+    GammaLib::UserAccess::instance().setSessionKey(
+        services.registerAndLogIn(QStringLiteral("reader@example.com"), QStringLiteral("pictures-1")));
+
+    MainWnd window;
+    window.setMessagePresenter([](const QString &, const QStringList &, bool *) { return 0; });
+    window.setGeometry(40, 30, 1000, 640);
+    window.show();
+    window.editor()->setDocumentText(QStringLiteral(
+        "A Day at the Lake\n\n"
+        "Last summer my family and me went to the lake for a hole weekend. "
+        "Their was a small cabin near the water, and we has a lot of fun there. "
+        "Every morning I goes swimming before breakfast, even when the water was very cold.\n\n"
+        "On Saturday we rented a boat and sailed to the other side of the lake. "
+        "My brother catched three fish, but he let them go again. "
+        "In the evening we sat by the fire and told storys until late at night. "
+        "It was an really good trip and I want to go back next year."));
+    window.slotReview();
+    while (window.isReviewRunning())
+        QTest::qWait(20);
+    QTest::qWait(800);
+    const QPixmap shot = window.screen()->grabWindow(0, 0, 0, 1080, 700);
+    if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "could not write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
