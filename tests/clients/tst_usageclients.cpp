@@ -403,7 +403,7 @@ void TestUsageClients::sampleTextRetries()
     m_server->queueReply("/Veska/GetSampleText", Server::answer("Caf\xC3\xA9 text."));
     UserInformation info;
     info.setSampleTextRetryDelay(20);
-    info.setTransferTimeout(150);
+    info.setTransferTimeout(500);
     QSignalSpy text(&info, &UserInformation::signalSampleText);
     info.slotRequestSampleText();
     QTRY_COMPARE(text.size(), 1);
