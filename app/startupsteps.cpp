@@ -1,9 +1,12 @@
 #include "startupsteps.h"
 
+#include "cresultstate.h"
+
 namespace StartupSteps {
 
 void registerMetaTypes()
 {
+    CResultState::registerMetaType();
 }
 
 void applyStoredProxy()

@@ -1,0 +1,118 @@
+#include "answerstreamreader.h"
+
+#include "resultrecord.h"
+
+#include <zlib.h>
+
+#include <cstring>
+
+namespace GammaLib {
+
+static const char UncompressError[] = "Error: Some error happens when uncompressing.";
+
+void AnswerStreamReader::reset()
+{
+    m_pending.clear();
+    m_unauthorized = false;
+    m_errors.clear();
+}
+
+QList<CResultState> AnswerStreamReader::feed(const QByteArray &bytes)
+{
+    QList<CResultState> states;
+    feed(bytes, [&states](const CResultState &state) { states.append(state); });
+    return states;
+}
+
+void AnswerStreamReader::feed(const QByteArray &bytes, const Deliver &deliver)
+{
+    QByteArray buffer = m_pending + bytes;
+    m_pending.clear();
+
+    if (buffer == "unauthorized") {
+        m_unauthorized = true;
+        return;
+    }
+
+    static const QByteArray mark = separator();
+    qsizetype from = 0;
+    while (from < buffer.size()) {
+        const qsizetype at = buffer.indexOf(mark, from);
+        if (at < 0) {
+            m_pending = buffer.mid(from);
+            return;
+        }
+        if (at == from) {
+            // A separator with no record before it: nothing to read, and
+            // waiting for more bytes would stall the rest of the answer.
+            m_errors.append(QString::fromLatin1(UncompressError));
+            from = at + mark.size();
+            continue;
+        }
+        readRecord(buffer.constData() + from, at - from, deliver);
+        from = at + mark.size();
+    }
+}
+
+void AnswerStreamReader::readRecord(const char *data, qsizetype size, const Deliver &deliver)
+{
+    QByteArray text;
+    if (!inflateRecord(QByteArray::fromRawData(data, size), &text)) {
+        m_errors.append(QString::fromLatin1(UncompressError));
+        return;
+    }
+    QString error;
+    const std::optional<CResultState> state = parseResultRecord(text, &error);
+    if (!state) {
+        m_errors.append(error);
+        return;
+    }
+    deliver(*state);
+}
+
+bool AnswerStreamReader::inflateRecord(const QByteArray &record, QByteArray *text)
+{
+    z_stream stream;
+    std::memset(&stream, 0, sizeof stream);
+    if (inflateInit(&stream) != Z_OK)
+        return false;
+
+    QByteArray out;
+    qsizetype capacity = qMin<qsizetype>(qMax<qsizetype>(4096, record.size() * 4), MaxRecordSize);
+    out.resize(capacity);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(record.constData()));
+    stream.avail_in = uInt(record.size());
+    qsizetype produced = 0;
+    int result = Z_OK;
+    while (true) {
+        stream.next_out = reinterpret_cast<Bytef *>(out.data() + produced);
+        stream.avail_out = uInt(capacity - produced);
+        result = inflate(&stream, Z_NO_FLUSH);
+        produced = capacity - stream.avail_out;
+        if (result == Z_STREAM_END)
+            break;
+        if (result != Z_OK && result != Z_BUF_ERROR)
+            break;
+        if (stream.avail_out != 0) {
+            // All input used and the stream is not complete: cut short.
+            result = Z_DATA_ERROR;
+            break;
+        }
+        if (capacity >= MaxRecordSize) {
+            result = Z_MEM_ERROR;
+            break;
+        }
+        capacity = qMin<qsizetype>(capacity * 2, MaxRecordSize);
+        out.resize(capacity);
+    }
+    inflateEnd(&stream);
+    if (result != Z_STREAM_END)
+        return false;
+
+    const void *zero = std::memchr(out.constData(), 0, size_t(produced));
+    out.truncate(zero ? static_cast<const char *>(zero) - out.constData() : produced);
+    *text = out;
+    return true;
+}
+
+} // namespace GammaLib

@@ -1,0 +1,54 @@
+#ifndef CHECKSTORAGETHREAD_H
+#define CHECKSTORAGETHREAD_H
+
+#include "cresultstate.h"
+
+#include <QList>
+#include <QStringList>
+#include <QThread>
+
+#include <atomic>
+
+class ResultStore;
+class StoredIndices;
+namespace GammaLib {
+class TextChunk;
+}
+
+// Worker of a check run: answers the sentences found in the result store,
+// one result every 50 ms, before the request goes out.
+class CheckStorageThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit CheckStorageThread(QObject *parent = nullptr);
+    ~CheckStorageThread() override;
+
+    // Copies the inputs and starts the worker. A worker still finishing a
+    // cancelled look-up is waited for first.
+    void startLookup(const ResultStore *store, const QStringList &sentences,
+                     const QList<GammaLib::TextChunk *> &chunks, StoredIndices *storedIndices);
+    // The worker ends at its next stored result, without signalFinished().
+    void stop() { m_stop = true; }
+
+    // Pause after each stored result (50 ms).
+    void setPauseMs(int ms) { m_pauseMs = ms; }
+
+signals:
+    void signalUpdateState(CResultState state);
+    void signalFinished();
+
+protected:
+    void run() override;
+
+private:
+    QStringList m_sentences;
+    QList<GammaLib::TextChunk *> m_chunks;
+    const ResultStore *m_store = nullptr;
+    StoredIndices *m_storedIndices = nullptr;
+    std::atomic_bool m_stop{false};
+    int m_pauseMs = 50;
+};
+
+#endif
