@@ -1,0 +1,48 @@
+#ifndef OVERLAY_H
+#define OVERLAY_H
+
+#include <QColor>
+#include <QPointer>
+#include <QWidget>
+
+// A full-area cover laid over part of a window (its parent by default, or a
+// chosen widget inside the parent). It follows that widget's size and
+// place, dims what lies beneath and takes the mouse, so nothing under it
+// can be clicked or typed into: it takes the keyboard focus while shown and
+// gives it back when hidden.
+class Overlay : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Overlay(QWidget *parent);
+
+    // The widget to cover: the parent itself or any widget shown inside it.
+    void setCoveredWidget(QWidget *widget);
+    QWidget *coveredWidget() const;
+
+    void setDimColor(const QColor &color);
+    QColor dimColor() const { return m_dim; }
+
+    // Re-reads the covered widget's rectangle.
+    void follow();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    void watch(QWidget *widget);
+
+    QPointer<QWidget> m_covered;
+    QPointer<QWidget> m_focusBefore;
+    QColor m_dim{255, 255, 255, 215};
+};
+
+#endif
