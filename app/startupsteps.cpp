@@ -1,5 +1,7 @@
 #include "startupsteps.h"
 
+#include "signinsession.h"
+
 namespace StartupSteps {
 
 void registerMetaTypes()
@@ -12,7 +14,7 @@ void applyStoredProxy()
 
 bool signIn()
 {
-    return true;
+    return SignInSession::runAtStartUp();
 }
 
 } // namespace StartupSteps

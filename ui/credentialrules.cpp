@@ -1,7 +1,6 @@
 #include "credentialrules.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QRegularExpression>
 
 namespace CredentialRules {
@@ -38,12 +37,6 @@ QString confirmationProblem(const QString &password, const QString &confirmation
 bool tooShortForLogin(const QString &text)
 {
     return text.size() >= 1 && text.size() <= 5;
-}
-
-QString passwordHash(const QString &password)
-{
-    return QString::fromLatin1(
-        QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Md5).toHex().toUpper());
 }
 
 } // namespace CredentialRules

@@ -20,10 +20,6 @@ QString confirmationProblem(const QString &password, const QString &confirmation
 // server (an empty field never gets that far).
 bool tooShortForLogin(const QString &text);
 
-// Upper-case hexadecimal MD5 of the UTF-8 bytes: the only form in which a
-// password leaves the dialog or is remembered.
-QString passwordHash(const QString &password);
-
 } // namespace CredentialRules
 
 #endif

@@ -1,5 +1,6 @@
 // The local rules of the sign-in dialog, the remembered log-in in the
 // preference store and the social log-in answer.
+#include "accountstatus.h"
 #include "appsettings.h"
 #include "configfile.h"
 #include "credentialrules.h"
@@ -68,7 +69,7 @@ private slots:
     void rememberedLoginKeepsOnlyTheDigest()
     {
         QTemporaryDir dir;
-        const QString hash = CredentialRules::passwordHash(QStringLiteral("my secret"));
+        const QString hash = GammaLib::passwordHash(QStringLiteral("my secret"));
         {
             ConfigFile store(dir.path(), QStringLiteral("preference.ini"));
             RememberedLogin remembered(store);
@@ -94,7 +95,7 @@ private slots:
         QCOMPARE(ConfigFile(dir.path(), QStringLiteral("preference.ini")).value(QStringLiteral("rem_me")),
                  QStringLiteral("False"));
         remembered.storeSuccessfulLogin(QStringLiteral("bob@example.com"), false,
-                                        CredentialRules::passwordHash(QStringLiteral("other")));
+                                        GammaLib::passwordHash(QStringLiteral("other")));
         QCOMPARE(remembered.passwordHash(), hash);
         QCOMPARE(remembered.userName(), QStringLiteral("bob@example.com"));
     }
