@@ -1,0 +1,117 @@
+// Account service: log-in, log-out, session check, e-mail check, registration,
+// and the Facebook- and Sina-linked log-ins. Answers are short plain texts.
+import { parseForm, sendText, sendHtml, page, escapeHtml, queryOf } from './http.mjs';
+
+const EMAIL_RE = /^\w+([-+.]\w+)*@\w+([-.]\w+)*\.\w+([-.]\w+)*$/;
+const DIGEST_RE = /^[0-9A-Fa-f]{32}$/;
+const EMAIL_MAX = 100;
+
+// "Success|<session key>|<user name>;<user id>;<member since>"
+function successAnswer(user, key) {
+  const since = new Date(user.created_at).toISOString().slice(0, 10);
+  const name = String(user.user_name).replace(/[|;]/g, ' ');
+  return `Success|${key}|${name};${user.id};${since}`;
+}
+
+// The client's form encoder leaves "+" alone, so a "+" in an address arrives
+// as a blank; registration sends it as "%2b". Both are read back as "+".
+function normaliseEmail(s) {
+  return String(s || '').replace(/%2b/gi, '+').trim();
+}
+
+function nameCandidates(name) {
+  const out = [name];
+  if (name.includes(' ')) out.push(name.replace(/ /g, '+'));
+  return out;
+}
+
+export function accountRoutes(store) {
+  return {
+    '/Login-new.ashx': async (req, res, body) => {
+      const form = parseForm(body.toString('utf8'));
+      const name = (form.get('userName') || '').trim();
+      const digest = form.get('hashUserPassword') || '';
+      if (!name) return sendText(res, 'UserNameEmpty');
+      let user = null;
+      for (const n of nameCandidates(name)) { user = store.findUser(n); if (user) break; }
+      if (!user) return sendText(res, 'UserNotExit');
+      if (!(await store.verify(user, digest))) return sendText(res, 'Failure');
+      sendText(res, successAnswer(user, store.openSession(user.id)));
+    },
+
+    '/Logout-new.ashx': async (req, res, body) => {
+      const key = parseForm(body.toString('utf8')).get('sessionKey') || '';
+      if (!key) return sendText(res, 'SessionError');
+      sendText(res, store.closeSession(key) ? 'Success' : 'SessionError');
+    },
+
+    '/IsUserLogin.ashx': async (req, res, body) => {
+      const key = parseForm(body.toString('utf8')).get('sessionKey') || '';
+      sendText(res, store.sessionUser(key) ? 'Success' : 'SessionError');
+    },
+
+    '/register/DoesEmailExist.ashx': async (req, res, body) => {
+      const email = normaliseEmail(parseForm(body.toString('utf8')).get('e'));
+      sendText(res, email && store.q.userByEmail.get(email) ? 'True' : 'False');
+    },
+
+    // Answer: "success", "error", or one digit per field (user name, e-mail,
+    // password), e.g. "040" for an address that is already taken.
+    '/register/register.ashx': async (req, res, body) => {
+      const form = parseForm(body.toString('utf8'));
+      const email = normaliseEmail(form.get('e'));
+      const digest = (form.get('p') || '').trim();
+      const row = ['0', '0', '0'];
+      if (!email) row[1] = '1';
+      else if (email.length > EMAIL_MAX) row[1] = '2';
+      else if (!EMAIL_RE.test(email)) row[1] = '3';
+      else if (store.q.userByEmail.get(email) || store.q.userByName.get(email)) row[1] = '4';
+      if (!DIGEST_RE.test(digest)) row[2] = '1';
+      if (row.join('') !== '000') return sendText(res, row.join(''));
+      try {
+        await store.createUser(email, digest);
+      } catch (err) {
+        // Two registrations of one address racing: the second one is refused.
+        if (String(err.code || '').startsWith('SQLITE_CONSTRAINT')) return sendText(res, '040');
+        throw err;
+      }
+      sendText(res, 'success');
+    },
+
+    // Called after Facebook's "me" answer: links (or creates) the account of
+    // that Facebook id and opens a session.
+    '/LoginedByFacebook.ashx': async (req, res) => {
+      const q = queryOf(req.url);
+      const id = (q.get('id') || '').trim();
+      const name = (q.get('name') || '').trim();
+      if (!id || id.length > 64 || !/^[0-9A-Za-z_.-]+$/.test(id)) return sendText(res, 'Failure');
+      const user = store.facebookUser(id, name.slice(0, 100));
+      sendText(res, successAnswer(user, store.openSession(user.id)));
+    },
+
+    // The Sina Weibo log-in page of the account service. Here it signs in
+    // with a local account; its answer page carries the usual answer text.
+    '/LoginBySina.ashx': async (req, res) => {
+      const area = escapeHtml(queryOf(req.url).get('area') || '');
+      sendHtml(res, page('Sina Weibo log-in', `<h1>Sina Weibo log-in</h1>
+<form method="post" action="/LoginedBySina.ashx">
+<input type="hidden" name="area" value="${area}">
+<p><label>User name or e-mail<br><input name="userName" autofocus></label></p>
+<p><label>Password<br><input name="password" type="password"></label></p>
+<p><button type="submit">Log in</button></p></form>`));
+    },
+
+    '/LoginedBySina.ashx': async (req, res, body) => {
+      const form = parseForm(body.toString('utf8'));
+      const name = (form.get('userName') || '').trim();
+      const password = form.get('password') || '';
+      const user = name ? store.findUser(name) : null;
+      const crypto = await import('node:crypto');
+      const digest = crypto.createHash('md5').update(password, 'utf8').digest('hex').toUpperCase();
+      if (!user || !(await store.verify(user, digest))) {
+        return sendHtml(res, `<html><body>Failure|Incorrect username/password combination.</body></html>`);
+      }
+      sendHtml(res, `<html><body>${escapeHtml(successAnswer(user, store.openSession(user.id)))}</body></html>`);
+    },
+  };
+}

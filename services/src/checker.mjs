@@ -1,0 +1,237 @@
+// The checking engine: harper.js lints mapped to the error types, edit types,
+// feature keys and explanation types of the check protocol, plus enrichment
+// (better word choices from WordNet) for overused plain words.
+import { LocalLinter, Dialect } from 'harper.js';
+import { binary } from 'harper.js/binary';
+
+// Stage names of the chunk config lists.
+export const STAGES = ['server.spell', 'server.real', 'server.mor', 'server.grammar', 'server.rule',
+  'server.det', 'server.style', 'server.poststyle'];
+
+// Overused plain words and the part of speech their enrichment keeps
+// (Penn tag sent as errorInfo, WordNet part of speech).
+const PLAIN_WORDS = new Map([
+  ['good', ['JJ', 'a']], ['bad', ['JJ', 'a']], ['big', ['JJ', 'a']], ['small', ['JJ', 'a']],
+  ['nice', ['JJ', 'a']], ['happy', ['JJ', 'a']], ['sad', ['JJ', 'a']], ['important', ['JJ', 'a']],
+  ['interesting', ['JJ', 'a']], ['hard', ['JJ', 'a']], ['easy', ['JJ', 'a']], ['beautiful', ['JJ', 'a']],
+  ['pretty', ['JJ', 'a']], ['funny', ['JJ', 'a']], ['old', ['JJ', 'a']], ['fast', ['JJ', 'a']],
+  ['really', ['RB', 'r']], ['very', ['RB', 'r']], ['quickly', ['RB', 'r']],
+  ['thing', ['NN', 'n']], ['things', ['NNS', 'n']], ['problem', ['NN', 'n']],
+  ['get', ['VB', 'v']], ['make', ['VB', 'v']], ['show', ['VB', 'v']], ['help', ['VB', 'v']],
+  ['use', ['VB', 'v']], ['say', ['VB', 'v']], ['think', ['VB', 'v']], ['want', ['VB', 'v']],
+]);
+// Enrichment candidates WordNet offers that are too rare or odd to propose.
+const ENRICH_STOP = new Set(['bully', 'corking', 'cracking', 'dandy', 'groovy', 'peachy', 'swell', 'smashing', 'goodish', 'hot', 'slap-up', 'bang-up', 'keen', 'neat', 'nifty', 'old', 'full', 'white', 'banging', 'thumping', 'whopping', 'walloping', 'whacking', 'super', 'macro', 'let', 'have', 'go']);
+
+export const ERROR_TYPES = ['NONWORD', 'REAL', 'MOPHOLOGY', 'GRAMMAR', 'STYLE', 'SUGGESTION', 'IMPROVE'];
+
+const STYLE_KINDS = new Set(['Capitalization', 'Punctuation', 'Formatting', 'Style', 'Readability', 'Redundancy',
+  'Repetition', 'Regionalism', 'Nonstandard']);
+const POST_STYLE_KINDS = new Set(['Capitalization', 'Punctuation', 'Formatting']);
+const REAL_KINDS = new Set(['WordChoice', 'Malapropism', 'Eggcorn']);
+const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
+
+export class Checker {
+  // The linter starts compiling at once; the word lists may be handed in
+  // later (before the first check) so that both load side by side.
+  constructor({ vocabulary = null, wordnet = null } = {}) {
+    this.vocabulary = vocabulary;
+    this.wordnet = wordnet;
+    this.linter = new LocalLinter({ binary, dialect: Dialect.American });
+    this.ready = this.linter.setup();
+  }
+
+  isWord(w) {
+    return this.vocabulary.isKnown(w) || this.wordnet.has(w);
+  }
+
+  // Lints of several sentences in one call: they are joined as separate
+  // paragraphs and every lint is given back to its sentence. A lint that
+  // would cross a sentence boundary is dropped.
+  async lintMany(sentences, titles) {
+    await this.ready;
+    const results = sentences.map(() => []);
+    const groups = [false, true];
+    for (const title of groups) {
+      const idx = sentences.map((_, i) => i).filter((i) => Boolean(titles[i]) === title);
+      if (idx.length === 0) continue;
+      // Spans come in UTF-16 units, the client's character positions.
+      const starts = []; // offset of each sentence in the joined text
+      let pos = 0;
+      const pieces = [];
+      for (const i of idx) {
+        starts.push(pos);
+        pieces.push(sentences[i]);
+        pos += sentences[i].length + 2;
+      }
+      const lints = await this.linter.lint(pieces.join('\n\n'), { language: 'plaintext', forceAllHeadings: title });
+      for (const lint of lints) {
+        try {
+          const span = lint.span();
+          let k = starts.length - 1;
+          while (k > 0 && starts[k] > span.start) k--;
+          const local = { start: span.start - starts[k], end: span.end - starts[k] };
+          const length = sentences[idx[k]].length;
+          if (local.end > length || local.start < 0) continue;
+          const suggestions = lint.suggestions().map((s) => {
+            const out = { kind: s.kind(), text: s.get_replacement_text() };
+            s.free();
+            return out;
+          });
+          results[idx[k]].push({
+            start: local.start, end: local.end, kind: lint.lint_kind(), message: lint.message(),
+            problem: lint.get_problem_text(), suggestions,
+          });
+        } finally {
+          lint.free();
+        }
+      }
+    }
+    return results;
+  }
+
+  // Rule names of a sentence's lints, keyed by "start:end:message".
+  async ruleNames(sentence, title) {
+    const organized = await this.linter.organizedLints(sentence, { language: 'plaintext', forceAllHeadings: Boolean(title) });
+    const names = new Map();
+    for (const [rule, lints] of Object.entries(organized)) {
+      for (const lint of lints) {
+        const span = lint.span();
+        names.set(`${span.start}:${span.end}:${lint.message()}`, rule);
+        lint.free();
+      }
+    }
+    return names;
+  }
+
+  classify(raw, rule) {
+    const problem = raw.problem.trim();
+    const first = raw.suggestions[0];
+    const firstText = first ? first.text.trim() : '';
+    const singleWord = WORD_RE.test(problem);
+    const unknownWord = singleWord && !this.isWord(problem);
+    const caseOnly = first && firstText.toLowerCase() === problem.toLowerCase();
+    if (raw.kind === 'Spelling') return { type: 'NONWORD', stage: 'server.spell', explain: 'spelling' };
+    if ((raw.kind === 'Typo' || raw.kind === 'BoundaryError') && unknownWord) {
+      return { type: 'NONWORD', stage: 'server.spell', explain: 'spelling' };
+    }
+    if (rule === 'RepeatedWords' || raw.kind === 'Repetition' || (raw.kind === 'Typo' && /^(\w+)\s+\1$/i.test(problem))) {
+      return { type: 'STYLE', stage: 'server.style', explain: 'repetition' };
+    }
+    if (rule === 'AnA' || /article/i.test(raw.message) || /Determiner|Article/.test(rule || '')) {
+      return { type: 'GRAMMAR', stage: 'server.det', explain: 'article' };
+    }
+    if (STYLE_KINDS.has(raw.kind) || caseOnly) {
+      const kindKey = raw.kind === 'Capitalization' || caseOnly ? 'capitalization'
+        : raw.kind === 'Punctuation' || raw.kind === 'Formatting' ? 'punctuation' : 'style';
+      const stage = POST_STYLE_KINDS.has(raw.kind) || caseOnly ? 'server.poststyle' : 'server.style';
+      return { type: 'STYLE', stage, explain: kindKey };
+    }
+    if (raw.kind === 'Enhancement') return { type: 'SUGGESTION', stage: 'server.poststyle', explain: 'suggestion' };
+    const oneWordFix = singleWord && WORD_RE.test(firstText);
+    if ((raw.kind === 'Agreement' || raw.kind === 'Grammar') && oneWordFix && this.vocabulary.sameLemma(problem, firstText)) {
+      return { type: 'MOPHOLOGY', stage: 'server.mor', explain: 'wordform' };
+    }
+    if (raw.kind === 'Agreement') return { type: 'GRAMMAR', stage: 'server.grammar', explain: 'agreement' };
+    if (REAL_KINDS.has(raw.kind) || ((raw.kind === 'Grammar' || raw.kind === 'Typo') && oneWordFix)) {
+      return { type: 'REAL', stage: 'server.real', explain: 'confused' };
+    }
+    if (raw.kind === 'Miscellaneous' || raw.kind === 'Usage' || raw.kind === 'WordOrder') {
+      return { type: 'GRAMMAR', stage: 'server.rule', explain: 'usage' };
+    }
+    return { type: 'GRAMMAR', stage: 'server.grammar', explain: 'grammar' };
+  }
+
+  // Candidates of a lint as the client applies them: REPLACE puts the text in
+  // place of the span, DELETION leaves one blank where the span (with its
+  // blanks) was, INSERTION puts the text and a blank before the span.
+  candidates(raw, sentence) {
+    const out = [];
+    let { start, end } = raw;
+    const seen = new Set();
+    raw.suggestions.forEach((s, i) => {
+      const score = Math.round(0.95 * Math.pow(0.8, i) * 1000) / 1000;
+      if (s.kind === 1) {
+        if (seen.has('\u0000del')) return;
+        seen.add('\u0000del');
+        out.push({ correction: '', candidateType: 'DELETION', score, originalScore: 0.05 });
+        return;
+      }
+      const text = (s.kind === 2 ? raw.problem + s.text : s.text).trim();
+      if (!text) return;
+      if (seen.has(text) || text === raw.problem) return;
+      seen.add(text);
+      out.push({ correction: text, candidateType: 'REPLACE', score, originalScore: 0.05 });
+    });
+    // A deletion span takes its blanks along, so that the single blank the
+    // client leaves joins the words on both sides.
+    if (out.length && out[0].candidateType === 'DELETION') {
+      if (start > 0 && sentence[start - 1] === ' ') start--;
+      if (end < sentence.length && sentence[end] === ' ') end++;
+    }
+    return { start, end, candidates: out.slice(0, 5) };
+  }
+
+  enrichment(sentence, taken) {
+    const out = [];
+    const re = /[A-Za-z]+/g;
+    let m;
+    while ((m = re.exec(sentence))) {
+      const word = m[0];
+      const plain = PLAIN_WORDS.get(word.toLowerCase());
+      if (!plain) continue;
+      const start = m.index;
+      const end = start + word.length;
+      if (taken.some(([s, e]) => start < e && end > s)) continue;
+      const [tag, pos] = plain;
+      const base = word.toLowerCase().replace(/s$/, (x) => (tag === 'NNS' ? '' : x));
+      const own = this.vocabulary.cefrLevel(base);
+      const options = this.wordnet.synonyms(base, pos)
+        .filter((w) => /^[a-z]+$/.test(w) && !ENRICH_STOP.has(w))
+        .map((w, order) => ({ w, level: this.vocabulary.cefrLevel(w), order }))
+        .filter((o) => o.level >= Math.max(2, own + 1) && o.level <= 4)
+        .sort((a, b) => a.level - b.level || a.order - b.order)
+        .slice(0, 3)
+        .map((o) => (tag === 'NNS' ? `${o.w}s` : o.w));
+      if (options.length === 0) continue;
+      const keep = word[0] === word[0].toUpperCase() ? (w) => w[0].toUpperCase() + w.slice(1) : (w) => w;
+      out.push({
+        loc: 0, start, end, errorInfo: tag, errorType: 'IMPROVE', explainType: 'lexsub',
+        featureKeys: [base, ...options],
+        candidates: options.map((w, i) => ({ correction: keep(w), candidateType: 'REPLACE', score: Math.round(0.6 * Math.pow(0.85, i) * 1000) / 1000, originalScore: 0.4 })),
+      });
+    }
+    return out;
+  }
+
+  // Corrections of checked sentences. `configs[i]` is the stage table of
+  // sentence i (name -> value); a stage whose value is "0" or that is
+  // missing is not run.
+  async check(sentences, configs, { titles = [], enrich = true } = {}) {
+    const raws = await this.lintMany(sentences, titles);
+    const results = [];
+    for (let i = 0; i < sentences.length; i++) {
+      const sentence = sentences[i];
+      const stages = configs[i];
+      const enabled = (stage) => stages.has(stage) && stages.get(stage) !== '0';
+      const names = raws[i].length ? await this.ruleNames(sentence, titles[i]) : new Map();
+      const corrections = [];
+      for (const raw of raws[i]) {
+        const rule = names.get(`${raw.start}:${raw.end}:${raw.message}`) || raw.kind;
+        const kind = this.classify(raw, rule);
+        if (!enabled(kind.stage)) continue;
+        const { start, end, candidates } = this.candidates(raw, sentence);
+        corrections.push({
+          loc: raw.start, start, end, errorInfo: raw.message,
+          errorType: kind.type, explainType: kind.explain, featureKeys: [rule, raw.kind], candidates,
+        });
+      }
+      if (enrich && enabled('server.poststyle')) {
+        corrections.push(...this.enrichment(sentence, corrections.map((c) => [c.start, c.end])));
+      }
+      corrections.sort((a, b) => a.start - b.start || a.end - b.end);
+      results.push(corrections);
+    }
+    return results;
+  }
+}

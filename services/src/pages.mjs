@@ -1,0 +1,103 @@
+// Fixed pages and resources: reachability and proxy test pages, sample text,
+// banner, logos, and the web site's account, terms, password, download and
+// help pages.
+import zlib from 'node:zlib';
+import { sendText, sendHtml, send, page, escapeHtml, queryOf } from './http.mjs';
+
+export const SAMPLE_TEXT = 'My Summer Holiday\n\n' +
+  'Last summer I go to the seaside with my family. We stayed in a small hotel near the beach, and the wether was very good almost every day. ' +
+  'In the mornings we swimmed in the sea and in the afternoons we walked along the coast. ' +
+  'One day my brother and me visited an old castle on the hill. It was a very interesting place and we taked many photos. ' +
+  'Their was also a small museum with a lot of thing about the history of the town. ' +
+  'I has never seen such a beautiful sunset as the one we saw on our last evening. ' +
+  'I hope we can go back there next year.\n';
+
+function crc32(buf) {
+  let c;
+  let crc = 0xffffffff;
+  for (let n = 0; n < buf.length; n++) {
+    c = (crc ^ buf[n]) & 0xff;
+    for (let k = 0; k < 8; k++) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+    crc = (crc >>> 8) ^ c;
+  }
+  return (crc ^ 0xffffffff) >>> 0;
+}
+
+function chunk(type, data) {
+  const len = Buffer.alloc(4);
+  len.writeUInt32BE(data.length);
+  const td = Buffer.concat([Buffer.from(type, 'latin1'), data]);
+  const crc = Buffer.alloc(4);
+  crc.writeUInt32BE(crc32(td));
+  return Buffer.concat([len, td, crc]);
+}
+
+// A small RGB picture in two colours: a band of `fg` on `bg`.
+export function makePng(width, height, bg, fg) {
+  const raw = Buffer.alloc((width * 3 + 1) * height);
+  for (let y = 0; y < height; y++) {
+    raw[y * (width * 3 + 1)] = 0;
+    for (let x = 0; x < width; x++) {
+      const band = y > height / 3 && y < (2 * height) / 3 && x > width / 8 && x < (7 * width) / 8;
+      const [r, g, b] = band ? fg : bg;
+      const o = y * (width * 3 + 1) + 1 + x * 3;
+      raw[o] = r; raw[o + 1] = g; raw[o + 2] = b;
+    }
+  }
+  const ihdr = Buffer.alloc(13);
+  ihdr.writeUInt32BE(width, 0);
+  ihdr.writeUInt32BE(height, 4);
+  ihdr[8] = 8; ihdr[9] = 2; ihdr[10] = 0; ihdr[11] = 0; ihdr[12] = 0;
+  return Buffer.concat([Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]), chunk('IHDR', ihdr),
+    chunk('IDAT', zlib.deflateSync(raw)), chunk('IEND', Buffer.alloc(0))]);
+}
+
+const LOGOS = {
+  '/images/google_lg.png': makePng(48, 16, [255, 255, 255], [66, 133, 244]),
+  '/images/bing_lg.png': makePng(48, 16, [255, 255, 255], [0, 128, 128]),
+  '/images/logo.png': makePng(64, 64, [25, 160, 220], [255, 255, 255]),
+};
+
+const BANNER = `<!DOCTYPE html>
+<html><head><meta charset="utf-8"><title>jQuery Quillet</title>
+<style>body{margin:0;font-family:Arial,sans-serif;background:#19A0DC;color:#fff}
+div{padding:18px 24px}h1{font-size:18pt;margin:0 0 6px 0}p{margin:0;font-size:10pt}</style></head>
+<body><div><h1>Quillet</h1><p>Write clear, correct English. Press Review and every sentence comes back with corrections, explanations and better word choices.</p></div></body></html>
+`;
+
+export function pageRoutes(store) {
+  return {
+    '/apps_compressed/': async (req, res) => sendText(res, 'ok'),
+    '/test.htm': async (req, res) => sendHtml(res, page('Quillet', '<p>Quillet services are reachable.</p>')),
+    '/Veska/GetSampleText': async (req, res) => sendText(res, SAMPLE_TEXT),
+    '/client/banner.htm': async (req, res) => sendHtml(res, BANNER),
+    ...Object.fromEntries(Object.entries(LOGOS).map(([p, png]) => [p, async (req, res) => send(res, 200, png, 'image/png', { 'Cache-Control': 'max-age=86400' })])),
+
+    '/Account/LoginFromClient': async (req, res) => {
+      const q = queryOf(req.url);
+      const user = store.sessionUser(q.get('s') || '');
+      if (!user) {
+        return sendHtml(res, page('Your account', '<h1>Your account</h1><p>Your session has ended. Log in again from Quillet to see your account.</p>'), 401);
+      }
+      const counts = store.counts(user.id);
+      const rows = counts.map((c) => `<tr><td>${escapeHtml(c.grp)}</td><td>${escapeHtml(c.name)}</td><td>${c.count}</td></tr>`).join('');
+      const words = store.glossary(user.id);
+      sendHtml(res, page('Your account', `<h1>${escapeHtml(user.user_name)}</h1>
+<p>Member since ${new Date(user.created_at).toISOString().slice(0, 10)}.</p>
+<h2>Glossary (${words.length})</h2><p>${words.map(escapeHtml).join(', ') || 'No words yet.'}</p>
+<h2>Checks and errors</h2>${rows ? `<table><tr><th>Group</th><th>Name</th><th>Count</th></tr>${rows}</table>` : '<p>No reviews counted yet.</p>'}
+<p>Corrections recorded: ${store.correctionCount(user.id)}.</p>`));
+    },
+    '/About/Termsofservice': async (req, res) => sendHtml(res, page('Terms of Service', `<h1>Terms of Service</h1>
+<p>Quillet and its services run on your own computer. The texts you check, your account, glossary and usage counts are stored only in the services' data folder on this machine and are not sent anywhere else.</p>
+<p>The software is provided as is, without warranty of any kind.</p>`)),
+    '/Account/PasswordForgot': async (req, res) => sendHtml(res, page('Forgot your password?', `<h1>Forgot your password?</h1>
+<p>Accounts live in the local services' database on this computer, so there is no e-mail reset. Register again with another address, or ask the person who runs the services on this machine to remove the old account from the database in the services' data folder.</p>`)),
+    '/Download': async (req, res) => sendHtml(res, page('Download Quillet', `<h1>Download Quillet</h1>
+<p>Quillet is built from its source tree: run <code>scripts/run.sh</code> to install what it needs, build it and start it. New versions are offered by the program's own update check (Settings, Update).</p>`)),
+    '/Help': async (req, res) => sendHtml(res, page('Quillet help', `<h1>Quillet help</h1>
+<ol><li>Type, paste or open a document.</li><li>Press <b>Review</b>. Flagged words are coloured, with the best candidate underneath.</li>
+<li>Click a mark to see every candidate and an explanation in the side panel; apply a candidate, ignore the mark or add the word to your glossary.</li>
+<li>Type a word into the search box for a dictionary entry or a translation.</li></ol>`)),
+  };
+}

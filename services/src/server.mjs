@@ -1,0 +1,181 @@
+#!/usr/bin/env node
+// Quillet's local product services: every product host's paths on one
+// loopback port. Usage: node src/server.mjs [--port N] [--data DIR]
+//   [--session-ttl SECONDS]. Prints "listening <port>" on stdout when ready.
+import http from 'node:http';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { Store } from './store.mjs';
+import { send, sendHtml, page, readBody, HttpError } from './http.mjs';
+import { accountRoutes } from './accounts.mjs';
+import { usageRoutes } from './usage.mjs';
+import { Vocabulary } from './vocabulary.mjs';
+import { WordNet } from './wordnet.mjs';
+import { Checker } from './checker.mjs';
+import { checkRoute } from './checkroute.mjs';
+import { explanationRoute } from './explain.mjs';
+import { Lookup, lookupRoutes } from './lookup.mjs';
+import { Releases, seedReleases, versionRoutes } from './versions.mjs';
+import { pageRoutes } from './pages.mjs';
+
+const FORM_LIMIT = 1024 * 1024;
+const CHECK_LIMIT = 4 * 1024 * 1024;
+
+export function parseArgs(argv) {
+  const options = {
+    port: 47880,
+    data: path.join(os.homedir(), '.local', 'share', 'quillet-services'),
+    sessionTtl: 7 * 24 * 3600,
+  };
+  for (let i = 0; i < argv.length; i++) {
+    const arg = argv[i];
+    const value = () => {
+      if (i + 1 >= argv.length) throw new Error(`${arg} needs a value`);
+      return argv[++i];
+    };
+    if (arg === '--port') options.port = Number(value());
+    else if (arg === '--data') options.data = path.resolve(value());
+    else if (arg === '--session-ttl') options.sessionTtl = Number(value());
+    else throw new Error(`unknown option ${arg}`);
+  }
+  if (!Number.isInteger(options.port) || options.port < 0 || options.port > 65535) throw new Error('bad --port');
+  if (!(options.sessionTtl > 0)) throw new Error('bad --session-ttl');
+  return options;
+}
+
+function log(message) {
+  process.stderr.write(`${new Date().toISOString()} ${message}\n`);
+}
+
+export async function startServices(options) {
+  fs.mkdirSync(options.data, { recursive: true });
+  const releaseDir = path.join(options.data, 'releases');
+  seedReleases(releaseDir);
+  const store = new Store(path.join(options.data, 'services.db'), { sessionTtl: options.sessionTtl });
+  const checker = new Checker();
+  const vocabulary = new Vocabulary();
+  const wordnet = new WordNet();
+  checker.vocabulary = vocabulary;
+  checker.wordnet = wordnet;
+  const lookup = new Lookup({ wordnet, vocabulary });
+  const releases = new Releases(releaseDir, log);
+  await checker.ready;
+  let descriptions = {};
+  try { descriptions = await checker.linter.getLintDescriptions(); } catch { descriptions = {}; }
+
+  const exact = new Map();
+  const add = (routes, limit = FORM_LIMIT) => {
+    for (const [p, handler] of Object.entries(routes)) exact.set(p.toLowerCase(), { handler, limit });
+  };
+  add(accountRoutes(store));
+  add(usageRoutes(store));
+  add(pageRoutes(store));
+  const lookups = lookupRoutes(lookup);
+  add({ '/Veska/QLDictCN': lookups['/Veska/QLDictCN'], '/Veska/QLTranslation': lookups['/Veska/QLTranslation'] });
+  const versions = versionRoutes(releases);
+  add({ '/update/quilletapp': versions['/update/quilletapp'] });
+  add({ '/unified/': checkRoute({ store, checker, vocabulary, log }), '/unified': checkRoute({ store, checker, vocabulary, log }) }, CHECK_LIMIT);
+  const english = explanationRoute('en', () => descriptions);
+  const chinese = explanationRoute('zh', () => descriptions);
+  const home = async (req, res) => sendHtml(res, page('Quillet services', '<h1>Quillet services</h1><p>Local product services of Quillet.</p>'));
+
+  const route = (url) => {
+    const p = url.pathname;
+    const lower = p.toLowerCase();
+    if (exact.has(lower)) return exact.get(lower);
+    if (lower.startsWith('/update/files/')) return { handler: versions['/update/files/'], limit: 0 };
+    if (/^\/eng\/*$/.test(lower)) return { handler: english, limit: 0 };
+    if (/^\/chs\/*$/.test(lower)) return { handler: chinese, limit: 0 };
+    if (p === '/') return { handler: url.searchParams.has('qew2') ? lookups.dictionary : home, limit: 0 };
+    return null;
+  };
+
+  const server = http.createServer(async (req, res) => {
+    let url;
+    try {
+      url = new URL(req.url, 'http://localhost');
+    } catch {
+      return send(res, 400, 'bad address');
+    }
+    const target = route(url);
+    if (!target) {
+      req.resume();
+      return send(res, 404, 'not found');
+    }
+    if (!['GET', 'POST', 'HEAD'].includes(req.method)) {
+      req.resume();
+      return send(res, 405, 'method not allowed', undefined, { Allow: 'GET, POST' });
+    }
+    try {
+      const body = target.limit > 0 ? await readBody(req, target.limit) : (req.resume(), Buffer.alloc(0));
+      await target.handler(req, res, body, url);
+    } catch (err) {
+      if (err instanceof HttpError) {
+        if (!res.headersSent) send(res, err.status, err.message);
+        return;
+      }
+      log(`error on ${req.method} ${url.pathname}: ${err && err.stack ? err.stack : err}`);
+      if (!res.headersSent) send(res, 500, 'internal error');
+      else res.destroy();
+    }
+  });
+  server.headersTimeout = 20000;
+  server.requestTimeout = 120000;
+
+  const purge = setInterval(() => store.purgeExpired(), 60000);
+  purge.unref();
+
+  await new Promise((resolve, reject) => {
+    server.once('error', reject);
+    server.listen(options.port, '127.0.0.1', resolve);
+  });
+
+  let closing = null;
+  const close = () => {
+    if (closing) return closing;
+    closing = new Promise((resolve) => {
+      clearInterval(purge);
+      server.close(() => resolve());
+      server.closeIdleConnections();
+      // Streams still running get a moment to finish, then are cut.
+      setTimeout(() => server.closeAllConnections(), 2000).unref();
+    }).then(() => {
+      lookup.close();
+      wordnet.close();
+      store.close();
+    });
+    return closing;
+  };
+  return { server, port: server.address().port, close, store };
+}
+
+async function main() {
+  let options;
+  try {
+    options = parseArgs(process.argv.slice(2));
+  } catch (err) {
+    process.stderr.write(`quillet-services: ${err.message}\nusage: node src/server.mjs [--port N] [--data DIR] [--session-ttl SECONDS]\n`);
+    process.exit(2);
+  }
+  let services;
+  try {
+    services = await startServices(options);
+  } catch (err) {
+    log(`cannot start: ${err.message}`);
+    process.exit(1);
+  }
+  log(`data folder ${options.data}`);
+  process.stdout.write(`listening ${services.port}\n`);
+  const stop = (signal) => {
+    log(`${signal}: shutting down`);
+    services.close().then(() => process.exit(0));
+    setTimeout(() => process.exit(0), 5000).unref();
+  };
+  process.on('SIGTERM', () => stop('SIGTERM'));
+  process.on('SIGINT', () => stop('SIGINT'));
+}
+
+if (process.argv[1] && path.resolve(process.argv[1]) === path.resolve(new URL(import.meta.url).pathname)) {
+  main();
+}

@@ -1,0 +1,101 @@
+// Version service "/update/quilletapp" and the update file downloads, from a
+// release folder in the data folder:
+//   releases/<version>/manifest.json  {"version":2170,"text":"2.1.7.0","reset":false,
+//                                      "date":"...","notes":"...","files":[{"name","version","subdir"}]}
+//   releases/<version>/files/[<subdir>/]<name>
+import fs from 'node:fs';
+import path from 'node:path';
+import { sendText, send } from './http.mjs';
+
+export const DEFAULT_RELEASE = { version: 2170, text: '2.1.7.0', reset: false, date: '2026-12-07', notes: 'Current release', files: [] };
+
+export function seedReleases(dir) {
+  const folder = path.join(dir, String(DEFAULT_RELEASE.version));
+  if (fs.existsSync(dir) && fs.readdirSync(dir).length > 0) return;
+  fs.mkdirSync(path.join(folder, 'files'), { recursive: true });
+  fs.writeFileSync(path.join(folder, 'manifest.json'), `${JSON.stringify(DEFAULT_RELEASE, null, 2)}\n`);
+}
+
+const SAFE_NAME = /^[A-Za-z0-9][A-Za-z0-9._ -]*$/;
+
+function validManifest(m) {
+  return m && Number.isInteger(m.version) && m.version > 0 && typeof m.text === 'string' && Array.isArray(m.files) &&
+    m.files.every((f) => f && SAFE_NAME.test(f.name || '') && Number.isInteger(f.version) &&
+      (f.subdir === undefined || f.subdir === '' || String(f.subdir).split('/').every((p) => SAFE_NAME.test(p))));
+}
+
+export class Releases {
+  constructor(dir, log) {
+    this.dir = dir;
+    this.log = log;
+  }
+
+  all() {
+    let names = [];
+    try { names = fs.readdirSync(this.dir); } catch { return []; }
+    const out = [];
+    for (const n of names) {
+      try {
+        const m = JSON.parse(fs.readFileSync(path.join(this.dir, n, 'manifest.json'), 'utf8'));
+        if (validManifest(m) && String(m.version) === n) out.push(m);
+        else this.log?.(`release ${n}: manifest ignored`);
+      } catch {
+        // A folder without a readable manifest is not a release.
+      }
+    }
+    return out.sort((a, b) => a.version - b.version);
+  }
+
+  latest() {
+    const all = this.all();
+    return all[all.length - 1] || null;
+  }
+
+  get(version) {
+    return this.all().find((m) => String(m.version) === String(version)) || null;
+  }
+
+  filePath(version, rel) {
+    const parts = rel.split('/').filter(Boolean);
+    if (parts.length === 0 || !parts.every((p) => SAFE_NAME.test(p) && p !== '..' && p !== '.')) return null;
+    const m = this.get(version);
+    if (!m || !m.files.some((f) => [f.subdir, f.name].filter(Boolean).join('/') === parts.join('/'))) return null;
+    return path.join(this.dir, String(version), 'files', ...parts);
+  }
+}
+
+export function versionRoutes(releases) {
+  return {
+    // Latest version: "<number>|<text>|<date>|<notes>|<reset>", where the last
+    // field repeats the number when the update resets the user's settings.
+    // With "?versionid=": "<name>|<version>|<address>|<subdir>;" per file.
+    '/update/quilletapp': async (req, res, body, url) => {
+      const versionId = url.searchParams.get('versionid');
+      if (versionId === null) {
+        const m = releases.latest();
+        if (!m) return send(res, 404, '');
+        const notes = String(m.notes || '').replace(/[|\r\n]/g, ' ');
+        return sendText(res, `${m.version}|${m.text.replace(/\|/g, ' ')}|${m.date || ''}|${notes}|${m.reset ? m.version : 0}`);
+      }
+      const m = /^\d{1,10}$/.test(versionId) ? releases.get(versionId) : null;
+      if (!m) return sendText(res, '');
+      const host = req.headers.host || '127.0.0.1';
+      const list = m.files.map((f) => {
+        const rel = [f.subdir, f.name].filter(Boolean).map(encodeURIComponent).join('/');
+        return `${f.name}|${f.version}|http://${host}/update/files/${m.version}/${rel}|${f.subdir || ''};`;
+      });
+      sendText(res, list.join(''));
+    },
+
+    '/update/files/': async (req, res, body, url) => {
+      const rest = url.pathname.slice('/update/files/'.length).split('/');
+      let rel;
+      try { rel = rest.slice(1).map(decodeURIComponent).join('/'); } catch { return send(res, 400, ''); }
+      const file = releases.filePath(rest[0], rel);
+      if (!file) return send(res, 404, 'not found');
+      let data;
+      try { data = await fs.promises.readFile(file); } catch { return send(res, 404, 'not found'); }
+      send(res, 200, data, 'application/octet-stream');
+    },
+  };
+}
