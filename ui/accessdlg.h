@@ -48,7 +48,7 @@ public:
     static void setJustRegistered(bool registered);
 
     // The banner page on the resource host and the text that marks it as ours.
-    static QString bannerPath() { return QStringLiteral("/client/banner.html"); }
+    static QString bannerPath() { return QStringLiteral("/client/banner.htm"); }
     static QString bannerMarker() { return QStringLiteral("<title>jQuery Quillet</title>"); }
     // Pause before the banner is asked for again (30000 ms).
     void setBannerRetryInterval(int ms);

@@ -582,7 +582,7 @@ private slots:
     void bannerIsRetriedUntilItIsOurs()
     {
         int asked = 0;
-        m_fake->handle(QStringLiteral("/client/banner.html"), [&asked](const FakeWebServer::Request &) {
+        m_fake->handle(QStringLiteral("/client/banner.htm"), [&asked](const FakeWebServer::Request &) {
             FakeWebServer::Response response;
             response.body = ++asked < 3 ? QByteArray("<html><head><title>Captive portal</title></head></html>")
                                         : QByteArray("<html><head><title>jQuery Quillet</title></head>"
