@@ -1,5 +1,10 @@
 #include "fakewebserver.h"
 
+#include <QFile>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpSocket>
 #include <QUrl>
 
@@ -16,17 +21,41 @@ QString FakeWebServer::Request::query() const
 FakeWebServer::FakeWebServer(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+    listenOn(&m_plain);
+}
+
+void FakeWebServer::listenOn(QTcpServer *server)
+{
+    connect(server, &QTcpServer::pendingConnectionAvailable, this, [this, server] {
+        while (QTcpSocket *socket = server->nextPendingConnection()) {
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            if (socket->bytesAvailable() > 0)
+                serve(socket);
         }
     });
 }
 
 bool FakeWebServer::start()
 {
-    return m_server.listen(QHostAddress::LocalHost, 0);
+    return m_server->listen(QHostAddress::LocalHost, 0);
+}
+
+bool FakeWebServer::startTls(const QString &certificateFile, const QString &keyFile)
+{
+    QFile certificate(certificateFile);
+    QFile key(keyFile);
+    if (!certificate.open(QIODevice::ReadOnly) || !key.open(QIODevice::ReadOnly))
+        return false;
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setLocalCertificate(QSslCertificate(certificate.readAll(), QSsl::Pem));
+    configuration.setPrivateKey(QSslKey(key.readAll(), QSsl::Rsa, QSsl::Pem));
+    m_secure = new QSslServer(this);
+    m_secure->setSslConfiguration(configuration);
+    listenOn(m_secure);
+    m_server = m_secure;
+    m_tls = true;
+    return m_server->listen(QHostAddress::LocalHost, 0);
 }
 
 QString FakeWebServer::host() const
@@ -36,7 +65,7 @@ QString FakeWebServer::host() const
 
 QString FakeWebServer::url(const QString &path) const
 {
-    return QStringLiteral("http://") + host() + path;
+    return (m_tls ? QStringLiteral("https://") : QStringLiteral("http://")) + host() + path;
 }
 
 void FakeWebServer::answer(const QString &path, const QByteArray &body, const QByteArray &contentType)

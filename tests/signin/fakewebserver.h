@@ -36,9 +36,12 @@ public:
     explicit FakeWebServer(QObject *parent = nullptr);
 
     bool start();
-    quint16 port() const { return m_server.serverPort(); }
+    // Serves HTTPS with this certificate and key (PEM files) instead.
+    bool startTls(const QString &certificateFile, const QString &keyFile);
+    bool isTls() const { return m_tls; }
+    quint16 port() const { return m_server->serverPort(); }
     QString host() const; // "127.0.0.1:<port>"
-    QString url(const QString &path) const;
+    QString url(const QString &path) const; // with http or https
 
     void answer(const QString &path, const QByteArray &body,
                 const QByteArray &contentType = "text/html; charset=utf-8");
@@ -52,7 +55,12 @@ public:
 private:
     void serve(class QTcpSocket *socket);
 
-    QTcpServer m_server;
+    void listenOn(QTcpServer *server);
+
+    QTcpServer m_plain;
+    class QSslServer *m_secure = nullptr;
+    QTcpServer *m_server = &m_plain;
+    bool m_tls = false;
     QHash<QString, Handler> m_handlers; // lower-case path
     QList<Request> m_requests;
 };

@@ -561,6 +561,31 @@ private slots:
         QVERIFY(window.failed());
     }
 
+    // A server whose certificate does not check out is never trusted with
+    // the log-in: the page (or the "me" request) fails and so does the log-in.
+    void certificateErrorsAreRejected_data()
+    {
+        QTest::addColumn<int>("host");
+        QTest::newRow("provider page") << int(ServiceAddresses::FacebookWww);
+        QTest::newRow("graph") << int(ServiceAddresses::FacebookGraph);
+    }
+    void certificateErrorsAreRejected()
+    {
+        QFETCH(int, host);
+        FakeProviders impostor;
+        QVERIFY(impostor.startTls(QStringLiteral(QUILLET_SOURCE_DIR "/tests/signin/data/selfsigned.crt"),
+                                  QStringLiteral(QUILLET_SOURCE_DIR "/tests/signin/data/selfsigned.key")));
+        const auto which = ServiceAddresses::Host(host);
+        ServiceAddresses::instance().setScheme(which, QStringLiteral("https"));
+        ServiceAddresses::instance().setHost(which, impostor.host());
+        AuthorizationWindow window(AuthorizationWindow::Facebook);
+        QCOMPARE(window.exec(), int(QDialog::Rejected));
+        QVERIFY(window.failed());
+        QVERIFY(impostor.requests().isEmpty());
+        QVERIFY(UserAccess::instance().sessionKey().isEmpty());
+        QCOMPARE(m_fake->requestsFor(QStringLiteral("/LoginedByFacebook.ashx")).size(), 0);
+    }
+
     void userClosingTheWindowIsNoFailure()
     {
         // A provider page that never finishes loading, closed by the user.
