@@ -12,6 +12,7 @@
 #include "serviceaddresses.h"
 #include "iconbutton.h"
 #include "titlebar.h"
+#include "webviewsupport.h"
 #include "useraccess.h"
 #include "userinformation.h"
 #include "userregister.h"
@@ -32,6 +33,7 @@
 #include <QTimer>
 #include <QToolBox>
 #include <QVBoxLayout>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 using GammaLib::ServiceAddresses;
@@ -360,15 +362,22 @@ void AccessDlg::slotCheckLoadFinished()
         return;
     }
     m_bannerTimer->stop();
+    if (!WebViewSupport::available())
+        return;
     if (!m_bannerView) {
+        // Adding the first web view re-creates the native window, which can
+        // lose its place on the screen.
+        const QPoint placed = pos();
         m_bannerView = new QWebEngineView(m_bannerArea);
         m_bannerView->setObjectName(QStringLiteral("bannerView"));
         m_bannerPage = new GuardedWebPage(m_bannerView);
         m_bannerPage->setDelegateLinks(true);
         m_bannerView->setPage(m_bannerPage);
         m_bannerView->setContextMenuPolicy(Qt::NoContextMenu);
-        m_bannerView->setFixedHeight(120);
+        m_bannerView->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
+        m_bannerView->setFixedHeight(140);
         m_bannerArea->layout()->addWidget(m_bannerView);
+        move(placed);
         connect(m_bannerView, &QWebEngineView::loadFinished, this, &AccessDlg::slotLoadFinished);
         connect(m_bannerPage, &GuardedWebPage::linkClicked, this, &AccessDlg::slotLinkClicked);
     }
@@ -383,7 +392,13 @@ void AccessDlg::slotLoadFinished(bool ok)
 
 void AccessDlg::slotShowWebView()
 {
+    if (m_bannerArea->isVisible())
+        return;
+    // Grow downwards and upwards alike, so the dialog stays centred.
+    const QRect before = geometry();
     m_bannerArea->show();
+    adjustSize();
+    move(before.x(), before.y() - (height() - before.height()) / 2);
 }
 
 void AccessDlg::slotLinkClicked(const QUrl &url)

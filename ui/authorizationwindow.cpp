@@ -6,6 +6,7 @@
 #include "serviceaddresses.h"
 #include "iconbutton.h"
 #include "titlebar.h"
+#include "webviewsupport.h"
 #include "useraccess.h"
 
 #include <QJsonDocument>
@@ -14,6 +15,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
@@ -39,10 +41,15 @@ AuthorizationWindow::AuthorizationWindow(int mode, QWidget *parent)
     connect(m_titleBar, &Titlebar::signalMove, this, &AuthorizationWindow::slotMove);
     layout->addWidget(m_titleBar);
 
-    m_view = new QWebEngineView(this);
-    m_page = new GuardedWebPage(m_view);
-    m_view->setPage(m_page);
-    layout->addWidget(m_view, 1);
+    if (WebViewSupport::available()) {
+        m_view = new QWebEngineView(this);
+        m_page = new GuardedWebPage(m_view);
+        m_view->setPage(m_page);
+        layout->addWidget(m_view, 1);
+        connect(m_view, &QWebEngineView::loadFinished, this, &AuthorizationWindow::slotLoadFinished);
+    } else {
+        layout->addStretch(1);
+    }
 
     KitResources::ensureLoaded();
     m_loading = new RotatingPicture(this);
@@ -51,7 +58,6 @@ AuthorizationWindow::AuthorizationWindow(int mode, QWidget *parent)
     m_loading->hide();
 
     m_manager = new QNetworkAccessManager(this);
-    connect(m_view, &QWebEngineView::loadFinished, this, &AuthorizationWindow::slotLoadFinished);
 }
 
 AuthorizationWindow::~AuthorizationWindow()
@@ -95,6 +101,10 @@ void AuthorizationWindow::showEvent(QShowEvent *event)
     if (m_started)
         return;
     m_started = true;
+    if (!m_view) {
+        QTimer::singleShot(0, this, &AuthorizationWindow::fail);
+        return;
+    }
     showLoading(true);
     m_view->load(m_mode == Facebook ? facebookDialogUrl() : sinaLoginUrl());
 }
@@ -120,7 +130,7 @@ void AuthorizationWindow::showLoading(bool shown)
 void AuthorizationWindow::placeLoading()
 {
     m_loading->resize(m_loading->sizeHint());
-    const QRect area = m_view->geometry();
+    const QRect area = m_view ? m_view->geometry() : rect();
     m_loading->move(area.center() - QPoint(m_loading->width() / 2, m_loading->height() / 2));
 }
 
@@ -236,7 +246,8 @@ void AuthorizationWindow::done(int result)
 {
     // Whatever closes the window, pages still loading decide nothing after it.
     m_finished = true;
-    m_view->stop();
+    if (m_view)
+        m_view->stop();
     QDialog::done(result);
 }
 
