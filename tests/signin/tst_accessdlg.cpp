@@ -611,8 +611,9 @@ private slots:
             FakeWebServer::Response response;
             response.body = ++asked < 3 ? QByteArray("<html><head><title>Captive portal</title></head></html>")
                                         : QByteArray("<html><head><title>jQuery Quillet</title></head>"
-                                                     "<body><a href=\"http://example.invalid/news\">News</a>"
-                                                     "</body></html>");
+                                                     "<body><a id=\"news\" href=\"http://example.invalid/news\">"
+                                                     "News</a><a id=\"blank\" target=\"_blank\" "
+                                                     "href=\"http://example.invalid/blank\">More</a></body></html>");
             return response;
         });
         AccessDlg dialog;
@@ -624,6 +625,20 @@ private slots:
         // then the retries stop.
         QTest::qWait(300);
         QCOMPARE(asked, 4);
+
+        // Its links open in the user's browser, not in the banner.
+        BrowserRecorder browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+        const QUrl bannerUrl = dialog.bannerView()->url();
+        for (const char *link : {"news", "blank"}) {
+            dialog.bannerView()->page()->runJavaScript(
+                QStringLiteral("document.getElementById('%1').click();").arg(QLatin1String(link)));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(browser.opened.size(), 2, 10000);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QCOMPARE(browser.opened.at(0), QUrl(QStringLiteral("http://example.invalid/news")));
+        QCOMPARE(browser.opened.at(1), QUrl(QStringLiteral("http://example.invalid/blank")));
+        QCOMPARE(dialog.bannerView()->url(), bannerUrl);
     }
 
     void pagesOpenInTheSystemBrowser()
