@@ -130,6 +130,8 @@ private slots:
         m_fake->pointEverythingHere();
         m_fake->clearRequests();
         m_fake->accounts.clear();
+        // No banner unless a test serves one.
+        m_fake->answer(QStringLiteral("/client/banner.htm"), "<html><head><title>-</title></head></html>");
         UserAccess::instance().clear();
         AccessDlg::setJustRegistered(false);
         GammaLib::currentLanguage() = QStringLiteral("en");
