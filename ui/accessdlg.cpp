@@ -649,6 +649,10 @@ void AccessDlg::slotLoginFinished(int code)
     if (!m_loginPending)
         return;
     m_loginPending = false;
+    // A "Success" without a session key is no sign-in: the program could
+    // not make a single request on the user's behalf with it.
+    if (code == -1 && GammaLib::UserAccess::instance().sessionKey().isEmpty())
+        code = 0;
     if (code == -1) {
         m_remembered->storeSuccessfulLogin(m_loginUser, m_rememberMe->isChecked(), m_loginHash);
         setBusy(false);

@@ -119,18 +119,15 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_fake = new FakeProviders(this);
-        QVERIFY(m_fake->start());
-    }
-
     void init()
     {
+        // Fresh providers for every case: no answer set by one case is seen
+        // by the next.
+        delete m_fake;
+        m_fake = new FakeProviders(this);
+        QVERIFY(m_fake->start());
         m_fake->pointEverythingHere();
-        m_fake->clearRequests();
-        m_fake->accounts.clear();
-        // No banner unless a test serves one.
+        // No banner unless a case serves one.
         m_fake->answer(QStringLiteral("/client/banner.htm"), "<html><head><title>-</title></head></html>");
         UserAccess::instance().clear();
         AccessDlg::setJustRegistered(false);
@@ -288,9 +285,6 @@ private slots:
                                 "and try again."));
         QVERIFY(!AccessDlg::justRegistered());
         QVERIFY(dialog.isVisible());
-        delete m_fake;
-        m_fake = new FakeProviders(this);
-        QVERIFY(m_fake->start());
         m_fake->pointEverythingHere();
     }
 
@@ -365,6 +359,22 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), password);
         QVERIFY(UserAccess::instance().sessionKey().isEmpty());
         QVERIFY(dialog.isVisible());
+    }
+
+    void successWithoutASessionKeyIsRefused()
+    {
+        addAccount(QStringLiteral("ann@example.com"), m_password);
+        m_fake->answer(QStringLiteral("/Login-new.ashx"), "Success|KEY|ann@example.com|extra", "text/plain");
+        AccessDlg dialog;
+        QVERIFY(open(dialog));
+        dialog.findChild<QToolBox *>()->setCurrentIndex(AccessDlg::LogInPage);
+        type(child<QLineEdit>(dialog, "logInUser"), QStringLiteral("ann@example.com"));
+        type(child<QLineEdit>(dialog, "logInPassword"), m_password);
+        child<QPushButton>(dialog, "logInButton")->click();
+        QTRY_VERIFY(!dialog.isBusy());
+        QVERIFY(dialog.isVisible());
+        QVERIFY(child<QLabel>(dialog, "combinationError")->isVisible());
+        QVERIFY(UserAccess::instance().sessionKey().isEmpty());
     }
 
     void servicesDownShowsTheTimeOutLabel()
@@ -518,8 +528,6 @@ private slots:
                                   30000);
         QVERIFY(dialog.isVisible());
         QVERIFY(UserAccess::instance().sessionKey().isEmpty());
-        m_fake->meAnswer = "{\"id\":\"1029384756\",\"name\":\"Ann Lee\"}";
-        m_fake->facebookAccountAnswer = "Success|FB-SESSION-1|Ann Lee;facebook";
     }
 
     void sinaAnswerPageWithMarkupIsAccepted()
@@ -547,8 +555,6 @@ private slots:
         QCOMPARE(window.exec(), int(QDialog::Rejected));
         QVERIFY(!window.failed());
         QVERIFY(UserAccess::instance().sessionKey().isEmpty());
-        m_fake->sinaAnswerPage = "<html><head><title>Sina</title></head><body><div id=\"r\">Success|"
-                                 "SINA-SESSION-7|Wei Zhang;weibo</div></body></html>";
     }
 
     void unreachableProviderFails()
