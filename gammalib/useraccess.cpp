@@ -58,6 +58,13 @@ QString UserAccess::isUserLoginUrl()
     return ServiceAddresses::instance().url(ServiceAddresses::Account, QStringLiteral("/IsUserLogin.ashx"));
 }
 
+QString UserAccess::accountPageUrl() const
+{
+    // The address is put together as it is, without further escaping.
+    return ServiceAddresses::instance().url(ServiceAddresses::Web, QStringLiteral("/Account/LoginFromClient"))
+           + QStringLiteral("?u=") + m_userName + QStringLiteral("&s=") + m_sessionKey;
+}
+
 void UserAccess::clear()
 {
     m_userName.clear();

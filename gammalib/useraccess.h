@@ -52,6 +52,10 @@ public:
     QString firstAttribute() const { return m_firstAttribute; }
     QString secondAttribute() const { return m_secondAttribute; }
 
+    // The account page on the web host for the signed-in user:
+    // "/Account/LoginFromClient?u=" + user name + "&s=" + session key.
+    QString accountPageUrl() const;
+
     // Used by the social log-in, which receives the same answer elsewhere.
     void setSessionKey(const QString &key) { m_sessionKey = key; }
     void setUserName(const QString &name) { m_userName = name; }

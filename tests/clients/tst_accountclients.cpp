@@ -279,6 +279,10 @@ void TestAccountClients::defaultAddressesUseAccountHost()
     QCOMPARE(server.requestCount(), 5);
     QCOMPARE(server.requests().at(0).body,
              QByteArray("userName=bob&hashUserPassword=" + Hash.toLatin1() + "&area=ostrel"));
+
+    ServiceAddresses::instance().setHost(ServiceAddresses::Web, QStringLiteral("web.example"));
+    access().setUserName(QStringLiteral("a b"));
+    QCOMPARE(access().accountPageUrl(), QStringLiteral("http://web.example/Account/LoginFromClient?u=a b&s=KEY"));
 }
 
 void TestAccountClients::loginAnswerShapes_data()

@@ -3,6 +3,7 @@
 #include "formpost.h"
 #include "recordinghttpserver.h"
 #include "serviceaddresses.h"
+#include "usageevents.h"
 #include "usagenames.h"
 #include "useraccess.h"
 #include "usercountlog.h"
@@ -117,8 +118,8 @@ void TestUsageClients::eventUpload()
     m_server->setReply(CountPath, Server::answer("whatever"));
     UserInformation info;
     for (int i = 0; i < 3; ++i)
-        info.LogEvent(QStringLiteral("QL_Main_Review"));
-    info.LogEvent(QStringLiteral("QL_Main_Open"));
+        info.LogEvent(QString::fromLatin1(UsageEvent::MainReview));
+    info.LogEvent(QString::fromLatin1(UsageEvent::MainOpen));
     QCOMPARE(info.events().value(QStringLiteral("QL_Main_Review")), 3);
 
     UserCountLog log;
@@ -402,7 +403,7 @@ void TestUsageClients::sampleTextRetries()
     m_server->queueReply("/Veska/GetSampleText", Server::answer("Caf\xC3\xA9 text."));
     UserInformation info;
     info.setSampleTextRetryDelay(20);
-    info.setTransferTimeout(150);
+    info.setTransferTimeout(500);
     QSignalSpy text(&info, &UserInformation::signalSampleText);
     info.slotRequestSampleText();
     QTRY_COMPARE(text.size(), 1);
