@@ -27,7 +27,8 @@ void CustomWindow::setMaximized(bool maximize)
     m_maximized = maximize;
     if (maximize) {
         m_normalGeometry = geometry();
-        QScreen *screen = QGuiApplication::primaryScreen();
+        // The work area of the screen the window is on.
+        QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
         if (screen)
             setGeometry(screen->availableGeometry());
         if (m_hoverTimer) {
@@ -52,9 +53,9 @@ void CustomWindow::setMaximized(bool maximize)
 
 QRect CustomWindow::normalGeometry() const
 {
-    if (!m_maximized && !m_normalGeometry.isValid())
-        return geometry();
-    return m_normalGeometry;
+    // Once restored the window may have moved; only a maximised window
+    // keeps its normal rectangle aside.
+    return m_maximized ? m_normalGeometry : geometry();
 }
 
 void CustomWindow::setNormalGeometry(const QRect &rect)

@@ -31,8 +31,9 @@ public:
     bool maximized() const { return m_maximized; }
     void setMaximized(bool maximize);
 
-    // The geometry before the window was maximised (its current geometry
-    // when it never was).
+    // The rectangle to save and to restore to: the geometry before the
+    // window was maximised while it is maximised, else its current geometry.
+    // setNormalGeometry() sets the rectangle the next restore returns to.
     QRect normalGeometry() const;
     void setNormalGeometry(const QRect &rect);
 

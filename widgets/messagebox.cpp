@@ -1,24 +1,51 @@
 #include "messagebox.h"
 
+#include "shadowpainter.h"
+#include "titlebar.h"
+
+#include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
+namespace {
+// Width of the transparent band that carries the drop shadow.
+const int kShadow = 10;
+}
+
 MessageBox::MessageBox(const QString &text, const QStringList &buttons, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setModal(true);
     setWindowTitle(QStringLiteral("Quillet"));
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    setMinimumWidth(320);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMinimumWidth(320 + 2 * kShadow);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 16);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(kShadow, kShadow, kShadow, kShadow);
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QStringLiteral("messageFrame"));
+    m_frame->setStyleSheet(QStringLiteral("#messageFrame { background: #ffffff; }"));
+    outer->addWidget(m_frame);
+
+    auto *column = new QVBoxLayout(m_frame);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_titlebar = new Titlebar(m_frame);
+    m_titlebar->setMinimizeVisible(false);
+    column->addWidget(m_titlebar);
+    connect(m_titlebar, &Titlebar::signalClose, this, &QDialog::reject);
+    connect(m_titlebar, &Titlebar::signalMove, this, [this](int x, int y) { move(x, y); });
+
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(24, 12, 24, 16);
     layout->setSpacing(16);
-    m_label = new QLabel(text, this);
+    column->addLayout(layout);
+    m_label = new QLabel(text, m_frame);
     m_label->setWordWrap(true);
     m_label->setTextFormat(Qt::AutoText);
     m_label->setOpenExternalLinks(true);
@@ -29,7 +56,7 @@ MessageBox::MessageBox(const QString &text, const QStringList &buttons, QWidget 
     row->addStretch();
     const QStringList names = buttons.isEmpty() ? QStringList{tr("OK")} : buttons.mid(0, 3);
     for (int i = 0; i < names.size(); ++i) {
-        auto *button = new QPushButton(names.at(i), this);
+        auto *button = new QPushButton(names.at(i), m_frame);
         m_buttons.append(button);
         row->addWidget(button);
         if (i == 0) {
@@ -56,6 +83,12 @@ void MessageBox::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     place();
+}
+
+void MessageBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    ShadowPainter::paint(&painter, m_frame->geometry(), kShadow);
 }
 
 void MessageBox::place()

@@ -82,7 +82,7 @@ void Overlay::showEvent(QShowEvent *event)
     follow();
     QWidget::showEvent(event);
     QWidget *focus = QApplication::focusWidget();
-    if (focus && focus != this && !isAncestorOf(focus)) {
+    if (focus && focus->window() == window() && focus != this && !isAncestorOf(focus)) {
         m_focusBefore = focus;
         setFocus(Qt::OtherFocusReason);
     }

@@ -123,6 +123,11 @@ void Titlebar::setMaximizeVisible(bool visible)
     m_maxFrame->setVisible(visible);
 }
 
+void Titlebar::setMinimizeVisible(bool visible)
+{
+    m_min->setVisible(visible);
+}
+
 void Titlebar::setMenuVisible(bool visible)
 {
     m_menu->setVisible(visible);

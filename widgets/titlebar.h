@@ -36,6 +36,7 @@ public:
 
     // Shows or hides the optional parts.
     void setMaximizeVisible(bool visible);
+    void setMinimizeVisible(bool visible);
     void setMenuVisible(bool visible);
     void setShareVisible(bool visible);
 

@@ -4,6 +4,7 @@
 #include "resizezone.h"
 #include "titlebar.h"
 #include "iconbutton.h"
+#include "progressoverlay.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -153,6 +154,19 @@ private slots:
         QVERIFY(!window.isResizing());
         releaseAt(&window, QPoint(300, 300));
         QVERIFY(!window.isDragging());
+    }
+
+    void pressOnOverlayDoesNotMove()
+    {
+        Window window;
+        window.setGeometry(100, 100, 400, 300);
+        ProgressOverlay overlay(window.centralWidget());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        overlay.start();
+        QTest::mousePress(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+        QVERIFY(!window.isDragging());
+        QTest::mouseRelease(&overlay, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
     }
 
     void moveDrag()
@@ -308,9 +322,15 @@ private slots:
         Window window;
         window.setGeometry(70, 80, 420, 320);
         QCOMPARE(window.normalGeometry(), QRect(70, 80, 420, 320));
+        window.setMaximized(true);
+        QCOMPARE(window.normalGeometry(), QRect(70, 80, 420, 320));
         window.setNormalGeometry(QRect(10, 20, 500, 400));
+        QCOMPARE(window.normalGeometry(), QRect(10, 20, 500, 400));
         window.setMaximized(false);
         QCOMPARE(window.geometry(), QRect(10, 20, 500, 400));
+        // Moved after the restore, the window saves where it is now.
+        window.move(30, 40);
+        QCOMPARE(window.normalGeometry(), QRect(30, 40, 500, 400));
     }
 
     void closeLock()
