@@ -21,7 +21,7 @@ const PLAIN_WORDS = new Map([
   ['use', ['VB', 'v']], ['say', ['VB', 'v']], ['think', ['VB', 'v']], ['want', ['VB', 'v']],
 ]);
 // Enrichment candidates WordNet offers that are too rare or odd to propose.
-const ENRICH_STOP = new Set(['bully', 'corking', 'cracking', 'dandy', 'groovy', 'peachy', 'swell', 'smashing', 'goodish', 'hot', 'slap-up', 'bang-up', 'keen', 'neat', 'nifty', 'old', 'full', 'white', 'banging', 'thumping', 'whopping', 'walloping', 'whacking', 'super', 'macro', 'let', 'have', 'go']);
+const ENRICH_STOP = new Set(['bully', 'corking', 'cracking', 'dandy', 'groovy', 'peachy', 'swell', 'smashing', 'goodish', 'hot', 'slap-up', 'bang-up', 'keen', 'neat', 'nifty', 'old', 'full', 'white', 'banging', 'thumping', 'whopping', 'walloping', 'whacking', 'super', 'macro', 'let', 'have', 'go', 'rattling']);
 
 export const ERROR_TYPES = ['NONWORD', 'REAL', 'MOPHOLOGY', 'GRAMMAR', 'STYLE', 'SUGGESTION', 'IMPROVE'];
 
@@ -38,6 +38,9 @@ export class Checker {
     this.vocabulary = vocabulary;
     this.wordnet = wordnet;
     this.linter = new LocalLinter({ binary, dialect: Dialect.American });
+    // Rule name of each lint message seen so far: most messages repeat, and
+    // asking the linter for rule names costs a second pass over a sentence.
+    this.ruleOfMessage = new Map();
     this.ready = this.linter.setup();
   }
 
@@ -121,6 +124,10 @@ export class Checker {
     if (rule === 'AnA' || /article/i.test(raw.message) || /Determiner|Article/.test(rule || '')) {
       return { type: 'GRAMMAR', stage: 'server.det', explain: 'article' };
     }
+    // "Its" for "It's": a real word for another one, whatever the engine calls it.
+    if (raw.kind === 'Punctuation' && singleWord && WORD_RE.test(firstText) && !caseOnly && this.isWord(problem)) {
+      return { type: 'REAL', stage: 'server.real', explain: 'confused' };
+    }
     if (STYLE_KINDS.has(raw.kind) || caseOnly) {
       const kindKey = raw.kind === 'Capitalization' || caseOnly ? 'capitalization'
         : raw.kind === 'Punctuation' || raw.kind === 'Formatting' ? 'punctuation' : 'style';
@@ -185,14 +192,7 @@ export class Checker {
       if (taken.some(([s, e]) => start < e && end > s)) continue;
       const [tag, pos] = plain;
       const base = word.toLowerCase().replace(/s$/, (x) => (tag === 'NNS' ? '' : x));
-      const own = this.vocabulary.cefrLevel(base);
-      const options = this.wordnet.synonyms(base, pos)
-        .filter((w) => /^[a-z]+$/.test(w) && !ENRICH_STOP.has(w))
-        .map((w, order) => ({ w, level: this.vocabulary.cefrLevel(w), order }))
-        .filter((o) => o.level >= Math.max(2, own + 1) && o.level <= 4)
-        .sort((a, b) => a.level - b.level || a.order - b.order)
-        .slice(0, 3)
-        .map((o) => (tag === 'NNS' ? `${o.w}s` : o.w));
+      const options = this.enrichmentOptions(base, pos, tag);
       if (options.length === 0) continue;
       const keep = word[0] === word[0].toUpperCase() ? (w) => w[0].toUpperCase() + w.slice(1) : (w) => w;
       out.push({
@@ -202,6 +202,25 @@ export class Checker {
       });
     }
     return out;
+  }
+
+  // Better words for a plain word, worked out once per word.
+  enrichmentOptions(base, pos, tag) {
+    this.enrichCache ??= new Map();
+    const key = `${base}/${tag}`;
+    if (this.enrichCache.has(key)) return this.enrichCache.get(key);
+    const own = this.vocabulary.cefrLevel(base);
+    // The word's most common sense and the words similar to it; only words
+    // the CEFR lists hold themselves (not through a lemma) are offered.
+    const options = this.wordnet.synonyms(base, pos, 1)
+      .filter((w) => /^[a-z]+$/.test(w) && !ENRICH_STOP.has(w) && this.vocabulary.cefr.has(w))
+      .map((w, order) => ({ w, level: this.vocabulary.cefr.get(w), order }))
+      .filter((o) => o.level >= Math.max(2, own + 1) && o.level <= 4)
+      .sort((a, b) => Math.abs(a.level - 3) - Math.abs(b.level - 3) || a.order - b.order)
+      .slice(0, 3)
+      .map((o) => (tag === 'NNS' ? `${o.w}s` : o.w));
+    this.enrichCache.set(key, options);
+    return options;
   }
 
   // Corrections of checked sentences. `configs[i]` is the stage table of
@@ -214,10 +233,17 @@ export class Checker {
       const sentence = sentences[i];
       const stages = configs[i];
       const enabled = (stage) => stages.has(stage) && stages.get(stage) !== '0';
-      const names = raws[i].length ? await this.ruleNames(sentence, titles[i]) : new Map();
+      let names = new Map();
+      if (raws[i].some((r) => !this.ruleOfMessage.has(`${r.kind}:${r.message}`))) {
+        names = await this.ruleNames(sentence, titles[i]);
+        for (const r of raws[i]) {
+          const rule = names.get(`${r.start}:${r.end}:${r.message}`);
+          if (rule && this.ruleOfMessage.size < 20000) this.ruleOfMessage.set(`${r.kind}:${r.message}`, rule);
+        }
+      }
       const corrections = [];
       for (const raw of raws[i]) {
-        const rule = names.get(`${raw.start}:${raw.end}:${raw.message}`) || raw.kind;
+        const rule = names.get(`${raw.start}:${raw.end}:${raw.message}`) || this.ruleOfMessage.get(`${raw.kind}:${raw.message}`) || raw.kind;
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
         const { start, end, candidates } = this.candidates(raw, sentence);

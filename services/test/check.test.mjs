@@ -162,3 +162,18 @@ test('concurrent check requests are all answered in full', async () => {
   const answers = await Promise.all([0, 1, 2, 3].map((i) => check(server.port, checkBody(session, KNOWN.map((s) => `${s} (${i})`)))));
   for (const a of answers) assert.deepEqual(a.records.map((r) => r.value.sentInd), [0, 1, 2, -1]);
 });
+
+test('more findings: repeated word, capitalization, its/it\'s, word boundary', async () => {
+  const sents = ['I am going to to the shop.', 'the meeting starts now.', 'Its a good thing.', 'I recieve alot of mail.'];
+  const answer = await check(server.port, checkBody(session, sents));
+  const at = (i, text) => find(answer.records[i], sents[i], text);
+  assert.equal(at(0, 'to to').errorType, 'STYLE');
+  assert.equal(at(0, 'to to').candidates[0].correction, 'to');
+  assert.equal(at(1, 'the').errorType, 'STYLE');
+  assert.equal(at(1, 'the').candidates[0].correction, 'The');
+  assert.equal(at(2, 'Its').errorType, 'REAL');
+  assert.equal(at(2, 'Its').candidates[0].correction, "It's");
+  assert.equal(at(3, 'recieve').errorType, 'NONWORD');
+  assert.equal(at(3, 'alot').errorType, 'NONWORD');
+  assert.equal(at(3, 'alot').candidates[0].correction, 'a lot');
+});

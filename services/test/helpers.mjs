@@ -17,6 +17,10 @@ export async function startServer(extra = []) {
   const child = spawn(process.execPath, [SERVER, '--port', '0', '--data', data, ...extra], { stdio: ['ignore', 'pipe', 'pipe'] });
   let stderr = '';
   child.stderr.on('data', (d) => { stderr += d; });
+  // Should the test process end without stopping it, the server goes too.
+  const reap = () => { if (child.exitCode === null) child.kill('SIGKILL'); };
+  process.once('exit', reap);
+  child.once('exit', () => process.removeListener('exit', reap));
   const port = await new Promise((resolve, reject) => {
     let out = '';
     const timer = setTimeout(() => reject(new Error(`server did not start: ${stderr}`)), 60000);
