@@ -14,6 +14,7 @@
 #include "titlebar.h"
 #include "webviewsupport.h"
 #include "useraccess.h"
+#include "usageevents.h"
 #include "userinformation.h"
 #include "userregister.h"
 #include "authorizationwindow.h"
@@ -418,7 +419,7 @@ void AccessDlg::slotTermOfUseClicked()
 
 void AccessDlg::slotForgetPwdClicked()
 {
-    logEvent(QStringLiteral("QL_Access_Forgot_Pwd"));
+    logEvent(QLatin1String(GammaLib::UsageEvent::AccessForgotPwd));
     openWebPage(QStringLiteral("/Account/PasswordForgot"));
 }
 
@@ -494,7 +495,7 @@ void AccessDlg::slotCreateAccountClicked()
 {
     if (m_busy)
         return;
-    logEvent(QStringLiteral("QL_Access_Register"));
+    logEvent(QLatin1String(GammaLib::UsageEvent::AccessRegister));
     setBusy(true);
     m_signUpErrorRow->hide();
     m_signUpButton->setText(tr("Signing up..."));
@@ -583,7 +584,7 @@ void AccessDlg::slotRegisterFinished(int code)
 {
     if (code == -1) {
         setJustRegistered(true);
-        logEvent(QStringLiteral("QL_Access_Register2Login"));
+        logEvent(QLatin1String(GammaLib::UsageEvent::AccessRegister2Login));
         startLogin(m_email->text(), GammaLib::passwordHash(m_password->text()));
         return;
     }
@@ -613,7 +614,7 @@ void AccessDlg::slotLogin()
 {
     if (m_busy || !m_loginButton->isEnabled())
         return;
-    logEvent(QStringLiteral("QL_Access_Login"));
+    logEvent(QLatin1String(GammaLib::UsageEvent::AccessLogin));
     showLoginError(nullptr);
 
     if (CredentialRules::tooShortForLogin(m_user->text().trimmed())) {
@@ -681,7 +682,7 @@ void AccessDlg::slotRemMeToggled(bool checked)
 
 void AccessDlg::slotFacebookLogin()
 {
-    logEvent(QStringLiteral("QL_Access_Facebook"));
+    logEvent(QLatin1String(GammaLib::UsageEvent::AccessFacebook));
     socialLogin(AuthorizationWindow::Facebook);
 }
 
