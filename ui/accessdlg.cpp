@@ -695,8 +695,11 @@ void AccessDlg::socialLogin(int mode)
 {
     if (m_busy)
         return;
+    setBusy(true);
     AuthorizationWindow window(mode, this);
-    if (window.exec() == QDialog::Accepted) {
+    const bool signedIn = window.exec() == QDialog::Accepted;
+    setBusy(false);
+    if (signedIn) {
         accept();
         return;
     }
