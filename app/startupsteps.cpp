@@ -1,6 +1,7 @@
 #include "startupsteps.h"
 
 #include "cresultstate.h"
+#include "signinsession.h"
 
 namespace StartupSteps {
 
@@ -15,7 +16,7 @@ void applyStoredProxy()
 
 bool signIn()
 {
-    return true;
+    return SignInSession::runAtStartUp();
 }
 
 bool signInAfterLogout(QWidget *)

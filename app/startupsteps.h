@@ -14,8 +14,7 @@ void registerMetaTypes();
 // No proxy is applied until the proxy settings exist.
 void applyStoredProxy();
 
-// Runs the sign-in dialog modally; false when the user closed it. Until the
-// sign-in dialog exists, start-up goes straight on to the main window.
+// Runs the sign-in dialog modally; false when the user closed it.
 bool signIn();
 
 // Runs the sign-in dialog again after the user logged out; false when the

@@ -96,6 +96,11 @@ void ConfigFile::setValue(const QString &key, const QString &text)
         m_entries.insert(key, Entry{text, text});
 }
 
+void ConfigFile::clearValue(const QString &key)
+{
+    m_entries.insert(key, Entry());
+}
+
 void ConfigFile::addDefault(const QString &key, const QString &text)
 {
     if (!m_entries.contains(key))

@@ -32,6 +32,10 @@ public:
     // unknown key creates an empty entry for it.
     QString value(const QString &key);
     void setValue(const QString &key, const QString &text);
+    // Empties both the value and the default, so that the key reads empty
+    // afterwards even when it was first created by setValue() (which makes
+    // the first value its default).
+    void clearValue(const QString &key);
     // Adds key with value and default set to text unless it already has an entry.
     void addDefault(const QString &key, const QString &text);
 

@@ -8,6 +8,7 @@
 #include "resultstore.h"
 #include "sentencechunk.h"
 #include "serviceaddresses.h"
+#include "storedindices.h"
 #include "streamingserver.h"
 #include "titlechunk.h"
 #include "usercountlog.h"
@@ -18,6 +19,7 @@
 
 #include <zlib.h>
 
+#include <atomic>
 #include <memory>
 
 using GammaLib::CheckTask;
@@ -445,6 +447,37 @@ private slots:
         QCOMPARE(finished.count(), 2);
         QVERIFY(!inflated(m_check->requests().last().body).contains("sents"));
         QCOMPARE(m_run->levelCounts(), QList<int>(6, 0));
+    }
+
+    void storeSharedBetweenThreads()
+    {
+        // The look-up worker reads the store and appends indices while the
+        // main thread appends results and reads indices.
+        ResultStore store;
+        StoredIndices stored;
+        GammaLib::SentenceChunk chunk;
+        std::atomic_bool done{false};
+        std::atomic_int found{0};
+        std::unique_ptr<QThread> reader(QThread::create([&] {
+            int i = 0;
+            while (!done) {
+                if (store.lookup(QString::number(i % 500), chunk)) {
+                    stored.append(i);
+                    ++found;
+                }
+                ++i;
+            }
+        }));
+        reader->start();
+        for (int i = 0; i < 20000; ++i) {
+            store.append({QString::number(i), std::make_shared<GammaLib::SentenceChunk>(), {CCorrection()}});
+            stored.contains(i);
+        }
+        QTRY_VERIFY(found > 0);
+        done = true;
+        reader->wait();
+        QCOMPARE(store.size(), 20000);
+        QCOMPARE(int(stored.toList().size()), int(found));
     }
 
     void chineseLevels()

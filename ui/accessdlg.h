@@ -1,0 +1,159 @@
+#ifndef ACCESSDLG_H
+#define ACCESSDLG_H
+
+#include <QDialog>
+#include <QStringList>
+#include <QUrl>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QPushButton;
+class QTimer;
+class QToolBox;
+class QWebEngineView;
+class GuardedWebPage;
+class RememberedLogin;
+class Titlebar;
+
+namespace GammaLib {
+class UserInformation;
+class UserRegister;
+}
+
+// The sign-in dialog: sign up, log in (with remember-me), forgotten password,
+// terms, the proxy page, the banner, and log-in through Facebook or Sina
+// Weibo. Accepted only once the account service has handed out a session
+// key; the caller then reads the user name and the key from
+// GammaLib::UserAccess.
+class AccessDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    // At start-up the dialog stands alone; after a log-out (or an expired
+    // session) it is shown over the main window.
+    enum Mode { StartUp, AfterLogout };
+    enum Page { SignUpPage = 0, LogInPage = 1, ProxyPage = 2 };
+
+    explicit AccessDlg(Mode mode = StartUp, QWidget *parent = nullptr);
+    ~AccessDlg() override;
+
+    Mode mode() const { return m_mode; }
+
+    // Set once a registration succeeded in this process; the main window
+    // greets new users with it.
+    static bool justRegistered();
+    static void setJustRegistered(bool registered);
+
+    // The banner page on the resource host and the text that marks it as ours.
+    static QString bannerPath() { return QStringLiteral("/client/banner.htm"); }
+    static QString bannerMarker() { return QStringLiteral("<title>jQuery Quillet</title>"); }
+    // Pause before the banner is asked for again (30000 ms).
+    void setBannerRetryInterval(int ms);
+    int bannerRetryInterval() const { return m_bannerRetryMs; }
+
+    bool isBusy() const { return m_busy; }
+    bool isSubmitting() const { return m_submitting; }
+    bool passwordRemembered() const { return m_rememberedPassword; }
+    // The three sign-up messages: e-mail, password, confirmation.
+    QStringList signUpMessages() const { return m_slots; }
+    // The usage events this dialog has counted.
+    GammaLib::UserInformation *usage() const { return m_usage; }
+    QWebEngineView *bannerView() const { return m_bannerView; }
+    Titlebar *titleBar() const { return m_titleBar; }
+
+public slots:
+    void slotCurrentChanged(int index);
+    void slotCheckLoadBanner();
+    void slotCheckLoadFinished();
+    void slotLoadFinished(bool ok);
+    void slotShowWebView();
+    void slotTermOfUseClicked();
+    void slotCreateAccountClicked();
+    void slotEmailCheckFinished(bool exists);
+    void slotRegisterFinished(int code);
+    void slotShowTips();
+    void confirmPassword();
+    void slotForgetPwdClicked();
+    void slotLogin();
+    void slotFacebookLogin();
+    void slotSinaWeiboLogin();
+    void slotLoginFinished(int code);
+    void slotRemMeToggled(bool checked);
+    void slotEnableLoginButton();
+    void slotLinkClicked(const QUrl &url);
+    // The proxy page belongs to the proxy settings: loading its fields when
+    // the page is chosen, saving them when the dialog hides.
+    void slotLoadProxy();
+    void slotSaveProxy();
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildSignUpPage(QWidget *page);
+    void buildLogInPage(QWidget *page);
+    void loadRememberedLogin();
+    void checkEmail();
+    void checkPassword();
+    void sendRegistration();
+    void startLogin(const QString &userName, const QString &hash);
+    void setBusy(bool busy);
+    void showLoginError(QLabel *label);
+    void logEvent(const QString &name);
+    void openWebPage(const QString &path);
+    void socialLogin(int mode);
+    void uploadAnonymousEvents();
+
+    Mode m_mode;
+    bool m_busy = false;
+    bool m_submitting = false;
+    bool m_rememberedPassword = false;
+    bool m_loginPending = false;
+    bool m_eventsUploaded = false;
+    QString m_loginUser;
+    QString m_loginHash;
+    QStringList m_slots{QString(), QString(), QString()};
+
+    Titlebar *m_titleBar = nullptr;
+    QToolBox *m_toolBox = nullptr;
+    QLineEdit *m_email = nullptr;
+    QLineEdit *m_password = nullptr;
+    QLineEdit *m_confirm = nullptr;
+    QPushButton *m_signUpButton = nullptr;
+    QWidget *m_signUpErrorRow = nullptr;
+    QLabel *m_signUpError = nullptr;
+    QLabel *m_terms = nullptr;
+
+    QLineEdit *m_user = nullptr;
+    QLineEdit *m_loginPassword = nullptr;
+    QCheckBox *m_rememberMe = nullptr;
+    QLabel *m_forgotPassword = nullptr;
+    QPushButton *m_loginButton = nullptr;
+    QPushButton *m_facebookButton = nullptr;
+    QPushButton *m_sinaButton = nullptr;
+    QWidget *m_loginErrorRow = nullptr;
+    QLabel *m_combinationError = nullptr;
+    QLabel *m_timeoutError = nullptr;
+
+    QWidget *m_proxyPage = nullptr;
+
+    QWidget *m_bannerArea = nullptr;
+    QWebEngineView *m_bannerView = nullptr;
+    GuardedWebPage *m_bannerPage = nullptr;
+    QNetworkAccessManager *m_manager = nullptr;
+    QNetworkReply *m_bannerReply = nullptr;
+    QTimer *m_bannerTimer = nullptr;
+    int m_bannerRetryMs = 30000;
+
+    RememberedLogin *m_remembered = nullptr;
+    GammaLib::UserRegister *m_register = nullptr;
+    GammaLib::UserInformation *m_usage = nullptr;
+};
+
+#endif
