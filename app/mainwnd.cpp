@@ -925,7 +925,6 @@ void MainWnd::slotLogoutFinished(int)
     }
     m_loggingOut = false;
     clearReview();
-    GammaLib::UserAccess::instance().clear();
     if (StartupSteps::signInAfterLogout(this)) {
         m_usage->Refresh();
         show();

@@ -1,5 +1,6 @@
 #include "startupsteps.h"
 
+#include "accessdlg.h"
 #include "cresultstate.h"
 #include "signinsession.h"
 
@@ -19,14 +20,14 @@ bool signIn()
     return SignInSession::runAtStartUp();
 }
 
-bool signInAfterLogout(QWidget *)
+bool signInAfterLogout(QWidget *parent)
 {
-    return false;
+    return SignInSession::runAfterLogout(parent);
 }
 
 bool justRegistered()
 {
-    return false;
+    return AccessDlg::justRegistered();
 }
 
 } // namespace StartupSteps
