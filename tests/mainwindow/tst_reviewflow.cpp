@@ -16,6 +16,7 @@
 #include "textchunk.h"
 #include "transientnotice.h"
 #include "useraccess.h"
+#include "userinformation.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -301,6 +302,17 @@ private slots:
         preferences.setValue(QStringLiteral("is_crash"), QStringLiteral("False"));
     }
 
+    void closeIsRefusedWhileReviewing()
+    {
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QString::fromLatin1(kKnownErrors));
+        window->slotReview();
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QVERIFY(m_asked.isEmpty());
+        window->slotCancel();
+    }
+
     void offScreenGeometryIsCentred()
     {
         ConfigFile &settings = AppSettings::settingConfig();
@@ -314,6 +326,35 @@ private slots:
         settings.setValue(QStringLiteral("Top"), QStringLiteral("30"));
         auto placed = makeWindow();
         QCOMPARE(placed->pos(), QPoint(40, 30));
+    }
+
+    // Last: the orderly close logs the session out.
+    void orderlyCloseUploadsLogsOutAndClearsTheCrashFlag()
+    {
+        ConfigFile &preferences = AppSettings::preferenceConfig();
+        auto window = makeWindow();
+        QCOMPARE(preferences.value(QStringLiteral("is_crash")), QStringLiteral("True"));
+        window->editor()->setDocumentText(QStringLiteral("Words nobody saved."));
+        m_reply = QDialog::Rejected; // "Cancel" keeps the window
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QCOMPARE(m_asked.size(), 1);
+        QCOMPARE(m_asked.first().text,
+                 QStringLiteral("Your current text will be lost if not saved. Proceed anyway?"));
+        QCOMPARE(m_asked.first().buttons, (QStringList{"Confirm", "Cancel", "Save"}));
+
+        m_reply = QDialog::Accepted; // "Confirm"
+        window->usage()->LogEvent(QStringLiteral("QL_Main_Review"));
+        window->close();
+        QVERIFY(!window->isVisible()); // hidden while the upload and log-out run
+        QTRY_COMPARE_WITH_TIMEOUT(preferences.value(QStringLiteral("is_crash")), QStringLiteral("False"), 30000);
+        ConfigFile saved(preferences.directory(), QStringLiteral("preference.ini"));
+        QCOMPARE(saved.value(QStringLiteral("is_crash")), QStringLiteral("False"));
+        // The window geometry was saved on the way out.
+        ConfigFile geometry(preferences.directory(), QStringLiteral("setting.ini"));
+        QCOMPARE(geometry.value(QStringLiteral("IsMaxmized")), QStringLiteral("False"));
+        // The session ended on the server.
+        QVERIFY(!GammaLib::UserAccess::instance().IsUserLoginInBlock());
     }
 };
 
