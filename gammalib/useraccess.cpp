@@ -3,6 +3,7 @@
 #include "accountstatus.h"
 #include "clientidentity.h"
 #include "formpost.h"
+#include "requesttimeout.h"
 #include "serviceaddresses.h"
 
 #include <QEventLoop>
@@ -14,7 +15,6 @@ namespace GammaLib {
 
 namespace {
 const char ValidProperty[] = "quilletSessionValid";
-const char TimerName[] = "quilletRequestTimeOut";
 }
 
 UserAccess &UserAccess::instance()
@@ -87,12 +87,7 @@ void UserAccess::Login(const QString &url, const QString &userName, const QStrin
     QNetworkReply *reply = postForm(manager(), url, body, 0);
     connect(reply, &QNetworkReply::finished, this, &UserAccess::OnLogin);
 
-    // The timer belongs to this request alone and dies with its reply.
-    auto *timer = new QTimer(reply);
-    timer->setObjectName(QLatin1String(TimerName));
-    timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, this, &UserAccess::handleTimeOut);
-    timer->start(m_timeOutMs);
+    RequestTimeOut::arm(reply, m_timeOutMs, this, [this] { emit LoginFinished(StatusNetworkError); });
 }
 
 void UserAccess::Login(const QString &userName, const QString &passwordHash)
@@ -102,13 +97,9 @@ void UserAccess::Login(const QString &userName, const QString &passwordHash)
 
 void UserAccess::OnLogin()
 {
-    auto *reply = qobject_cast<QNetworkReply *>(sender());
+    QNetworkReply *reply = RequestTimeOut::finish(sender(), this);
     if (!reply)
         return;
-    if (auto *timer = reply->findChild<QTimer *>(QLatin1String(TimerName), Qt::FindDirectChildrenOnly))
-        timer->stop();
-    disconnect(reply, nullptr, this, nullptr);
-    reply->deleteLater();
 
     if (reply->error() != QNetworkReply::NoError) {
         emit LoginFinished(StatusNetworkError);
@@ -128,19 +119,6 @@ void UserAccess::OnLogin()
         }
     }
     emit LoginFinished(answer.code);
-}
-
-void UserAccess::handleTimeOut()
-{
-    auto *timer = qobject_cast<QTimer *>(sender());
-    auto *reply = timer ? qobject_cast<QNetworkReply *>(timer->parent()) : nullptr;
-    if (!reply)
-        return;
-    // Whatever this request still delivers is ignored from now on.
-    disconnect(reply, nullptr, this, nullptr);
-    reply->abort();
-    reply->deleteLater();
-    emit LoginFinished(StatusNetworkError);
 }
 
 void UserAccess::Logout(const QString &url)

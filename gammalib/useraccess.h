@@ -80,7 +80,6 @@ private slots:
     void OnLogin();
     void OnLogout();
     void OnIsUserLogin();
-    void handleTimeOut();
 
 private:
     UserAccess();

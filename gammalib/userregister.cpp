@@ -3,6 +3,7 @@
 #include "accountstatus.h"
 #include "clientidentity.h"
 #include "formpost.h"
+#include "requesttimeout.h"
 #include "serviceaddresses.h"
 
 #include <QNetworkAccessManager>
@@ -12,7 +13,6 @@
 namespace GammaLib {
 
 namespace {
-const char TimerName[] = "quilletRequestTimeOut";
 }
 
 UserRegister::UserRegister(QObject *parent)
@@ -76,11 +76,7 @@ void UserRegister::Register(const QString &url, const QString &email, const QStr
     QNetworkReply *reply = postForm(m_manager, url, body, 0);
     connect(reply, &QNetworkReply::finished, this, &UserRegister::OnRegister);
 
-    auto *timer = new QTimer(reply);
-    timer->setObjectName(QLatin1String(TimerName));
-    timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, this, &UserRegister::handleTimeOut);
-    timer->start(m_timeOutMs);
+    RequestTimeOut::arm(reply, m_timeOutMs, this, [this] { emit RegisterFinished(StatusNetworkError); });
 }
 
 void UserRegister::Register(const QString &email, const QString &passwordHash)
@@ -90,30 +86,14 @@ void UserRegister::Register(const QString &email, const QString &passwordHash)
 
 void UserRegister::OnRegister()
 {
-    auto *reply = qobject_cast<QNetworkReply *>(sender());
+    QNetworkReply *reply = RequestTimeOut::finish(sender(), this);
     if (!reply)
         return;
-    if (auto *timer = reply->findChild<QTimer *>(QLatin1String(TimerName), Qt::FindDirectChildrenOnly))
-        timer->stop();
-    disconnect(reply, nullptr, this, nullptr);
-    reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError) {
         emit RegisterFinished(StatusNetworkError);
         return;
     }
     emit RegisterFinished(registrationCode(QString::fromUtf8(reply->readAll())));
-}
-
-void UserRegister::handleTimeOut()
-{
-    auto *timer = qobject_cast<QTimer *>(sender());
-    auto *reply = timer ? qobject_cast<QNetworkReply *>(timer->parent()) : nullptr;
-    if (!reply)
-        return;
-    disconnect(reply, nullptr, this, nullptr);
-    reply->abort();
-    reply->deleteLater();
-    emit RegisterFinished(StatusNetworkError);
 }
 
 } // namespace GammaLib

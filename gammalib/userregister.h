@@ -45,7 +45,6 @@ signals:
 private slots:
     void OnExistUserEmail();
     void OnRegister();
-    void handleTimeOut();
 
 private:
     QNetworkAccessManager *m_manager;
