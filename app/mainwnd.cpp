@@ -710,7 +710,13 @@ void MainWnd::recoverAfterCrash()
         const QString text = m_backup.read();
         m_ui.editor->setDocumentText(text);
         m_ui.editor->moveCursor(QTextCursor::End);
-        m_notice->showText(tr("Your software crashed unexpectedly. Text recovered and loaded for you before the crash."));
+        // Shown once the window is up and laid out, and held longer than
+        // other notices so that it is seen.
+        QTimer::singleShot(0, this, [this] {
+            m_notice->showText(tr("Your software crashed unexpectedly. Text recovered and loaded for "
+                                  "you before the crash."),
+                               8000);
+        });
     } else {
         preferences().setValue(QStringLiteral("is_crash"), QStringLiteral("True"));
         preferences().save();

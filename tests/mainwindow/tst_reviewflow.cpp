@@ -297,7 +297,9 @@ private slots:
         }
         auto next = makeWindow();
         QCOMPARE(next->editor()->toPlainText(), QStringLiteral("Unsaved words that must survive."));
-        QVERIFY(next->notice()->isShowing());
+        QTRY_VERIFY(next->notice()->isShowing());
+        // In the lower left of the window, inside it.
+        QVERIFY(next->notice()->y() > next->height() / 2);
         QVERIFY(next->notice()->text().startsWith(QStringLiteral("Your software crashed unexpectedly.")));
         preferences.setValue(QStringLiteral("is_crash"), QStringLiteral("False"));
     }
