@@ -294,7 +294,8 @@ void MainWnd::slotDetectSentenceFinished()
 
 void MainWnd::slotUpdateState(CResultState state)
 {
-    if (m_cancelled || !m_reviewRunning || state.sentInd < 0 || state.sentInd >= m_chunks.size())
+    if (m_cancelled || !m_reviewRunning || m_phase != Checking || state.sentInd < 0
+        || state.sentInd >= m_chunks.size())
         return;
     m_received.insert(state.sentInd);
     ChunkEntry *entry = m_chunks.at(state.sentInd);
@@ -325,7 +326,9 @@ void MainWnd::addMark(ChunkEntry *entry, const CCorrection &correction)
 void MainWnd::slotCheckTaskFinished(QNetworkReply::NetworkError code)
 {
     m_backupTimer.start(BackupMs);
-    if (m_cancelled || !m_reviewRunning)
+    // The end of a cancelled run may come late, while the next review still
+    // counts words or splits sentences: it belongs to no review.
+    if (m_cancelled || !m_reviewRunning || m_phase != Checking)
         return;
     m_lastError = int(code);
     if (code == QNetworkReply::NoError) {

@@ -171,6 +171,9 @@ void CheckTaskThread::cancel()
 
 void CheckTaskThread::slotCheckStorageFinished()
 {
+    // A run cancelled during the look-up sends nothing.
+    if (m_cancelled)
+        return;
     sendRequest();
 }
 

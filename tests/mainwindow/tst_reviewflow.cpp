@@ -18,7 +18,9 @@
 #include "useraccess.h"
 #include "userinformation.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QtTest>
@@ -76,12 +78,13 @@ private:
         return nullptr;
     }
 
+    // n words in sentences of five.
     static QString words(int n)
     {
-        QStringList list;
-        for (int i = 0; i < n; ++i)
-            list << QStringLiteral("word");
-        return list.join(QLatin1Char(' '));
+        QString text;
+        for (int i = 1; i <= n; ++i)
+            text += i % 5 == 0 || i == n ? QStringLiteral("word. ") : QStringLiteral("word ");
+        return text.trimmed();
     }
 
 private slots:
@@ -211,7 +214,7 @@ private slots:
             window->slotCancel();
             QVERIFY(!window->isReviewRunning());
         }
-        QVERIFY(m_asked.isEmpty());
+        QVERIFY2(m_asked.isEmpty(), m_asked.isEmpty() ? "" : qPrintable(m_asked.first().text));
         window->editor()->setDocumentText(words(10));
         window->slotReview();
         QTRY_VERIFY_WITH_TIMEOUT(!window->isReviewRunning(), 30000);
@@ -328,6 +331,39 @@ private slots:
         settings.setValue(QStringLiteral("Top"), QStringLiteral("30"));
         auto placed = makeWindow();
         QCOMPARE(placed->pos(), QPoint(40, 30));
+    }
+
+    // Log-out: upload, log out on the server, then the sign-in dialog again;
+    // closing that dialog ends the window.
+    void logOutShowsTheSignInDialogAgain()
+    {
+        const QString session = m_services.registerAndLogIn(QStringLiteral("leaver@example.com"),
+                                                            QStringLiteral("leaving-1"));
+        QVERIFY(!session.isEmpty());
+        GammaLib::UserAccess::instance().setSessionKey(session);
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("Text to give up."));
+        m_reply = QDialog::Accepted; // "Log out"
+        bool sawSignIn = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                sawSignIn = dialog->inherits("AccessDlg");
+                dialog->reject();
+            }
+        });
+        poll.start(50);
+        window->slotLogout();
+        QCOMPARE(m_asked.size(), 1);
+        QCOMPARE(m_asked.first().text,
+                 QStringLiteral("Your current text will be lost without being saved. Confirm log out?"));
+        QCOMPARE(m_asked.first().buttons, (QStringList{"Log out", "Cancel", "Save"}));
+        QTRY_VERIFY_WITH_TIMEOUT(sawSignIn, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(AppSettings::preferenceConfig().value(QStringLiteral("is_crash")),
+                                  QStringLiteral("False"), 30000);
+        QVERIFY(!window->isVisible());
+        QVERIFY(GammaLib::UserAccess::instance().sessionKey().isEmpty());
+        AppSettings::preferenceConfig().setValue(QStringLiteral("is_crash"), QStringLiteral("True"));
     }
 
     // Last: the orderly close logs the session out.
