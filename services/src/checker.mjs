@@ -31,6 +31,25 @@ const POST_STYLE_KINDS = new Set(['Capitalization', 'Punctuation', 'Formatting']
 const REAL_KINDS = new Set(['WordChoice', 'Malapropism', 'Eggcorn']);
 const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
 
+// Longest piece of text handed to the linter at once.
+const LINT_WINDOW = 3000;
+
+// [start, end) pieces of a text of at most LINT_WINDOW characters, cut after a
+// blank where there is one.
+function windowsOf(text) {
+  const out = [];
+  let s = 0;
+  while (text.length - s > LINT_WINDOW) {
+    let cut = text.lastIndexOf(' ', s + LINT_WINDOW);
+    if (cut <= s) cut = s + LINT_WINDOW;
+    else cut += 1;
+    out.push([s, cut]);
+    s = cut;
+  }
+  out.push([s, text.length]);
+  return out;
+}
+
 export class Checker {
   // The linter starts compiling at once; the word lists may be handed in
   // later (before the first check) so that both load side by side.
@@ -59,13 +78,19 @@ export class Checker {
       const idx = sentences.map((_, i) => i).filter((i) => Boolean(titles[i]) === title);
       if (idx.length === 0) continue;
       // Spans come in UTF-16 units, the client's character positions.
-      const starts = []; // offset of each sentence in the joined text
+      // A very long sentence is linted in windows cut at blanks: the
+      // linter's cost grows faster than the length of one paragraph.
+      const starts = []; // offset of each piece in the joined text
+      const owners = []; // sentence index, offset and length of each piece
       let pos = 0;
       const pieces = [];
       for (const i of idx) {
-        starts.push(pos);
-        pieces.push(sentences[i]);
-        pos += sentences[i].length + 2;
+        for (const [a, b] of windowsOf(sentences[i])) {
+          starts.push(pos);
+          owners.push({ i, offset: a, length: b - a });
+          pieces.push(sentences[i].slice(a, b));
+          pos += b - a + 2;
+        }
       }
       const lints = await this.linter.lint(pieces.join('\n\n'), { language: 'plaintext', forceAllHeadings: title });
       for (const lint of lints) {
@@ -73,15 +98,17 @@ export class Checker {
           const span = lint.span();
           let k = starts.length - 1;
           while (k > 0 && starts[k] > span.start) k--;
+          const owner = owners[k];
           const local = { start: span.start - starts[k], end: span.end - starts[k] };
-          const length = sentences[idx[k]].length;
-          if (local.end > length || local.start < 0) continue;
+          if (local.end > owner.length || local.start < 0) continue;
+          local.start += owner.offset;
+          local.end += owner.offset;
           const suggestions = lint.suggestions().map((s) => {
             const out = { kind: s.kind(), text: s.get_replacement_text() };
             s.free();
             return out;
           });
-          results[idx[k]].push({
+          results[owner.i].push({
             start: local.start, end: local.end, kind: lint.lint_kind(), message: lint.message(),
             problem: lint.get_problem_text(), suggestions,
           });
@@ -234,7 +261,9 @@ export class Checker {
       const stages = configs[i];
       const enabled = (stage) => stages.has(stage) && stages.get(stage) !== '0';
       let names = new Map();
-      if (raws[i].some((r) => !this.ruleOfMessage.has(`${r.kind}:${r.message}`))) {
+      // Rule names need a second pass over the whole sentence; a sentence
+      // linted in windows goes by the names already known.
+      if (sentence.length <= LINT_WINDOW && raws[i].some((r) => !this.ruleOfMessage.has(`${r.kind}:${r.message}`))) {
         names = await this.ruleNames(sentence, titles[i]);
         for (const r of raws[i]) {
           const rule = names.get(`${r.start}:${r.end}:${r.message}`);

@@ -10,7 +10,8 @@ import { documentScores } from './scores.mjs';
 const inflate = promisify(zlib.inflate);
 const MAX_INFLATED = 8 * 1024 * 1024;
 const MAX_SENTENCES = 20000;
-const MAX_SENTENCE_CHARS = 20000;
+// One review holds at most 10,000 words, possibly in a single sentence.
+const MAX_SENTENCE_CHARS = 200000;
 const FIRST_BATCH = 1;
 const LARGEST_BATCH = 32;
 

@@ -177,3 +177,17 @@ test('more findings: repeated word, capitalization, its/it\'s, word boundary', a
   assert.equal(at(3, 'alot').errorType, 'NONWORD');
   assert.equal(at(3, 'alot').candidates[0].correction, 'a lot');
 });
+
+test('a 10,000-word sentence (a long text with no sentence mark) is checked, not refused', async () => {
+  const words = [];
+  for (let i = 0; i < 10000; i++) words.push(i % 40 === 3 ? 'teh' : 'word');
+  const s = words.join(' ');
+  assert.ok(s.length > 40000);
+  const answer = await check(server.port, checkBody(session, [s]));
+  assert.equal(answer.status, 200);
+  assert.equal(answer.records.length, 2);
+  assert.equal(answer.records[0].value.sentInd, 0);
+  for (const c of answer.records[0].value.corrections) {
+    assert.ok(c.start >= 0 && c.end <= s.length && c.start <= c.end);
+  }
+});
