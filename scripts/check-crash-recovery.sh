@@ -13,25 +13,7 @@ shot="${2:-$here/docs/crash-recovery.png}"
 [ -f "$build/CMakeCache.txt" ] || "$here/scripts/build.sh" "$build"
 cmake --build "$build" --target quillet-main >/dev/null
 
-work="$(mktemp -d)"
-services_pid=""
-cleanup() {
-  [ -n "$services_pid" ] && kill "$services_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-port="$(grep -m1 '^QUILLET_SERVICE_PORT' "$build/CMakeCache.txt" | cut -d= -f2)"
-port="${port:-47880}"
-if ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
-  mkdir -p "$work/data"
-  node "$here/services/src/server.mjs" --port "$port" --data "$work/data" >"$work/services.log" 2>&1 &
-  services_pid=$!
-  for _ in $(seq 150); do
-    grep -q '^listening' "$work/services.log" 2>/dev/null && break
-    sleep 0.2
-  done
-fi
+. "$here/scripts/lib/gui-session.sh"
 
 # An account, remembered by the sign-in dialog, and no first-run tutorial.
 email="crash.$RANDOM$RANDOM@example.com"

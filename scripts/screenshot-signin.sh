@@ -13,27 +13,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" --target quillet-main >/dev/null
 
-work="$(mktemp -d)"
-services_pid=""
-cleanup() {
-  [ -n "$services_pid" ] && kill "$services_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The program's compiled-in service port; start the services there unless
-# something already answers on it.
-port="$(grep -m1 '^QUILLET_SERVICE_PORT' "$build/CMakeCache.txt" | cut -d= -f2)"
-port="${port:-47880}"
-if ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
-  mkdir -p "$work/data"
-  node "$here/services/src/server.mjs" --port "$port" --data "$work/data" >"$work/services.log" 2>&1 &
-  services_pid=$!
-  for _ in $(seq 100); do
-    grep -q '^listening' "$work/services.log" 2>/dev/null && break
-    sleep 0.2
-  done
-fi
+. "$here/scripts/lib/gui-session.sh"
 
 mkdir -p "$work/config" "$work/tmp" "$here/docs"
 export XDG_CONFIG_HOME="$work/config" TMPDIR="$work/tmp"
