@@ -1,3 +1,4 @@
+#include "zlibbytes.h"
 #include "answerstreamreader.h"
 #include "errortype.h"
 #include "resultrecord.h"
@@ -10,19 +11,9 @@ using GammaLib::AnswerStreamReader;
 
 namespace {
 
-QByteArray deflated(const QByteArray &text)
-{
-    uLongf size = compressBound(uLong(text.size()));
-    QByteArray out(qsizetype(size), Qt::Uninitialized);
-    compress(reinterpret_cast<Bytef *>(out.data()), &size,
-             reinterpret_cast<const Bytef *>(text.constData()), uLong(text.size()));
-    out.truncate(qsizetype(size));
-    return out;
-}
-
 QByteArray record(const QByteArray &json)
 {
-    return deflated(json) + AnswerStreamReader::separator();
+    return ZlibBytes::deflated(json) + AnswerStreamReader::separator();
 }
 
 const QByteArray sentence0 =
@@ -185,7 +176,7 @@ private slots:
 
     void damagedRecordBetweenGoodOnes()
     {
-        QByteArray damaged = deflated(sentence2);
+        QByteArray damaged = ZlibBytes::deflated(sentence2);
         damaged[damaged.size() / 2] = char(damaged[damaged.size() / 2] ^ 0x55);
         const QByteArray answer = record(sentence0)
             + damaged + AnswerStreamReader::separator()
@@ -209,8 +200,8 @@ private slots:
     void trailingBytesAreNotARecord()
     {
         AnswerStreamReader reader;
-        QCOMPARE(reader.feed(record(sentence0) + deflated(sentence2)).size(), 1);
-        QCOMPARE(reader.pending(), deflated(sentence2));
+        QCOMPARE(reader.feed(record(sentence0) + ZlibBytes::deflated(sentence2)).size(), 1);
+        QCOMPARE(reader.pending(), ZlibBytes::deflated(sentence2));
         reader.reset();
         QVERIFY(reader.pending().isEmpty());
         QCOMPARE(reader.feed(record(document)).size(), 1);
@@ -259,19 +250,19 @@ private slots:
 
         // The text ends at the first zero byte.
         QByteArray text;
-        QVERIFY(AnswerStreamReader::inflateRecord(deflated(document + QByteArray(3, '\0') + "junk"), &text));
+        QVERIFY(AnswerStreamReader::inflateRecord(ZlibBytes::deflated(document + QByteArray(3, '\0') + "junk"), &text));
         QCOMPARE(text, document);
 
         // More than the bound is refused rather than inflated without limit.
-        const QByteArray bomb = deflated(QByteArray(AnswerStreamReader::MaxRecordSize + 1, ' '));
+        const QByteArray bomb = ZlibBytes::deflated(QByteArray(AnswerStreamReader::MaxRecordSize + 1, ' '));
         QVERIFY(bomb.size() < 64 * 1024);
         QVERIFY(!AnswerStreamReader::inflateRecord(bomb, &text));
         QVERIFY(AnswerStreamReader::inflateRecord(
-            deflated(QByteArray(AnswerStreamReader::MaxRecordSize, ' ')), &text));
+            ZlibBytes::deflated(QByteArray(AnswerStreamReader::MaxRecordSize, ' ')), &text));
         QCOMPARE(text.size(), AnswerStreamReader::MaxRecordSize);
 
         // A record cut short does not inflate.
-        const QByteArray whole = deflated(sentence0);
+        const QByteArray whole = ZlibBytes::deflated(sentence0);
         QVERIFY(!AnswerStreamReader::inflateRecord(whole.left(whole.size() - 1), &text));
     }
 };

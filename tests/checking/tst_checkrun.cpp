@@ -1,3 +1,4 @@
+#include "zlibbytes.h"
 #include "appsettings.h"
 #include "checkstoragethread.h"
 #include "checktask.h"
@@ -28,29 +29,9 @@ namespace {
 
 const QByteArray Separator("\x64\x1a\x1b", 3);
 
-QByteArray deflated(const QByteArray &text)
-{
-    uLongf size = compressBound(uLong(text.size()));
-    QByteArray out(qsizetype(size), Qt::Uninitialized);
-    compress(reinterpret_cast<Bytef *>(out.data()), &size,
-             reinterpret_cast<const Bytef *>(text.constData()), uLong(text.size()));
-    out.truncate(qsizetype(size));
-    return out;
-}
-
-QByteArray inflated(const QByteArray &body)
-{
-    QByteArray out(1 << 20, Qt::Uninitialized);
-    uLongf size = uLongf(out.size());
-    uncompress(reinterpret_cast<Bytef *>(out.data()), &size,
-               reinterpret_cast<const Bytef *>(body.constData()), uLong(body.size()));
-    out.truncate(qsizetype(size));
-    return out;
-}
-
 QByteArray record(const QByteArray &json)
 {
-    return deflated(json) + Separator;
+    return ZlibBytes::deflated(json) + Separator;
 }
 
 QByteArray sentenceRecord(int index, const QByteArray &errorType, int corrections = 1)
@@ -79,7 +60,7 @@ QByteArray documentRecord()
 // The configs member of a posted check body.
 QByteArray postedConfigs(const StreamingServer::Request &request)
 {
-    const QByteArray json = inflated(request.body);
+    const QByteArray json = ZlibBytes::inflated(request.body);
     const qsizetype from = json.indexOf("\"configs\":");
     return json.mid(from + 10, json.indexOf(']', from) - from - 9);
 }
@@ -194,7 +175,7 @@ private slots:
         QCOMPARE(request.header("Content-Type"), QByteArray("application/x-www-form-urlencoded"));
         QCOMPARE(request.header("Content-Length").toInt(), request.body.size());
         QCOMPARE(postedConfigs(request), QByteArray("[1,0,0]"));
-        const QByteArray json = inflated(request.body);
+        const QByteArray json = ZlibBytes::inflated(request.body);
         QVERIFY(json.contains("\"sents\":[\"My Holiday\",\"The cat went home. \",\"It were nice.\"]"));
         QVERIFY(json.contains("\"session\":\"KEY-1\""));
         QVERIFY(json.contains("\"lexsubConfidence\":2"));
@@ -262,7 +243,7 @@ private slots:
         QVERIFY(finished.wait());
         AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("2"));
         QCOMPARE(postedConfigs(m_check->requests().at(2)), QByteArray("[0,0,0]"));
-        QVERIFY(inflated(m_check->requests().at(2).body).contains("\"server.confidence\",\"3\""));
+        QVERIFY(ZlibBytes::inflated(m_check->requests().at(2).body).contains("\"server.confidence\",\"3\""));
 
         // A title with the same text as a stored sentence is a different chunk.
         setDocument({QStringLiteral("Fine.")}, {});
@@ -445,7 +426,7 @@ private slots:
         start();
         QVERIFY(finished.wait());
         QCOMPARE(finished.count(), 2);
-        QVERIFY(!inflated(m_check->requests().last().body).contains("sents"));
+        QVERIFY(!ZlibBytes::inflated(m_check->requests().last().body).contains("sents"));
         QCOMPARE(m_run->levelCounts(), QList<int>(6, 0));
     }
 

@@ -1,3 +1,4 @@
+#include "zlibbytes.h"
 #include "localservices.h"
 #include "streamingserver.h"
 
@@ -23,16 +24,6 @@ QByteArray record(const QByteArray &json)
              reinterpret_cast<const Bytef *>(json.constData()), uLong(json.size()));
     out.truncate(qsizetype(size));
     return out + QByteArray("\x64\x1a\x1b", 3);
-}
-
-QByteArray inflated(const QByteArray &body)
-{
-    QByteArray out(1 << 20, Qt::Uninitialized);
-    uLongf size = uLongf(out.size());
-    uncompress(reinterpret_cast<Bytef *>(out.data()), &size,
-               reinterpret_cast<const Bytef *>(body.constData()), uLong(body.size()));
-    out.truncate(qsizetype(size));
-    return out;
 }
 
 // "My Holiday" is a title; the second line has two sentences.
@@ -104,7 +95,7 @@ private slots:
         bool checked = false;
         for (const auto &request : requests) {
             if (request.target == "/unified/") {
-                const QByteArray json = inflated(request.body);
+                const QByteArray json = ZlibBytes::inflated(request.body);
                 QVERIFY2(json.contains("\"configs\":[1,0,0]"), json.constData());
                 QVERIFY(json.contains("\"sents\":[\"My Holiday\",\"I go to the beach yesterday. \",\"It were great.\"]"));
                 checked = true;
@@ -199,7 +190,7 @@ private slots:
                 loggedIn = true;
             } else if (request.target == "/unified/") {
                 QVERIFY(loggedIn);
-                QVERIFY(inflated(request.body).contains("\"session\":\"SESS-9\""));
+                QVERIFY(ZlibBytes::inflated(request.body).contains("\"session\":\"SESS-9\""));
                 checked = true;
             }
         }

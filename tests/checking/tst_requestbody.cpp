@@ -1,3 +1,4 @@
+#include "zlibbytes.h"
 #include "requestbody.h"
 
 #include <QTest>
@@ -5,17 +6,6 @@
 #include <zlib.h>
 
 namespace {
-
-QByteArray inflated(const QByteArray &body)
-{
-    QByteArray out(1 << 20, Qt::Uninitialized);
-    uLongf size = uLongf(out.size());
-    if (uncompress(reinterpret_cast<Bytef *>(out.data()), &size,
-                   reinterpret_cast<const Bytef *>(body.constData()), uLong(body.size())) != Z_OK)
-        return QByteArray("<damaged>");
-    out.truncate(qsizetype(size));
-    return out;
-}
 
 QByteArray deflatedAtDefaultLevel(const QByteArray &text)
 {
@@ -61,7 +51,7 @@ private slots:
         const QByteArray body = buildRequestBody(request);
         QCOMPARE(body, deflatedAtDefaultLevel(expected));
         QCOMPARE(quint8(body.at(0)), quint8(0x78));   // zlib header
-        QCOMPARE(inflated(body), expected);
+        QCOMPARE(ZlibBytes::inflated(body), expected);
     }
 
     void storedSentencesAndLevel()
@@ -86,7 +76,7 @@ private slots:
                            + ",\"lexsubConfidence\":2,\"session\":\"\"}\n");
         QVERIFY(!json.contains("sents"));
         QVERIFY(!json.contains("\"configs\""));
-        QCOMPARE(inflated(buildRequestBody(request)), json);
+        QCOMPARE(ZlibBytes::inflated(buildRequestBody(request)), json);
     }
 
     void escapes()
