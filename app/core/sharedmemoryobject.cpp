@@ -9,22 +9,27 @@ SharedMemoryObject::SharedMemoryObject(const QString &key, QObject *parent)
     : QObject(parent)
     , m_memory(key)
 {
-    // System V segments survive a killed process. Attaching and detaching
-    // removes a segment nobody else is attached to, and leaves a live one alone.
-    {
-        QSharedMemory probe(key);
-        if (probe.attach())
-            probe.detach();
+    // System V segments survive a killed process, and a new key file can get
+    // the key of such a leftover. When the segment already exists, attaching
+    // and detaching removes it if nobody else is attached, and leaves a live
+    // one alone; then creating again tells the two cases apart.
+    m_created = createSegment();
+    if (!m_created && m_memory.error() == QSharedMemory::AlreadyExists && m_memory.attach()) {
+        m_memory.detach();
+        m_created = createSegment();
     }
-    if (m_memory.create(4, QSharedMemory::ReadWrite)) {
-        m_memory.lock();
-        *static_cast<qint32 *>(m_memory.data()) = 0;
-        m_memory.unlock();
-        m_created = true;
-    } else {
+    if (!m_created)
         m_memory.attach(QSharedMemory::ReadWrite);
-        m_created = false;
-    }
+}
+
+bool SharedMemoryObject::createSegment()
+{
+    if (!m_memory.create(4, QSharedMemory::ReadWrite))
+        return false;
+    m_memory.lock();
+    *static_cast<qint32 *>(m_memory.data()) = 0;
+    m_memory.unlock();
+    return true;
 }
 
 void SharedMemoryObject::slotPlantoCloseApp()

@@ -23,6 +23,7 @@ public slots:
     void slotForcetoCloseApp();
 
 private:
+    bool createSegment();
     QSharedMemory m_memory;
     bool m_created = false;
 };
