@@ -46,7 +46,9 @@ bool LocalServices::start(const QStringList &extraArguments)
         return false;
     }
     QByteArray out;
-    QDeadlineTimer deadline(20000);
+    // Loading the grammar engine takes a few seconds on an idle machine and
+    // much longer when every core is busy compiling or running other tests.
+    QDeadlineTimer deadline(120000);
     while (!deadline.hasExpired()) {
         m_process->waitForReadyRead(200);
         out += m_process->readAllStandardOutput();
