@@ -248,7 +248,9 @@ void CheckTaskThread::slotFinished(QNetworkReply::NetworkError err)
         table.insert(it.key(), it.value());
     m_usageLog->AddUserErrorCount(m_session, table);
 
-    if (m_usageLog->taskCount() == 1) {
+    // Uploads of an earlier run that finished during this one have lowered
+    // the shared counter too; below 1 nothing of this run can be waited for.
+    if (m_usageLog->taskCount() <= 1) {
         emit signalFinished(m_lastError);
     } else {
         m_usageLog->setTaskCount(m_usageLog->taskCount() - 1);

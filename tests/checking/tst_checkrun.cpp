@@ -412,6 +412,36 @@ private slots:
         QCOMPARE(finished.at(1).at(0).value<QNetworkReply::NetworkError>(), QNetworkReply::NoError);
     }
 
+    // A run cancelled while its uploads are still on their way, and the next
+    // run started at once: the earlier uploads finish during the new run and
+    // bring the shared upload counter down. The new run must still end.
+    void uploadsOfACancelledRunDoNotStallTheNext()
+    {
+        m_account->setReply("/NotPublic/UserCountBulkAdd.ashx", RecordingHttpServer::answer("ok", 200, 300));
+        setDocument({}, {QStringLiteral("One two.")});
+        m_check->queue(StreamingServer::stayOpen({sentenceRecord(0, "GRAMMAR")}));
+        QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
+        QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
+        start();
+        QVERIFY(states.wait());
+        m_run->cancel();
+        QCOMPARE(finished.count(), 0);   // still waiting for its two uploads
+
+        // The next document is clean, so its end uploads nothing, and its
+        // answer comes after every upload has been answered.
+        setDocument({}, {QStringLiteral("Three four.")});
+        m_check->queue(StreamingServer::stream({QByteArray(), cleanRecord(0)}, 800));
+        start();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).value<QNetworkReply::NetworkError>(), QNetworkReply::NoError);
+        QCOMPARE(m_check->requests().size(), 2);
+        QCOMPARE(uploads("check").size(), 2);
+        QCOMPARE(uploads("error").size(), 1);
+        QTest::qWait(400);
+        QCOMPARE(finished.count(), 1);
+    }
+
     void badIndicesAndEmptyDocument()
     {
         setDocument({}, {QStringLiteral("Only one.")});
