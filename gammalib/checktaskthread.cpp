@@ -166,6 +166,9 @@ void CheckTaskThread::cancel()
 {
     m_cancelled = true;
     m_storage->stop();
+    // The worker reads the editor's chunks; once cancel() returns the caller
+    // may delete them. It ends after its current sentence or pause (50 ms).
+    m_storage->wait();
     m_task->abort();
 }
 

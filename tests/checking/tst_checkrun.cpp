@@ -14,6 +14,7 @@
 #include "titlechunk.h"
 #include "usercountlog.h"
 
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,6 +65,26 @@ QByteArray postedConfigs(const StreamingServer::Request &request)
     const qsizetype from = json.indexOf("\"configs\":");
     return json.mid(from + 10, json.indexOf(']', from) - from - 9);
 }
+
+// A sentence chunk that counts how often the look-up worker reads its
+// configs and, when asked, holds the worker inside the first read.
+class WatchedChunk : public GammaLib::SentenceChunk
+{
+public:
+    void getConfigs(QList<QByteArray> &configs) const override
+    {
+        if (reads++ == 0 && hold) {
+            entered.release();
+            proceed.acquire();
+        }
+        GammaLib::SentenceChunk::getConfigs(configs);
+    }
+
+    bool hold = false;
+    mutable std::atomic_int reads{0};
+    mutable QSemaphore entered;
+    mutable QSemaphore proceed;
+};
 
 QList<int> indices(const QSignalSpy &spy)
 {
@@ -368,6 +389,8 @@ private slots:
         start();
         QVERIFY(states.wait());
         m_run->cancel();
+        // The caller may delete the chunks as soon as cancel() returns.
+        QVERIFY(!m_run->storage()->isRunning());
         QTest::qWait(400);
         QCOMPARE(states.count(), 1);
         QCOMPARE(finished.count(), 0);
@@ -380,6 +403,39 @@ private slots:
         start();
         QVERIFY(finished.wait());
         QCOMPARE(indices(states), QList<int>({0}));
+    }
+
+    // The chunks are the editor's; once stopped, the worker must not read
+    // another one, even while no stored result comes up.
+    void stoppedLookUpTouchesNoFurtherChunk()
+    {
+        ResultStore store;
+        StoredIndices stored;
+        // Same texts, other kind: every sentence is compared, none matches.
+        store.append({QStringLiteral("A b."), std::make_shared<GammaLib::TitleChunk>(), {CCorrection()}});
+        store.append({QStringLiteral("C d."), std::make_shared<GammaLib::TitleChunk>(), {CCorrection()}});
+        WatchedChunk first;
+        first.hold = true;
+        WatchedChunk second;
+        CheckStorageThread worker;
+        QSignalSpy finished(&worker, &CheckStorageThread::signalFinished);
+        worker.startLookup(&store, {QStringLiteral("A b."), QStringLiteral("C d.")}, {&first, &second},
+                           &stored);
+        QVERIFY(first.entered.tryAcquire(1, 10000));
+        worker.stop();
+        first.proceed.release();
+        QVERIFY(worker.wait(10000));
+        QCOMPARE(second.reads.load(), 0);
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(stored.toList().isEmpty());
+
+        // Not stopped, the same look-up reads both and finishes.
+        first.hold = false;
+        worker.startLookup(&store, {QStringLiteral("A b."), QStringLiteral("C d.")}, {&first, &second},
+                           &stored);
+        QVERIFY(worker.wait(10000));
+        QCOMPARE(second.reads.load(), 1);
+        QCOMPARE(finished.count(), 1);
     }
 
     void uploadsGateTheEnd()
