@@ -279,6 +279,7 @@ private slots:
         setDocument({}, {QStringLiteral("One."), QStringLiteral("Two.")});
         StreamingServer::Answer failing = StreamingServer::stream({sentenceRecord(0, "NONWORD")});
         failing.status = 500;
+        failing.headers = "Set-Cookie: route=a1; Path=/\r\n";
         m_check->queue(failing);
         m_check->queue(StreamingServer::stream({sentenceRecord(0, "NONWORD") + sentenceRecord(1, "STYLE")}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
@@ -289,6 +290,9 @@ private slots:
         QCOMPARE(finished.at(0).at(0).value<QNetworkReply::NetworkError>(), QNetworkReply::NoError);
         QCOMPARE(m_check->requests().size(), 2);
         QCOMPARE(m_check->requests().at(0).body, m_check->requests().at(1).body);
+        // The session travels in the body only: no cookie, even one the
+        // service set.
+        QVERIFY(m_check->requests().at(1).header("Cookie").isNull());
         QCOMPARE(indices(states), QList<int>({0, 1}));   // no duplicate after the retry
         QCOMPARE(m_run->errorTypeCounts().value(NONWORD), 1);
     }
