@@ -14,6 +14,7 @@ void AnswerStreamReader::reset()
 {
     m_pending.clear();
     m_unauthorized = false;
+    m_discarding = false;
     m_errors.clear();
 }
 
@@ -29,17 +30,35 @@ void AnswerStreamReader::feed(const QByteArray &bytes, const Deliver &deliver)
     QByteArray buffer = m_pending + bytes;
     m_pending.clear();
 
-    if (buffer == "unauthorized") {
+    if (!m_discarding && buffer == "unauthorized") {
         m_unauthorized = true;
         return;
     }
 
     static const QByteArray mark = separator();
     qsizetype from = 0;
+    if (m_discarding) {
+        const qsizetype at = buffer.indexOf(mark);
+        if (at < 0) {
+            // Keep only what may be the first bytes of a separator cut in two.
+            m_pending = buffer.right(mark.size() - 1);
+            return;
+        }
+        m_discarding = false;
+        from = at + mark.size();
+    }
     while (from < buffer.size()) {
         const qsizetype at = buffer.indexOf(mark, from);
         if (at < 0) {
-            m_pending = buffer.mid(from);
+            if (buffer.size() - from > MaxPendingSize) {
+                // This record could never be inflated within the bound:
+                // skip it rather than hold on to all of it.
+                m_errors.append(QString::fromLatin1(UncompressError));
+                m_discarding = true;
+                m_pending = buffer.right(mark.size() - 1);
+            } else {
+                m_pending = buffer.mid(from);
+            }
             return;
         }
         if (at == from) {
