@@ -274,6 +274,29 @@ private slots:
         QCOMPARE(postedConfigs(m_check->requests().at(3)), QByteArray("[1]"));
     }
 
+    // Whether a result is kept for later runs depends on its first
+    // correction only.
+    void firstCorrectionDecidesStoring()
+    {
+        setDocument({}, {QStringLiteral("One."), QStringLiteral("Two."), QStringLiteral("Three.")});
+        auto mixed = [](int index, const QByteArray &first, const QByteArray &second) {
+            return record("{\"sentInd\":" + QByteArray::number(index) + ",\"corrections\":[{\"errorType\":\""
+                          + first + "\"},{\"errorType\":\"" + second + "\"}]}");
+        };
+        m_check->queue(StreamingServer::stream(
+            {mixed(0, "IMPROVE", "GRAMMAR") + mixed(1, "GRAMMAR", "SUGGESTION") + sentenceRecord(2, "IMPROVE")}));
+        QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
+        QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
+        start();
+        QVERIFY(finished.wait());
+        QCOMPARE(indices(states), QList<int>({0, 1, 2}));
+        QCOMPARE(m_store.size(), 1);
+        QCOMPARE(m_store.entries().first().text, QStringLiteral("Two."));
+        QCOMPARE(m_run->errorTypeCounts().value(IMPROVE), 2);
+        QCOMPARE(m_run->errorTypeCounts().value(GRAMMAR), 2);
+        QCOMPARE(m_run->errorTypeCounts().value(SUGGESTION), 1);
+    }
+
     void retryAfterFailure()
     {
         setDocument({}, {QStringLiteral("One."), QStringLiteral("Two.")});
