@@ -256,6 +256,24 @@ private slots:
         QCOMPARE(states.at(1).at(0).value<CResultState>().corrections.first().errorTypeCode, int(REAL));
         QCOMPARE(m_store.size(), 2);   // stored sentences are not stored again
 
+        // A document checked before in full: every result comes from the
+        // store before the request goes out, and every sentence is sent -1.
+        setDocument({}, {QStringLiteral("She run."), QStringLiteral("He go home.")});
+        m_check->queue(StreamingServer::stream({}));
+        QList<int> requestsSeenByResults;
+        const auto seen = connect(m_run.get(), &CheckTaskThread::signalUpdateState, this,
+                                  [&] { requestsSeenByResults.append(int(m_check->requests().size())); });
+        states.clear();
+        start();
+        QVERIFY(finished.wait());
+        disconnect(seen);
+        QCOMPARE(finished.count(), 3);
+        QCOMPARE(indices(states), QList<int>({0, 1}));
+        QCOMPARE(requestsSeenByResults, QList<int>({2, 2}));
+        QCOMPARE(m_check->requests().size(), 3);
+        QCOMPARE(postedConfigs(m_check->requests().at(2)), QByteArray("[-1,-1]"));
+        QCOMPARE(states.at(0).at(0).value<CResultState>().corrections.first().errorTypeCode, int(REAL));
+
         // Another English level makes the stored results unusable.
         AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("3"));
         setDocument({}, {QStringLiteral("He go home."), QStringLiteral("Fine."), QStringLiteral("She run.")}, 3);
@@ -263,15 +281,15 @@ private slots:
         start();
         QVERIFY(finished.wait());
         AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("2"));
-        QCOMPARE(postedConfigs(m_check->requests().at(2)), QByteArray("[0,0,0]"));
-        QVERIFY(ZlibBytes::inflated(m_check->requests().at(2).body).contains("\"server.confidence\",\"3\""));
+        QCOMPARE(postedConfigs(m_check->requests().at(3)), QByteArray("[0,0,0]"));
+        QVERIFY(ZlibBytes::inflated(m_check->requests().at(3).body).contains("\"server.confidence\",\"3\""));
 
         // A title with the same text as a stored sentence is a different chunk.
         setDocument({QStringLiteral("Fine.")}, {});
         m_check->queue(StreamingServer::stream({}));
         start();
         QVERIFY(finished.wait());
-        QCOMPARE(postedConfigs(m_check->requests().at(3)), QByteArray("[1]"));
+        QCOMPARE(postedConfigs(m_check->requests().at(4)), QByteArray("[1]"));
     }
 
     // Whether a result is kept for later runs depends on its first
