@@ -27,18 +27,23 @@ QList<CResultState> AnswerStreamReader::feed(const QByteArray &bytes)
 
 void AnswerStreamReader::feed(const QByteArray &bytes, const Deliver &deliver)
 {
-    QByteArray buffer = m_pending + bytes;
-    m_pending.clear();
+    static const QByteArray mark = separator();
+    // The pending bytes hold no separator: one can only begin in their last
+    // two bytes or in the new ones, so a long record arriving in many pieces
+    // is neither copied nor searched again piece after piece.
+    const qsizetype searched = qMax<qsizetype>(0, m_pending.size() - (mark.size() - 1));
+    QByteArray buffer;
+    buffer.swap(m_pending);
+    buffer.append(bytes);
 
     if (!m_discarding && buffer == "unauthorized") {
         m_unauthorized = true;
         return;
     }
 
-    static const QByteArray mark = separator();
     qsizetype from = 0;
     if (m_discarding) {
-        const qsizetype at = buffer.indexOf(mark);
+        const qsizetype at = buffer.indexOf(mark, searched);
         if (at < 0) {
             // Keep only what may be the first bytes of a separator cut in two.
             m_pending = buffer.right(mark.size() - 1);
@@ -48,7 +53,7 @@ void AnswerStreamReader::feed(const QByteArray &bytes, const Deliver &deliver)
         from = at + mark.size();
     }
     while (from < buffer.size()) {
-        const qsizetype at = buffer.indexOf(mark, from);
+        const qsizetype at = buffer.indexOf(mark, qMax(from, searched));
         if (at < 0) {
             if (buffer.size() - from > MaxPendingSize) {
                 // This record could never be inflated within the bound:
@@ -57,7 +62,7 @@ void AnswerStreamReader::feed(const QByteArray &bytes, const Deliver &deliver)
                 m_discarding = true;
                 m_pending = buffer.right(mark.size() - 1);
             } else {
-                m_pending = buffer.mid(from);
+                m_pending = from == 0 ? buffer : buffer.mid(from);
             }
             return;
         }

@@ -274,6 +274,17 @@ private slots:
         QCOMPARE(states.first().corrections.size(), count);
         QCOMPARE(states.first().corrections.last().start, count - 1);
 
+        // The same record in small pieces, a second one behind it.
+        const QByteArray answer = record(json) + record(sentence0);
+        AnswerStreamReader pieces;
+        QList<CResultState> pieceStates;
+        for (qsizetype at = 0; at < answer.size(); at += 700)
+            pieceStates += pieces.feed(answer.mid(at, 700));
+        QCOMPARE(pieceStates.size(), 2);
+        QCOMPARE(pieceStates.first().corrections.size(), count);
+        QCOMPARE(pieceStates.last().sentInd, 0);
+        QVERIFY(pieces.pending().isEmpty());
+
         // The text ends at the first zero byte.
         QByteArray text;
         QVERIFY(AnswerStreamReader::inflateRecord(ZlibBytes::deflated(document + QByteArray(3, '\0') + "junk"), &text));
