@@ -14,6 +14,7 @@ void AnswerStreamReader::reset()
 {
     m_pending.clear();
     m_unauthorized = false;
+    m_discarding = false;
     m_errors.clear();
 }
 
@@ -26,20 +27,43 @@ QList<CResultState> AnswerStreamReader::feed(const QByteArray &bytes)
 
 void AnswerStreamReader::feed(const QByteArray &bytes, const Deliver &deliver)
 {
-    QByteArray buffer = m_pending + bytes;
-    m_pending.clear();
+    static const QByteArray mark = separator();
+    // The pending bytes hold no separator: one can only begin in their last
+    // two bytes or in the new ones, so a long record arriving in many pieces
+    // is neither copied nor searched again piece after piece.
+    const qsizetype searched = qMax<qsizetype>(0, m_pending.size() - (mark.size() - 1));
+    QByteArray buffer;
+    buffer.swap(m_pending);
+    buffer.append(bytes);
 
-    if (buffer == "unauthorized") {
+    if (!m_discarding && buffer == "unauthorized") {
         m_unauthorized = true;
         return;
     }
 
-    static const QByteArray mark = separator();
     qsizetype from = 0;
-    while (from < buffer.size()) {
-        const qsizetype at = buffer.indexOf(mark, from);
+    if (m_discarding) {
+        const qsizetype at = buffer.indexOf(mark, searched);
         if (at < 0) {
-            m_pending = buffer.mid(from);
+            // Keep only what may be the first bytes of a separator cut in two.
+            m_pending = buffer.right(mark.size() - 1);
+            return;
+        }
+        m_discarding = false;
+        from = at + mark.size();
+    }
+    while (from < buffer.size()) {
+        const qsizetype at = buffer.indexOf(mark, qMax(from, searched));
+        if (at < 0) {
+            if (buffer.size() - from > MaxPendingSize) {
+                // This record could never be inflated within the bound:
+                // skip it rather than hold on to all of it.
+                m_errors.append(QString::fromLatin1(UncompressError));
+                m_discarding = true;
+                m_pending = buffer.right(mark.size() - 1);
+            } else {
+                m_pending = from == 0 ? buffer : buffer.mid(from);
+            }
             return;
         }
         if (at == from) {

@@ -20,6 +20,10 @@ public:
 
     // Largest inflated record accepted; anything bigger is refused as damaged.
     static constexpr int MaxRecordSize = 16 * 1024 * 1024;
+    // Longest compressed record that can still inflate within MaxRecordSize
+    // (deflate adds a few bytes per block at most). Bytes beyond it without a
+    // separator are dropped up to the next separator instead of being kept.
+    static constexpr int MaxPendingSize = MaxRecordSize + MaxRecordSize / 256 + 64;
 
     static QByteArray separator() { return QByteArrayLiteral("\x64\x1a\x1b"); }
 
@@ -48,6 +52,7 @@ private:
 
     QByteArray m_pending;
     bool m_unauthorized = false;
+    bool m_discarding = false;   // inside a record too long to be read
     QStringList m_errors;
 };
 

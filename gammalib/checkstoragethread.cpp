@@ -39,6 +39,10 @@ void CheckStorageThread::run()
         return;
     }
     for (int i = 0; i < m_sentences.size(); ++i) {
+        // Stopped: the chunks are the editor's and may be gone soon, so none
+        // is read any more, whether or not a stored result comes up.
+        if (m_stop)
+            return;
         const GammaLib::TextChunk *chunk = m_chunks.value(i);
         if (!m_store || !chunk)
             continue;

@@ -29,7 +29,8 @@ public:
     // cancelled look-up is waited for first.
     void startLookup(const ResultStore *store, const QStringList &sentences,
                      const QList<GammaLib::TextChunk *> &chunks, StoredIndices *storedIndices);
-    // The worker ends at its next stored result, without signalFinished().
+    // The worker ends at its next stored result or its next sentence,
+    // whichever comes first, without signalFinished().
     void stop() { m_stop = true; }
 
     // Pause after each stored result (50 ms).

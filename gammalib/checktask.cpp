@@ -12,6 +12,10 @@ CheckTask::CheckTask(const QString &url, QObject *parent)
     CResultState::registerMetaType();
     m_request.setHeader(QNetworkRequest::ContentTypeHeader,
                         QByteArrayLiteral("application/x-www-form-urlencoded"));
+    // The session key travels in the body: no cookie goes with a check, nor
+    // is one kept from an answer.
+    m_request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    m_request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     m_timer.setSingleShot(true);
     m_timer.setInterval(m_timeoutMs);
     connect(&m_timer, &QTimer::timeout, this, &CheckTask::slotCheckTimeout);

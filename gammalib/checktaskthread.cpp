@@ -166,6 +166,9 @@ void CheckTaskThread::cancel()
 {
     m_cancelled = true;
     m_storage->stop();
+    // The worker reads the editor's chunks; once cancel() returns the caller
+    // may delete them. It ends after its current sentence or pause (50 ms).
+    m_storage->wait();
     m_task->abort();
 }
 
@@ -248,7 +251,9 @@ void CheckTaskThread::slotFinished(QNetworkReply::NetworkError err)
         table.insert(it.key(), it.value());
     m_usageLog->AddUserErrorCount(m_session, table);
 
-    if (m_usageLog->taskCount() == 1) {
+    // Uploads of an earlier run that finished during this one have lowered
+    // the shared counter too; below 1 nothing of this run can be waited for.
+    if (m_usageLog->taskCount() <= 1) {
         emit signalFinished(m_lastError);
     } else {
         m_usageLog->setTaskCount(m_usageLog->taskCount() - 1);

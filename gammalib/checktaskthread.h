@@ -48,7 +48,8 @@ public:
                    const QList<GammaLib::TextChunk *> &chunks);
     // Stops delivering results at once. A request in flight is aborted and
     // the run ends with signalFinished(OperationCanceledError); during the
-    // look-up the run ends without signalFinished.
+    // look-up the run ends without signalFinished. When it returns, the run
+    // no longer reads the chunks.
     void cancel();
 
     double lexicalScore() const { return m_lexicalScore; }

@@ -100,7 +100,7 @@ void StreamingServer::onReadyRead(QTcpSocket *socket)
     emit requestReceived();
     socket->write("HTTP/1.1 " + QByteArray::number(answer.status) + " OK\r\n"
                   "Content-Type: application/octet-stream\r\n"
-                  "Connection: close\r\n\r\n");
+                  "Connection: close\r\n" + answer.headers + "\r\n");
     socket->flush();
     sendPieces(socket, answer);
 }

@@ -26,6 +26,7 @@ public:
         int status = 200;
         QList<QByteArray> pieces;
         int pauseMs = 10;
+        QByteArray headers;   // extra header lines, each ending in "\r\n"
     };
 
     struct Request

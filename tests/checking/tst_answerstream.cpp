@@ -207,6 +207,32 @@ private slots:
         QCOMPARE(reader.feed(record(document)).size(), 1);
     }
 
+    void overlongRecordIsNotKept()
+    {
+        // A record far longer than any that could be read, arriving without a
+        // separator, is dropped as it comes instead of piling up.
+        AnswerStreamReader reader;
+        const QByteArray junk(1024 * 1024, 'x');
+        for (int i = 0; i < 18; ++i) {
+            QVERIFY(reader.feed(junk).isEmpty());
+            QVERIFY(reader.pending().size() <= AnswerStreamReader::MaxPendingSize);
+        }
+        // Its end, with the separator cut in two, and the next record.
+        QVERIFY(reader.feed(junk + QByteArray("\x64\x1a", 2)).isEmpty());
+        QVERIFY(reader.pending().size() < 3);
+        const QList<CResultState> states = reader.feed("\x1b" + record(sentence0));
+        QCOMPARE(states.size(), 1);
+        QCOMPARE(states.first().sentInd, 0);
+        QCOMPARE(reader.errors(), QStringList({QStringLiteral("Error: Some error happens when uncompressing.")}));
+        QVERIFY(reader.pending().isEmpty());
+
+        // A record just within the bound is still waited for.
+        AnswerStreamReader patient;
+        patient.feed(QByteArray(AnswerStreamReader::MaxPendingSize, 'y'));
+        QCOMPARE(patient.pending().size(), AnswerStreamReader::MaxPendingSize);
+        QVERIFY(patient.errors().isEmpty());
+    }
+
     void unauthorized()
     {
         AnswerStreamReader reader;
@@ -247,6 +273,17 @@ private slots:
         QCOMPARE(states.size(), 1);
         QCOMPARE(states.first().corrections.size(), count);
         QCOMPARE(states.first().corrections.last().start, count - 1);
+
+        // The same record in small pieces, a second one behind it.
+        const QByteArray answer = record(json) + record(sentence0);
+        AnswerStreamReader pieces;
+        QList<CResultState> pieceStates;
+        for (qsizetype at = 0; at < answer.size(); at += 700)
+            pieceStates += pieces.feed(answer.mid(at, 700));
+        QCOMPARE(pieceStates.size(), 2);
+        QCOMPARE(pieceStates.first().corrections.size(), count);
+        QCOMPARE(pieceStates.last().sentInd, 0);
+        QVERIFY(pieces.pending().isEmpty());
 
         // The text ends at the first zero byte.
         QByteArray text;

@@ -14,6 +14,7 @@
 #include "titlechunk.h"
 #include "usercountlog.h"
 
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,6 +65,26 @@ QByteArray postedConfigs(const StreamingServer::Request &request)
     const qsizetype from = json.indexOf("\"configs\":");
     return json.mid(from + 10, json.indexOf(']', from) - from - 9);
 }
+
+// A sentence chunk that counts how often the look-up worker reads its
+// configs and, when asked, holds the worker inside the first read.
+class WatchedChunk : public GammaLib::SentenceChunk
+{
+public:
+    void getConfigs(QList<QByteArray> &configs) const override
+    {
+        if (reads++ == 0 && hold) {
+            entered.release();
+            proceed.acquire();
+        }
+        GammaLib::SentenceChunk::getConfigs(configs);
+    }
+
+    bool hold = false;
+    mutable std::atomic_int reads{0};
+    mutable QSemaphore entered;
+    mutable QSemaphore proceed;
+};
 
 QList<int> indices(const QSignalSpy &spy)
 {
@@ -235,6 +256,24 @@ private slots:
         QCOMPARE(states.at(1).at(0).value<CResultState>().corrections.first().errorTypeCode, int(REAL));
         QCOMPARE(m_store.size(), 2);   // stored sentences are not stored again
 
+        // A document checked before in full: every result comes from the
+        // store before the request goes out, and every sentence is sent -1.
+        setDocument({}, {QStringLiteral("She run."), QStringLiteral("He go home.")});
+        m_check->queue(StreamingServer::stream({}));
+        QList<int> requestsSeenByResults;
+        const auto seen = connect(m_run.get(), &CheckTaskThread::signalUpdateState, this,
+                                  [&] { requestsSeenByResults.append(int(m_check->requests().size())); });
+        states.clear();
+        start();
+        QVERIFY(finished.wait());
+        disconnect(seen);
+        QCOMPARE(finished.count(), 3);
+        QCOMPARE(indices(states), QList<int>({0, 1}));
+        QCOMPARE(requestsSeenByResults, QList<int>({2, 2}));
+        QCOMPARE(m_check->requests().size(), 3);
+        QCOMPARE(postedConfigs(m_check->requests().at(2)), QByteArray("[-1,-1]"));
+        QCOMPARE(states.at(0).at(0).value<CResultState>().corrections.first().errorTypeCode, int(REAL));
+
         // Another English level makes the stored results unusable.
         AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("3"));
         setDocument({}, {QStringLiteral("He go home."), QStringLiteral("Fine."), QStringLiteral("She run.")}, 3);
@@ -242,15 +281,38 @@ private slots:
         start();
         QVERIFY(finished.wait());
         AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("2"));
-        QCOMPARE(postedConfigs(m_check->requests().at(2)), QByteArray("[0,0,0]"));
-        QVERIFY(ZlibBytes::inflated(m_check->requests().at(2).body).contains("\"server.confidence\",\"3\""));
+        QCOMPARE(postedConfigs(m_check->requests().at(3)), QByteArray("[0,0,0]"));
+        QVERIFY(ZlibBytes::inflated(m_check->requests().at(3).body).contains("\"server.confidence\",\"3\""));
 
         // A title with the same text as a stored sentence is a different chunk.
         setDocument({QStringLiteral("Fine.")}, {});
         m_check->queue(StreamingServer::stream({}));
         start();
         QVERIFY(finished.wait());
-        QCOMPARE(postedConfigs(m_check->requests().at(3)), QByteArray("[1]"));
+        QCOMPARE(postedConfigs(m_check->requests().at(4)), QByteArray("[1]"));
+    }
+
+    // Whether a result is kept for later runs depends on its first
+    // correction only.
+    void firstCorrectionDecidesStoring()
+    {
+        setDocument({}, {QStringLiteral("One."), QStringLiteral("Two."), QStringLiteral("Three.")});
+        auto mixed = [](int index, const QByteArray &first, const QByteArray &second) {
+            return record("{\"sentInd\":" + QByteArray::number(index) + ",\"corrections\":[{\"errorType\":\""
+                          + first + "\"},{\"errorType\":\"" + second + "\"}]}");
+        };
+        m_check->queue(StreamingServer::stream(
+            {mixed(0, "IMPROVE", "GRAMMAR") + mixed(1, "GRAMMAR", "SUGGESTION") + sentenceRecord(2, "IMPROVE")}));
+        QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
+        QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
+        start();
+        QVERIFY(finished.wait());
+        QCOMPARE(indices(states), QList<int>({0, 1, 2}));
+        QCOMPARE(m_store.size(), 1);
+        QCOMPARE(m_store.entries().first().text, QStringLiteral("Two."));
+        QCOMPARE(m_run->errorTypeCounts().value(IMPROVE), 2);
+        QCOMPARE(m_run->errorTypeCounts().value(GRAMMAR), 2);
+        QCOMPARE(m_run->errorTypeCounts().value(SUGGESTION), 1);
     }
 
     void retryAfterFailure()
@@ -258,6 +320,7 @@ private slots:
         setDocument({}, {QStringLiteral("One."), QStringLiteral("Two.")});
         StreamingServer::Answer failing = StreamingServer::stream({sentenceRecord(0, "NONWORD")});
         failing.status = 500;
+        failing.headers = "Set-Cookie: route=a1; Path=/\r\n";
         m_check->queue(failing);
         m_check->queue(StreamingServer::stream({sentenceRecord(0, "NONWORD") + sentenceRecord(1, "STYLE")}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
@@ -268,6 +331,9 @@ private slots:
         QCOMPARE(finished.at(0).at(0).value<QNetworkReply::NetworkError>(), QNetworkReply::NoError);
         QCOMPARE(m_check->requests().size(), 2);
         QCOMPARE(m_check->requests().at(0).body, m_check->requests().at(1).body);
+        // The session travels in the body only: no cookie, even one the
+        // service set.
+        QVERIFY(m_check->requests().at(1).header("Cookie").isNull());
         QCOMPARE(indices(states), QList<int>({0, 1}));   // no duplicate after the retry
         QCOMPARE(m_run->errorTypeCounts().value(NONWORD), 1);
     }
@@ -368,6 +434,8 @@ private slots:
         start();
         QVERIFY(states.wait());
         m_run->cancel();
+        // The caller may delete the chunks as soon as cancel() returns.
+        QVERIFY(!m_run->storage()->isRunning());
         QTest::qWait(400);
         QCOMPARE(states.count(), 1);
         QCOMPARE(finished.count(), 0);
@@ -380,6 +448,39 @@ private slots:
         start();
         QVERIFY(finished.wait());
         QCOMPARE(indices(states), QList<int>({0}));
+    }
+
+    // The chunks are the editor's; once stopped, the worker must not read
+    // another one, even while no stored result comes up.
+    void stoppedLookUpTouchesNoFurtherChunk()
+    {
+        ResultStore store;
+        StoredIndices stored;
+        // Same texts, other kind: every sentence is compared, none matches.
+        store.append({QStringLiteral("A b."), std::make_shared<GammaLib::TitleChunk>(), {CCorrection()}});
+        store.append({QStringLiteral("C d."), std::make_shared<GammaLib::TitleChunk>(), {CCorrection()}});
+        WatchedChunk first;
+        first.hold = true;
+        WatchedChunk second;
+        CheckStorageThread worker;
+        QSignalSpy finished(&worker, &CheckStorageThread::signalFinished);
+        worker.startLookup(&store, {QStringLiteral("A b."), QStringLiteral("C d.")}, {&first, &second},
+                           &stored);
+        QVERIFY(first.entered.tryAcquire(1, 10000));
+        worker.stop();
+        first.proceed.release();
+        QVERIFY(worker.wait(10000));
+        QCOMPARE(second.reads.load(), 0);
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(stored.toList().isEmpty());
+
+        // Not stopped, the same look-up reads both and finishes.
+        first.hold = false;
+        worker.startLookup(&store, {QStringLiteral("A b."), QStringLiteral("C d.")}, {&first, &second},
+                           &stored);
+        QVERIFY(worker.wait(10000));
+        QCOMPARE(second.reads.load(), 1);
+        QCOMPARE(finished.count(), 1);
     }
 
     void uploadsGateTheEnd()
@@ -410,6 +511,36 @@ private slots:
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.count(), 2);
         QCOMPARE(finished.at(1).at(0).value<QNetworkReply::NetworkError>(), QNetworkReply::NoError);
+    }
+
+    // A run cancelled while its uploads are still on their way, and the next
+    // run started at once: the earlier uploads finish during the new run and
+    // bring the shared upload counter down. The new run must still end.
+    void uploadsOfACancelledRunDoNotStallTheNext()
+    {
+        m_account->setReply("/NotPublic/UserCountBulkAdd.ashx", RecordingHttpServer::answer("ok", 200, 300));
+        setDocument({}, {QStringLiteral("One two.")});
+        m_check->queue(StreamingServer::stayOpen({sentenceRecord(0, "GRAMMAR")}));
+        QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
+        QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
+        start();
+        QVERIFY(states.wait());
+        m_run->cancel();
+        QCOMPARE(finished.count(), 0);   // still waiting for its two uploads
+
+        // The next document is clean, so its end uploads nothing, and its
+        // answer comes after every upload has been answered.
+        setDocument({}, {QStringLiteral("Three four.")});
+        m_check->queue(StreamingServer::stream({QByteArray(), cleanRecord(0)}, 800));
+        start();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).value<QNetworkReply::NetworkError>(), QNetworkReply::NoError);
+        QCOMPARE(m_check->requests().size(), 2);
+        QCOMPARE(uploads("check").size(), 2);
+        QCOMPARE(uploads("error").size(), 1);
+        QTest::qWait(400);
+        QCOMPARE(finished.count(), 1);
     }
 
     void badIndicesAndEmptyDocument()
