@@ -194,7 +194,20 @@ void AuthorizationWindow::slotSaveUserInfo()
         ServiceAddresses::Account,
         QStringLiteral("/LoginedByFacebook.ashx?") + QStringLiteral("id=") + id
             + QStringLiteral("&name=") + name);
-    m_loginReply = m_manager->get(QNetworkRequest(QUrl::fromEncoded(address.toLatin1())));
+    // The address is taken as already encoded, from its Latin-1 bytes. Bytes
+    // outside ASCII are escaped as they are: read as UTF-8 they would turn
+    // every accented letter of the name into a replacement character.
+    QByteArray encoded;
+    for (const char c : address.toLatin1()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            encoded += c;
+        } else {
+            encoded += '%';
+            encoded += QByteArray::number(byte, 16).toUpper();
+        }
+    }
+    m_loginReply = m_manager->get(QNetworkRequest(QUrl::fromEncoded(encoded)));
     connect(m_loginReply, &QNetworkReply::finished, this, &AuthorizationWindow::slotLogin);
 }
 
@@ -213,7 +226,11 @@ void AuthorizationWindow::slotLogin()
 void AuthorizationWindow::finishWithAnswer(const SocialLoginAnswer &answer, bool failOnBad)
 {
     m_answer = answer;
-    if (!answer.good) {
+    // A "Success" without a session key is no sign-in: nothing could be asked
+    // of the services on the user's behalf with it.
+    if (answer.good && answer.sessionKey.isEmpty())
+        m_answer.good = false;
+    if (!m_answer.good) {
         if (failOnBad) {
             fail();
         } else {

@@ -1,6 +1,6 @@
 // Account service: log-in, log-out, session check, e-mail check, registration,
 // and the Facebook- and Sina-linked log-ins. Answers are short plain texts.
-import { parseForm, sendText, sendHtml, page, escapeHtml, queryOf } from './http.mjs';
+import { parseForm, sendText, sendHtml, page, escapeHtml, queryOf, rawQueryValues } from './http.mjs';
 
 const EMAIL_RE = /^\w+([-+.]\w+)*@\w+([-.]\w+)*\.\w+([-.]\w+)*$/;
 const DIGEST_RE = /^[0-9A-Fa-f]{32}$/;
@@ -17,6 +17,33 @@ function successAnswer(user, key) {
 // as a blank; registration sends it as "%2b". Both are read back as "+".
 function normaliseEmail(s) {
   return String(s || '').replace(/%2b/gi, '+').trim();
+}
+
+// The e-mail check sends a "+" unescaped too, and an address never holds a
+// blank, so a blank there was a plus sign.
+function checkedEmail(s) {
+  return normaliseEmail(s).replace(/ /g, '+');
+}
+
+// The Facebook-linked log-in puts the name into the address as the Latin-1
+// bytes of the text, unescaped apart from what the address itself needs: a
+// "+" is a plus sign, and escaped bytes that are not UTF-8 are Latin-1.
+export function decodeLatin1Value(raw) {
+  const bytes = [];
+  for (let i = 0; i < raw.length; i++) {
+    if (raw[i] === '%' && /^[0-9A-Fa-f]{2}$/.test(raw.slice(i + 1, i + 3))) {
+      bytes.push(parseInt(raw.slice(i + 1, i + 3), 16));
+      i += 2;
+    } else {
+      bytes.push(...Buffer.from(raw[i], 'utf8'));
+    }
+  }
+  const buf = Buffer.from(bytes);
+  try {
+    return new TextDecoder('utf-8', { fatal: true }).decode(buf);
+  } catch {
+    return buf.toString('latin1');
+  }
 }
 
 function nameCandidates(name) {
@@ -51,7 +78,7 @@ export function accountRoutes(store) {
     },
 
     '/register/DoesEmailExist.ashx': async (req, res, body) => {
-      const email = normaliseEmail(parseForm(body.toString('utf8')).get('e'));
+      const email = checkedEmail(parseForm(body.toString('utf8')).get('e'));
       sendText(res, email && store.q.userByEmail.get(email) ? 'True' : 'False');
     },
 
@@ -83,7 +110,7 @@ export function accountRoutes(store) {
     '/LoginedByFacebook.ashx': async (req, res) => {
       const q = queryOf(req.url);
       const id = (q.get('id') || '').trim();
-      const name = (q.get('name') || '').trim();
+      const name = decodeLatin1Value(rawQueryValues(req.url, 'name')[0] || '').trim();
       if (!id || id.length > 64 || !/^[0-9A-Za-z_.-]+$/.test(id)) return sendText(res, 'Failure');
       const user = store.facebookUser(id, name.slice(0, 100));
       sendText(res, successAnswer(user, store.openSession(user.id)));

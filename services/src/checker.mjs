@@ -33,6 +33,8 @@ const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
 
 // Longest piece of text handed to the linter at once.
 const LINT_WINDOW = 3000;
+// A sentence with more words than this gets the length hint.
+const LONG_SENTENCE_WORDS = 40;
 
 // [start, end) pieces of a text of at most LINT_WINDOW characters, cut after a
 // blank where there is one.
@@ -60,7 +62,11 @@ export class Checker {
     // Rule name of each lint message seen so far: most messages repeat, and
     // asking the linter for rule names costs a second pass over a sentence.
     this.ruleOfMessage = new Map();
-    this.ready = this.linter.setup();
+    // The engine's own long-sentence rule covers the whole sentence, and the
+    // engine keeps only one of overlapping findings: every misspelling of a
+    // sentence of more than 40 words would vanish behind it. The hint is
+    // made here instead, for long sentences without other findings.
+    this.ready = this.linter.setup().then(() => this.linter.setLintConfig({ LongSentences: false }));
   }
 
   isWord(w) {
@@ -118,6 +124,26 @@ export class Checker {
       }
     }
     return results;
+  }
+
+  // The length hint for each sentence of a chunk that has more than
+  // LONG_SENTENCE_WORDS words and no other finding.
+  longSentenceHints(text, lints) {
+    const out = [];
+    const re = /[^.!?]*(?:[.!?]+|$)/g;
+    let m;
+    while ((m = re.exec(text)) && m[0].length > 0) {
+      const piece = m[0];
+      const lead = piece.length - piece.trimStart().length;
+      const start = m.index + lead;
+      const end = m.index + piece.trimEnd().length;
+      const words = (piece.match(/[\p{L}\p{N}]+(?:['\u2019][\p{L}]+)*/gu) || []).length;
+      if (words > LONG_SENTENCE_WORDS && !lints.some((l) => l.start < end && l.end > start)) {
+        out.push({ start, end, kind: 'Readability', rule: 'LongSentences', message: `This sentence is ${words} words long.`,
+          problem: text.slice(start, end), suggestions: [] });
+      }
+    }
+    return out;
   }
 
   // Rule names of a sentence's lints, keyed by "start:end:message".
@@ -255,6 +281,7 @@ export class Checker {
   // missing is not run.
   async check(sentences, configs, { titles = [], enrich = true } = {}) {
     const raws = await this.lintMany(sentences, titles);
+    for (let i = 0; i < sentences.length; i++) raws[i].push(...this.longSentenceHints(sentences[i], raws[i]));
     const results = [];
     for (let i = 0; i < sentences.length; i++) {
       const sentence = sentences[i];
@@ -263,7 +290,7 @@ export class Checker {
       let names = new Map();
       // Rule names need a second pass over the whole sentence; a sentence
       // linted in windows goes by the names already known.
-      if (sentence.length <= LINT_WINDOW && raws[i].some((r) => !this.ruleOfMessage.has(`${r.kind}:${r.message}`))) {
+      if (sentence.length <= LINT_WINDOW && raws[i].some((r) => !r.rule && !this.ruleOfMessage.has(`${r.kind}:${r.message}`))) {
         names = await this.ruleNames(sentence, titles[i]);
         for (const r of raws[i]) {
           const rule = names.get(`${r.start}:${r.end}:${r.message}`);
@@ -272,7 +299,7 @@ export class Checker {
       }
       const corrections = [];
       for (const raw of raws[i]) {
-        const rule = names.get(`${raw.start}:${raw.end}:${raw.message}`) || this.ruleOfMessage.get(`${raw.kind}:${raw.message}`) || raw.kind;
+        const rule = raw.rule || names.get(`${raw.start}:${raw.end}:${raw.message}`) || this.ruleOfMessage.get(`${raw.kind}:${raw.message}`) || raw.kind;
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
         const { start, end, candidates } = this.candidates(raw, sentence);

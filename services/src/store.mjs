@@ -67,6 +67,11 @@ export class Store {
 
   migrate() {
     const version = this.db.pragma('user_version', { simple: true });
+    if (version > MIGRATIONS.length) {
+      // Tables laid out by a later program: writing to them could damage its data.
+      this.db.close();
+      throw new Error(`the database was made by a newer version of the services (schema ${version}, this one knows ${MIGRATIONS.length})`);
+    }
     for (let i = version; i < MIGRATIONS.length; i++) {
       this.db.transaction(() => {
         this.db.exec(MIGRATIONS[i]);

@@ -74,8 +74,9 @@ export function versionRoutes(releases) {
       if (versionId === null) {
         const m = releases.latest();
         if (!m) return send(res, 404, '');
-        const notes = String(m.notes || '').replace(/[|\r\n]/g, ' ');
-        return sendText(res, `${m.version}|${m.text.replace(/\|/g, ' ')}|${m.date || ''}|${notes}|${m.reset ? m.version : 0}`);
+        // No field may carry the separator: the reset flag is read by position.
+        const field = (v) => String(v ?? '').replace(/[|\r\n]/g, ' ');
+        return sendText(res, `${m.version}|${field(m.text)}|${field(m.date)}|${field(m.notes)}|${m.reset ? m.version : 0}`);
       }
       const m = /^\d{1,10}$/.test(versionId) ? releases.get(versionId) : null;
       if (!m) return sendText(res, '');

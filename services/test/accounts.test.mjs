@@ -1,6 +1,6 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startServer, post, get, md5Upper, registerAndLogIn } from './helpers.mjs';
+import { startServer, post, get, request, md5Upper, registerAndLogIn } from './helpers.mjs';
 
 let server;
 before(async () => { server = await startServer(); });
@@ -112,4 +112,26 @@ test('an expired session is refused everywhere', async () => {
   } finally {
     await quick.stop();
   }
+});
+
+test('the e-mail check knows an address with a plus sign, which arrives unescaped', async () => {
+  const p = server.port;
+  const r = await registerAndLogIn(p, 'lou+work@example.com', 'secret12');
+  assert.equal(r.registration, 'success');
+  // The client sends "+" as it is; a form reads it as a blank.
+  const raw = await request(p, 'POST', '/register/DoesEmailExist.ashx', 'e=lou+work@example.com');
+  assert.equal(raw.text, 'True');
+  assert.equal((await post(p, '/register/DoesEmailExist.ashx', [['e', 'lou work@example.com']])).text, 'True');
+  assert.equal((await post(p, '/register/DoesEmailExist.ashx', [['e', 'louwork@example.com']])).text, 'False');
+});
+
+test('a Facebook name sent as Latin-1 bytes keeps its letters', async () => {
+  const p = server.port;
+  const latin1 = (await get(p, '/LoginedByFacebook.ashx?id=555&name=Jos%E9%20N%FA%F1ez')).text.split('|');
+  assert.equal(latin1[0], 'Success');
+  assert.equal(latin1[2].split(';')[0], 'José Núñez');
+  const utf8 = (await get(p, '/LoginedByFacebook.ashx?id=556&name=Jos%C3%A9')).text.split('|');
+  assert.equal(utf8[2].split(';')[0], 'José');
+  const plus = (await get(p, '/LoginedByFacebook.ashx?id=557&name=A+B')).text.split('|');
+  assert.equal(plus[2].split(';')[0], 'A+B');
 });

@@ -191,3 +191,30 @@ test('a 10,000-word sentence (a long text with no sentence mark) is checked, not
     assert.ok(c.start >= 0 && c.end <= s.length && c.start <= c.end);
   }
 });
+
+test('a sentence of more than 40 words keeps its misspellings; without other findings it gets the length hint', async () => {
+  const typos = 'When I went to the shop yesterday afternoon with my brother and our two very old friends from school we saw teh biggest dog that any of us had ever seen in our whole lives and it was barking loudly at teh people.';
+  const clean = 'When I went to the shop yesterday afternoon with my brother and our two very old friends from school we saw the biggest dog that any of us had ever seen in our whole lives and it was barking loudly at the people.';
+  const short = 'We saw teh dog. '.repeat(12).trim();
+  const answer = await check(server.port, checkBody(session, [typos, clean, short]));
+  const of = (i) => answer.records.find((r) => r.value.sentInd === i).value.corrections;
+  const misspelt = of(0).filter((c) => typos.slice(c.start, c.end) === 'teh');
+  assert.equal(misspelt.length, 2);
+  for (const c of misspelt) {
+    assert.equal(c.errorType, 'NONWORD');
+    assert.equal(c.candidates[0].correction, 'the');
+  }
+  assert.ok(!of(0).some((c) => c.featureKeys[0] === 'LongSentences'));
+  const hint = of(1);
+  assert.equal(hint.length, 1);
+  assert.equal(hint[0].errorType, 'STYLE');
+  assert.equal(hint[0].explainType, 'style');
+  assert.deepEqual(hint[0].featureKeys, ['LongSentences', 'Readability']);
+  assert.equal(hint[0].errorInfo, 'This sentence is 43 words long.');
+  assert.equal(hint[0].start, 0);
+  assert.equal(hint[0].end, clean.length);
+  assert.deepEqual(hint[0].candidates, []);
+  // Twelve short sentences in one chunk are not one long sentence.
+  assert.equal(of(2).filter((c) => short.slice(c.start, c.end) === 'teh').length, 12);
+  assert.ok(!of(2).some((c) => c.featureKeys[0] === 'LongSentences'));
+});

@@ -52,6 +52,17 @@ test('a new release in the release folder is offered, listed and downloadable', 
   fs.rmSync(dir, { recursive: true });
 });
 
+test('a separator in the release text, date or notes cannot move the reset flag', async () => {
+  const p = server.port;
+  const dir = path.join(server.data, 'releases', '2200');
+  fs.mkdirSync(dir, { recursive: true });
+  fs.writeFileSync(path.join(dir, 'manifest.json'), JSON.stringify({ version: 2200, text: '2.2|0', reset: false,
+    date: '2027-02-01|2200', notes: 'a|b\nc', files: [] }));
+  const latest = (await get(p, '/update/quilletapp')).text.split('|');
+  assert.deepEqual(latest, ['2200', '2.2 0', '2027-02-01 2200', 'a b c', '0']);
+  fs.rmSync(dir, { recursive: true });
+});
+
 test('reachability, proxy test, sample text, banner and logos', async () => {
   const p = server.port;
   assert.equal((await get(p, '/apps_compressed/')).status, 200);

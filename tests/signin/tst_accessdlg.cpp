@@ -504,6 +504,18 @@ private slots:
         QCOMPARE(dialog.usage()->events().value(QStringLiteral("QL_Access_Facebook")), 1);
     }
 
+    void facebookNameGoesAsLatin1Bytes()
+    {
+        m_fake->meAnswer = "{\"id\":\"77\",\"name\":\"Jos\u00e9 N\u00fa\u00f1ez\"}";
+        AuthorizationWindow window(AuthorizationWindow::Facebook);
+        QCOMPARE(window.exec(), int(QDialog::Accepted));
+        const auto account = m_fake->requestsFor(QStringLiteral("/LoginedByFacebook.ashx"));
+        QCOMPARE(account.size(), 1);
+        // Each accented letter is its one Latin-1 byte, not a replacement
+        // character.
+        QCOMPARE(account.at(0).query(), QStringLiteral("id=77&name=Jos%E9%20N%FA%F1ez"));
+    }
+
     void badProviderAnswerShowsTheConnectionError_data()
     {
         QTest::addColumn<QByteArray>("me");
@@ -513,6 +525,8 @@ private slots:
                                          << QByteArray("Failure|");
         QTest::newRow("account short") << QByteArray("{\"id\":\"1\",\"name\":\"A\"}")
                                        << QByteArray("Success|K");
+        QTest::newRow("account without a key") << QByteArray("{\"id\":\"1\",\"name\":\"A\"}")
+                                               << QByteArray("Success||A;b");
     }
     void badProviderAnswerShowsTheConnectionError()
     {
@@ -555,6 +569,13 @@ private slots:
         QCOMPARE(window.exec(), int(QDialog::Rejected));
         QVERIFY(!window.failed());
         QVERIFY(UserAccess::instance().sessionKey().isEmpty());
+
+        // A success without a session key signs nobody in either.
+        m_fake->sinaAnswerPage = "<html><body>Success||Wei Zhang;weibo</body></html>";
+        AuthorizationWindow keyless(AuthorizationWindow::SinaWeibo);
+        QCOMPARE(keyless.exec(), int(QDialog::Rejected));
+        QVERIFY(!keyless.failed());
+        QVERIFY(UserAccess::instance().userName().isEmpty());
     }
 
     void unreachableProviderFails()

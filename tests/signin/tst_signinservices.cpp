@@ -141,6 +141,34 @@ private slots:
         QVERIFY(UserAccess::instance().sessionKey().isEmpty());
     }
 
+    void knownAddressWithAPlusIsTaken()
+    {
+        const QString address = QStringLiteral("plus+one@example.com");
+        {
+            AccessDlg dialog;
+            QVERIFY(open(dialog));
+            type(child<QLineEdit>(&dialog, "signUpEmail"), address);
+            type(child<QLineEdit>(&dialog, "signUpPassword"), m_password);
+            type(child<QLineEdit>(&dialog, "signUpConfirm"), m_password);
+            child<QPushButton>(&dialog, "signUpButton")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(accepted(dialog), 15000);
+            QCOMPARE(UserAccess::instance().userName(), address);
+        }
+        UserAccess::instance().clear();
+        // The second sign-up stops at the e-mail check, which sends the plus
+        // sign unescaped.
+        AccessDlg dialog;
+        QVERIFY(open(dialog));
+        dialog.findChild<QToolBox *>()->setCurrentIndex(AccessDlg::SignUpPage);
+        type(child<QLineEdit>(&dialog, "signUpEmail"), address);
+        type(child<QLineEdit>(&dialog, "signUpPassword"), m_password);
+        type(child<QLineEdit>(&dialog, "signUpConfirm"), m_password);
+        child<QPushButton>(&dialog, "signUpButton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isBusy(), 15000);
+        QCOMPARE(child<QLabel>(&dialog, "signUpError")->text(), QStringLiteral("Email address already taken."));
+        QVERIFY(UserAccess::instance().sessionKey().isEmpty());
+    }
+
     void wrongPasswordThenRememberedLogIn()
     {
         QVERIFY(!m_services.registerAndLogIn(QStringLiteral("rem@example.com"), m_password).isEmpty());
@@ -189,6 +217,18 @@ private slots:
         QTimer::singleShot(0, child<QPushButton>(&dialog, "facebookButton"), &QPushButton::click);
         QTRY_VERIFY_WITH_TIMEOUT(accepted(dialog), 30000);
         QCOMPARE(UserAccess::instance().userName(), QStringLiteral("Ann Lee"));
+        QVERIFY(sessionValid());
+    }
+
+    void facebookNameWithAccentsReachesTheAccount()
+    {
+        const QByteArray before = m_providers->meAnswer;
+        m_providers->meAnswer = "{\"id\":\"4242\",\"name\":\"Jos\u00e9 N\u00fa\u00f1ez\"}";
+        AuthorizationWindow window(AuthorizationWindow::Facebook);
+        const int result = window.exec();
+        m_providers->meAnswer = before;
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(UserAccess::instance().userName(), QStringLiteral("Jos\u00e9 N\u00fa\u00f1ez"));
         QVERIFY(sessionValid());
     }
 
