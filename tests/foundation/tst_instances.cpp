@@ -3,6 +3,7 @@
 #include "instancekeys.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -35,18 +36,42 @@ private:
 
     QString mainSocket() const { return m_tmp.filePath(InstanceKeys::mainProgram()); }
 
-    // The main program is up once it listens on its local server.
+    // Whether a live socket listens at path. The socket file alone says
+    // nothing: a killed copy leaves it behind, and connecting to find out
+    // would ask the running copy to quit. The kernel's table of Unix sockets
+    // lists the listening ones (flag __SO_ACCEPTCON) with their paths.
+    static bool isListening(const QString &path)
+    {
+        QFile table(QStringLiteral("/proc/net/unix"));
+        if (!table.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray wanted = QFile::encodeName(path);
+        table.readLine(); // header
+        while (!table.atEnd()) {
+            const QList<QByteArray> fields = table.readLine().simplified().split(' ');
+            if (fields.size() < 8 || fields.at(7) != wanted)
+                continue;
+            bool ok = false;
+            const uint flags = fields.at(3).toUInt(&ok, 16);
+            if (ok && (flags & 0x10000))
+                return true;
+        }
+        return false;
+    }
+
+    // The main program is up once it listens on its local server, which it
+    // does right after taking the guard.
     QProcess *startMainAndWait(const QStringList &args = {})
     {
         QProcess *process = start(QStringLiteral("quillet-main"), args);
-        if (!process->waitForStarted(5000))
+        if (!process->waitForStarted(10000))
             return nullptr;
         QElapsedTimer timer;
         timer.start();
-        while (!QFileInfo::exists(mainSocket()) && timer.elapsed() < 15000)
+        while (!isListening(mainSocket()) && process->state() == QProcess::Running
+               && timer.elapsed() < 30000)
             QTest::qWait(20);
-        QTest::qWait(200);
-        return process->state() == QProcess::Running ? process : nullptr;
+        return process->state() == QProcess::Running && isListening(mainSocket()) ? process : nullptr;
     }
 
     static bool exitsCleanly(QProcess *process, int ms)
