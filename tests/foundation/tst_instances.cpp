@@ -127,6 +127,29 @@ private slots:
         QCOMPARE(fresh->state(), QProcess::Running);
     }
 
+    // The copy that replaced another one holds the close handshake from then
+    // on, so the next restart replaces it in turn.
+    void restartTwice()
+    {
+        QProcess *old = startMainAndWait();
+        QVERIFY(old);
+        QProcess *second = start(QStringLiteral("quillet-main"), {QStringLiteral("restart")});
+        QVERIFY(second->waitForStarted(10000));
+        QVERIFY(exitsCleanly(old, 10000));
+        QElapsedTimer timer;
+        timer.start();
+        while (!isListening(mainSocket()) && second->state() == QProcess::Running
+               && timer.elapsed() < 30000)
+            QTest::qWait(20);
+        QCOMPARE(second->state(), QProcess::Running);
+        QVERIFY(isListening(mainSocket()));
+
+        QProcess *third = start(QStringLiteral("quillet-main"), {QStringLiteral("restart")});
+        QVERIFY(exitsCleanly(second, 10000));
+        QVERIFY(third->state() == QProcess::Running || third->waitForStarted(1000));
+        QCOMPARE(third->state(), QProcess::Running);
+    }
+
     void restartWithNobodyRunningStartsNormally()
     {
         QProcess *alone = startMainAndWait({QStringLiteral("restart")});
