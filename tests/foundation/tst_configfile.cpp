@@ -173,6 +173,26 @@ private slots:
         QCOMPARE(again.entries().size(), 4);
     }
 
+    // A file edited by hand may hold a comment or stray text inside the
+    // root; saving it again must still give a file that loads.
+    void commentsInsideTheRootSurviveASave()
+    {
+        QTemporaryDir dir;
+        writeAll(dir.filePath(QStringLiteral("c.ini")),
+                 "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<config>\n"
+                 " <!-- proxy for the office -->\n <proxy_type default=\"0\">2</proxy_type>\n"
+                 " stray\n</config>\n");
+        {
+            ConfigFile store(dir.path(), QStringLiteral("c.ini"));
+            QCOMPARE(store.value(QStringLiteral("proxy_type")), QStringLiteral("2"));
+            store.setValue(QStringLiteral("goto_next"), QStringLiteral("False"));
+            QVERIFY(store.save());
+        }
+        ConfigFile again(dir.path(), QStringLiteral("c.ini"));
+        QCOMPARE(again.value(QStringLiteral("proxy_type")), QStringLiteral("2"));
+        QCOMPARE(again.value(QStringLiteral("goto_next")), QStringLiteral("False"));
+    }
+
     void damagedFilesLoadAsEmpty_data()
     {
         QTest::addColumn<QByteArray>("content");
