@@ -1,13 +1,16 @@
 // Single-instance behaviour of the real programs: second start, restart,
 // start after a crash, and the updater's guard and channel.
+#include "closerequestserver.h"
 #include "instancekeys.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -175,6 +178,60 @@ private slots:
         QProcess *restarted = start(QStringLiteral("quillet-main"), {QStringLiteral("restart")});
         QVERIFY(exitsCleanly(next, 10000));
         QVERIFY(restarted->state() == QProcess::Running || restarted->waitForStarted(1000));
+    }
+
+    // The server a restarted copy waits for: it takes the name once the copy
+    // it replaces has let go of it, and clears a socket file nobody serves,
+    // but never takes the name from a copy that still listens.
+    void closeRequestServerWaitsForTheName()
+    {
+        const QString name = QStringLiteral("QuilletCloseRequestTest");
+        QLocalServer::removeServer(name);
+        auto *old = new QLocalServer;
+        QVERIFY(old->listen(name));
+        int requestsToOld = 0;
+        connect(old, &QLocalServer::newConnection, this, [&] {
+            while (QLocalSocket *peer = old->nextPendingConnection())
+                peer->deleteLater();
+            ++requestsToOld;
+        });
+
+        CloseRequestServer server(name);
+        server.setRetryInterval(20);
+        QSignalSpy requests(&server, &CloseRequestServer::closeRequested);
+        QVERIFY(!server.start(false));
+        QTest::qWait(300);
+        QVERIFY(!server.isListening());
+        QVERIFY(old->isListening());
+        QVERIFY(requestsToOld > 0); // it heard again that it should go
+
+        delete old; // closing removes its socket file
+        QTRY_VERIFY(server.isListening());
+        QLocalSocket client;
+        client.connectToServer(name);
+        QVERIFY(client.waitForConnected(1000));
+        QTRY_COMPARE(requests.size(), 1);
+    }
+
+    void closeRequestServerClearsADeadName()
+    {
+        const QString name = QStringLiteral("QuilletCloseRequestTest");
+        QLocalServer::removeServer(name);
+        // What a killed copy leaves behind: a file under the name, no server.
+        QFile leftover(QDir(QDir::tempPath()).filePath(name));
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.close();
+
+        CloseRequestServer waiting(name);
+        waiting.setRetryInterval(20);
+        QVERIFY(!waiting.start(false));
+        QTRY_VERIFY(waiting.isListening());
+
+        CloseRequestServer holder(QStringLiteral("QuilletCloseRequestTest2"));
+        QFile other(QDir(QDir::tempPath()).filePath(QStringLiteral("QuilletCloseRequestTest2")));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        QVERIFY(holder.start(true)); // the guard is ours: cleared at once
     }
 
     void updaterWithoutArgumentsExits()
