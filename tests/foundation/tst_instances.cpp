@@ -10,6 +10,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QSharedMemory>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -100,6 +101,14 @@ private slots:
         }
         qDeleteAll(m_started);
         m_started.clear();
+        // A killed copy leaves its System V segment behind for good; one
+        // nobody is attached to goes away when attached and detached again.
+        // Without this, every run would leave segments on the machine.
+        for (const QString &key : {InstanceKeys::mainProgram(), InstanceKeys::updater()}) {
+            QSharedMemory leftover(key);
+            if (leftover.attach())
+                leftover.detach();
+        }
         QTest::qWait(100);
     }
 
