@@ -1,4 +1,5 @@
 #include "appsettings.h"
+#include "closerequestserver.h"
 #include "configfile.h"
 #include "instancekeys.h"
 #include "languagechoice.h"
@@ -10,7 +11,6 @@
 #include "startupsteps.h"
 
 #include <QApplication>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QLocale>
 #include <QTranslator>
@@ -43,15 +43,14 @@ int main(int argc, char *argv[])
         socket->connectToServer(key, QIODevice::ReadWrite);
         socket->waitForConnected(500);
         socket->deleteLater();
-    } else {
-        // A socket file left by a killed copy would make listening fail.
-        QLocalServer::removeServer(key);
     }
 
-    QLocalServer server;
-    server.listen(key);
-    QObject::connect(&server, &QLocalServer::newConnection, guard,
+    // Every connection on this server asks this copy to quit. A failure to
+    // listen is not fatal: the program then runs without the handshake.
+    CloseRequestServer server(key);
+    QObject::connect(&server, &CloseRequestServer::closeRequested, guard,
                      &GammaLib::SharedMemoryObject::slotPlantoCloseApp);
+    server.start(guard->isFirstInstance());
 
     StartupSteps::applyStoredProxy();
     if (!StartupSteps::signIn())

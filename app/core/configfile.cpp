@@ -54,6 +54,53 @@ bool ConfigFile::load()
     return true;
 }
 
+namespace {
+
+// Whether key can be written as an element name that load() reads back as
+// the same key: an XML name without a namespace prefix (load() parses with
+// namespaces on, so "a:b" would need a declaration).
+bool isWritableKey(const QString &key)
+{
+    if (key.isEmpty())
+        return false;
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const QChar c = key.at(i);
+        const bool start = c.isLetter() || c == QLatin1Char('_');
+        const bool inner = start || c.isDigit() || c == QLatin1Char('-') || c == QLatin1Char('.')
+                           || c.category() == QChar::Mark_NonSpacing
+                           || c.category() == QChar::Mark_SpacingCombining;
+        if (i == 0 ? !start : !inner)
+            return false;
+    }
+    return true;
+}
+
+// The text without the characters an XML 1.0 document cannot hold (control
+// characters other than tab, line feed and carriage return, unpaired
+// surrogates, U+FFFE and U+FFFF). One such character would otherwise make the
+// whole file unreadable, and with it every other setting.
+QString xmlSafeText(const QString &text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            safe += c;
+            safe += text.at(++i);
+            continue;
+        }
+        const ushort u = c.unicode();
+        const bool allowed = u == 0x9 || u == 0xA || u == 0xD
+                             || (u >= 0x20 && !c.isSurrogate() && u != 0xFFFE && u != 0xFFFF);
+        if (allowed)
+            safe += c;
+    }
+    return safe;
+}
+
+} // namespace
+
 QByteArray ConfigFile::toXml() const
 {
     QDomDocument doc;
@@ -62,9 +109,12 @@ QByteArray ConfigFile::toXml() const
     QDomElement root = doc.createElement(QStringLiteral("config"));
     doc.appendChild(root);
     for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+        // A key no element can be named after stays in memory only.
+        if (!isWritableKey(it.key()))
+            continue;
         QDomElement element = doc.createElement(it.key());
-        element.setAttribute(QStringLiteral("default"), it.value().defaultValue);
-        element.appendChild(doc.createTextNode(it.value().value));
+        element.setAttribute(QStringLiteral("default"), xmlSafeText(it.value().defaultValue));
+        element.appendChild(doc.createTextNode(xmlSafeText(it.value().value)));
         root.appendChild(element);
     }
     return doc.toString(1).toUtf8();

@@ -13,10 +13,14 @@ SharedMemoryObject::SharedMemoryObject(const QString &key, QObject *parent)
     // the key of such a leftover. When the segment already exists, attaching
     // and detaching removes it if nobody else is attached, and leaves a live
     // one alone; then creating again tells the two cases apart.
-    m_created = createSegment();
-    if (!m_created && m_memory.error() == QSharedMemory::AlreadyExists && m_memory.attach()) {
-        m_memory.detach();
+    // Removing a leftover also removes its key file, and the key file made
+    // anew can land on the key of yet another leftover (several killed
+    // copies leave several), so this is repeated a few times.
+    for (int attempt = 0; attempt < 8; ++attempt) {
         m_created = createSegment();
+        if (m_created || m_memory.error() != QSharedMemory::AlreadyExists || !m_memory.attach())
+            break;
+        m_memory.detach();
     }
     if (!m_created)
         m_memory.attach(QSharedMemory::ReadWrite);

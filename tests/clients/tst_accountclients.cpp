@@ -29,6 +29,16 @@ QString closedPortUrl(const QString &path)
 
 const QString Hash = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
 
+// The codes a spy on an int signal caught, in ascending order.
+QList<int> codes(const QSignalSpy &spy)
+{
+    QList<int> list;
+    for (const QList<QVariant> &arguments : spy)
+        list.append(arguments.at(0).toInt());
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
 } // namespace
 
 class TestAccountClients : public QObject
@@ -402,8 +412,9 @@ void TestAccountClients::overlappingLoginsKeepTheirOwnOutcome()
     access().Login(server.url("/Login-new.ashx"), QStringLiteral("b"), Hash, QStringLiteral("ostrel"));
 
     QTRY_COMPARE(spy.size(), 2);
-    QCOMPARE(spy.at(0).at(0).toInt(), 2100);
-    QCOMPARE(spy.at(1).at(0).toInt(), -1);
+    // Which of the two reports first depends on the machine's load; what
+    // matters is that each request reports its own outcome once.
+    QCOMPARE(codes(spy), (QList<int>{-1, 2100}));
     QCOMPARE(access().sessionKey(), QStringLiteral("SECOND"));
     // The first request's late answer arrives after both have reported.
     QTest::qWait(900);
@@ -526,8 +537,7 @@ void TestAccountClients::registerTimeOutAndOverlap()
     reg.setTimeOut(10000);
     reg.Register(server.url("/register/register.ashx"), QStringLiteral("b@x.com"), Hash);
     QTRY_COMPARE(spy.size(), 2);
-    QCOMPARE(spy.at(0).at(0).toInt(), 2100);
-    QCOMPARE(spy.at(1).at(0).toInt(), 1004);
+    QCOMPARE(codes(spy), (QList<int>{1004, 2100}));
     QTest::qWait(900);
     QCOMPARE(spy.size(), 2);
 }

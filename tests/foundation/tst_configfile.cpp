@@ -143,6 +143,56 @@ private slots:
         QCOMPARE(again.value(QStringLiteral("fresh")), QStringLiteral("7"));
     }
 
+    // Values come from the user (file paths, proxy passwords, the name typed
+    // at log-in); whatever they hold, one of them must not cost the others.
+    void unusualValuesKeepTheFileReadable()
+    {
+        QTemporaryDir dir;
+        const QString control = QStringLiteral("pass") + QChar(0x1b) + QStringLiteral("word") + QChar(0x01);
+        {
+            ConfigFile store(dir.path(), QStringLiteral("u.ini"));
+            store.setValue(QStringLiteral("str_user"), QStringLiteral("anna"));
+            store.setValue(QStringLiteral("proxy_http_pwd"), control);
+            store.setValue(QStringLiteral("recent_file_list"), QStringLiteral("/tmp/a\nb.txt|/x/y"));
+            store.setValue(QStringLiteral("str_pwd"), QStringLiteral("x") + QChar(0xD800) + QStringLiteral("y"));
+            // Keys that cannot name an element are not written at all.
+            for (const char *key : {"two words", "9lives", "ns:key", "<b>"})
+                store.setValue(QString::fromLatin1(key), QStringLiteral("v"));
+            QVERIFY(store.save());
+            QXmlStreamReader xml(readAll(store.filePath()));
+            while (!xml.atEnd())
+                xml.readNext();
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        }
+        ConfigFile again(dir.path(), QStringLiteral("u.ini"));
+        QCOMPARE(again.value(QStringLiteral("str_user")), QStringLiteral("anna"));
+        QCOMPARE(again.value(QStringLiteral("recent_file_list")), QStringLiteral("/tmp/a\nb.txt|/x/y"));
+        // What XML cannot hold is left out of the value; the rest is kept.
+        QCOMPARE(again.value(QStringLiteral("proxy_http_pwd")), QStringLiteral("password"));
+        QCOMPARE(again.value(QStringLiteral("str_pwd")), QStringLiteral("xy"));
+        QCOMPARE(again.entries().size(), 4);
+    }
+
+    // A file edited by hand may hold a comment or stray text inside the
+    // root; saving it again must still give a file that loads.
+    void commentsInsideTheRootSurviveASave()
+    {
+        QTemporaryDir dir;
+        writeAll(dir.filePath(QStringLiteral("c.ini")),
+                 "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<config>\n"
+                 " <!-- proxy for the office -->\n <proxy_type default=\"0\">2</proxy_type>\n"
+                 " stray\n</config>\n");
+        {
+            ConfigFile store(dir.path(), QStringLiteral("c.ini"));
+            QCOMPARE(store.value(QStringLiteral("proxy_type")), QStringLiteral("2"));
+            store.setValue(QStringLiteral("goto_next"), QStringLiteral("False"));
+            QVERIFY(store.save());
+        }
+        ConfigFile again(dir.path(), QStringLiteral("c.ini"));
+        QCOMPARE(again.value(QStringLiteral("proxy_type")), QStringLiteral("2"));
+        QCOMPARE(again.value(QStringLiteral("goto_next")), QStringLiteral("False"));
+    }
+
     void damagedFilesLoadAsEmpty_data()
     {
         QTest::addColumn<QByteArray>("content");

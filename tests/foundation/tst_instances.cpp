@@ -1,12 +1,17 @@
 // Single-instance behaviour of the real programs: second start, restart,
 // start after a crash, and the updater's guard and channel.
+#include "closerequestserver.h"
 #include "instancekeys.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QSharedMemory>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,18 +40,42 @@ private:
 
     QString mainSocket() const { return m_tmp.filePath(InstanceKeys::mainProgram()); }
 
-    // The main program is up once it listens on its local server.
+    // Whether a live socket listens at path. The socket file alone says
+    // nothing: a killed copy leaves it behind, and connecting to find out
+    // would ask the running copy to quit. The kernel's table of Unix sockets
+    // lists the listening ones (flag __SO_ACCEPTCON) with their paths.
+    static bool isListening(const QString &path)
+    {
+        QFile table(QStringLiteral("/proc/net/unix"));
+        if (!table.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray wanted = QFile::encodeName(path);
+        table.readLine(); // header
+        while (!table.atEnd()) {
+            const QList<QByteArray> fields = table.readLine().simplified().split(' ');
+            if (fields.size() < 8 || fields.at(7) != wanted)
+                continue;
+            bool ok = false;
+            const uint flags = fields.at(3).toUInt(&ok, 16);
+            if (ok && (flags & 0x10000))
+                return true;
+        }
+        return false;
+    }
+
+    // The main program is up once it listens on its local server, which it
+    // does right after taking the guard.
     QProcess *startMainAndWait(const QStringList &args = {})
     {
         QProcess *process = start(QStringLiteral("quillet-main"), args);
-        if (!process->waitForStarted(5000))
+        if (!process->waitForStarted(10000))
             return nullptr;
         QElapsedTimer timer;
         timer.start();
-        while (!QFileInfo::exists(mainSocket()) && timer.elapsed() < 15000)
+        while (!isListening(mainSocket()) && process->state() == QProcess::Running
+               && timer.elapsed() < 30000)
             QTest::qWait(20);
-        QTest::qWait(200);
-        return process->state() == QProcess::Running ? process : nullptr;
+        return process->state() == QProcess::Running && isListening(mainSocket()) ? process : nullptr;
     }
 
     static bool exitsCleanly(QProcess *process, int ms)
@@ -72,6 +101,14 @@ private slots:
         }
         qDeleteAll(m_started);
         m_started.clear();
+        // A killed copy leaves its System V segment behind for good; one
+        // nobody is attached to goes away when attached and detached again.
+        // Without this, every run would leave segments on the machine.
+        for (const QString &key : {InstanceKeys::mainProgram(), InstanceKeys::updater()}) {
+            QSharedMemory leftover(key);
+            if (leftover.attach())
+                leftover.detach();
+        }
         QTest::qWait(100);
     }
 
@@ -102,6 +139,29 @@ private slots:
         QCOMPARE(fresh->state(), QProcess::Running);
     }
 
+    // The copy that replaced another one holds the close handshake from then
+    // on, so the next restart replaces it in turn.
+    void restartTwice()
+    {
+        QProcess *old = startMainAndWait();
+        QVERIFY(old);
+        QProcess *second = start(QStringLiteral("quillet-main"), {QStringLiteral("restart")});
+        QVERIFY(second->waitForStarted(10000));
+        QVERIFY(exitsCleanly(old, 10000));
+        QElapsedTimer timer;
+        timer.start();
+        while (!isListening(mainSocket()) && second->state() == QProcess::Running
+               && timer.elapsed() < 30000)
+            QTest::qWait(20);
+        QCOMPARE(second->state(), QProcess::Running);
+        QVERIFY(isListening(mainSocket()));
+
+        QProcess *third = start(QStringLiteral("quillet-main"), {QStringLiteral("restart")});
+        QVERIFY(exitsCleanly(second, 10000));
+        QVERIFY(third->state() == QProcess::Running || third->waitForStarted(1000));
+        QCOMPARE(third->state(), QProcess::Running);
+    }
+
     void restartWithNobodyRunningStartsNormally()
     {
         QProcess *alone = startMainAndWait({QStringLiteral("restart")});
@@ -127,6 +187,60 @@ private slots:
         QProcess *restarted = start(QStringLiteral("quillet-main"), {QStringLiteral("restart")});
         QVERIFY(exitsCleanly(next, 10000));
         QVERIFY(restarted->state() == QProcess::Running || restarted->waitForStarted(1000));
+    }
+
+    // The server a restarted copy waits for: it takes the name once the copy
+    // it replaces has let go of it, and clears a socket file nobody serves,
+    // but never takes the name from a copy that still listens.
+    void closeRequestServerWaitsForTheName()
+    {
+        const QString name = QStringLiteral("QuilletCloseRequestTest");
+        QLocalServer::removeServer(name);
+        auto *old = new QLocalServer;
+        QVERIFY(old->listen(name));
+        int requestsToOld = 0;
+        connect(old, &QLocalServer::newConnection, this, [&] {
+            while (QLocalSocket *peer = old->nextPendingConnection())
+                peer->deleteLater();
+            ++requestsToOld;
+        });
+
+        CloseRequestServer server(name);
+        server.setRetryInterval(20);
+        QSignalSpy requests(&server, &CloseRequestServer::closeRequested);
+        QVERIFY(!server.start(false));
+        QTest::qWait(300);
+        QVERIFY(!server.isListening());
+        QVERIFY(old->isListening());
+        QVERIFY(requestsToOld > 0); // it heard again that it should go
+
+        delete old; // closing removes its socket file
+        QTRY_VERIFY(server.isListening());
+        QLocalSocket client;
+        client.connectToServer(name);
+        QVERIFY(client.waitForConnected(1000));
+        QTRY_COMPARE(requests.size(), 1);
+    }
+
+    void closeRequestServerClearsADeadName()
+    {
+        const QString name = QStringLiteral("QuilletCloseRequestTest");
+        QLocalServer::removeServer(name);
+        // What a killed copy leaves behind: a file under the name, no server.
+        QFile leftover(QDir(QDir::tempPath()).filePath(name));
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.close();
+
+        CloseRequestServer waiting(name);
+        waiting.setRetryInterval(20);
+        QVERIFY(!waiting.start(false));
+        QTRY_VERIFY(waiting.isListening());
+
+        CloseRequestServer holder(QStringLiteral("QuilletCloseRequestTest2"));
+        QFile other(QDir(QDir::tempPath()).filePath(QStringLiteral("QuilletCloseRequestTest2")));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        QVERIFY(holder.start(true)); // the guard is ours: cleared at once
     }
 
     void updaterWithoutArgumentsExits()
