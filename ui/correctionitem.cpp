@@ -55,6 +55,11 @@ QString CorrectionItem::labelText() const
 
 void CorrectionItem::apply(int i)
 {
+    // Without such a candidate a replacement or insertion would only delete
+    // the flagged text.
+    if ((m_editType == 1 || m_editType == 3)
+        && (i < 0 || i >= m_correction.candidates.size()))
+        return;
     QString text;
     switch (m_editType) {
     case 1:
