@@ -229,6 +229,10 @@ void MainWnd::openWebPage(const QString &path)
 
 void MainWnd::slotReview()
 {
+    // The running review's chunks are lent to the check run: a second press
+    // of Review must not discard them under it.
+    if (m_reviewRunning)
+        return;
     log(preferenceIsTrue("enrichment_enable") ? QStringLiteral("QL_Main_Review_Improve")
                                               : QStringLiteral("QL_Main_Review"));
     slotBackup();
@@ -236,6 +240,7 @@ void MainWnd::slotReview()
     m_succeeded = false;
     m_checkRunning = false;
     m_cancelled = false;
+    m_wordCount = 0; // a review refused before counting shows no stale summary
     const QString text = m_ui.editor->toPlainText();
     clearReview();
     m_ui.editor->setDocumentText(text);
@@ -521,6 +526,7 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
         next = m_liveMarks.at((at + 1) % m_liveMarks.size());
     }
 
+    const int start = item->start();
     if (type == AddToGlossary) {
         const QString word = item->flaggedText();
         const int kind = item->markErrorType();
@@ -534,18 +540,17 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
             }
         }
     } else {
-        const int start = item->start();
         if (type == ApplyCandidate)
             item->apply(index);
         retireMark(item);
-        if (!next) {
-            QTextCursor cursor = m_ui.editor->textCursor();
-            cursor.setPosition(qMin(start, m_ui.editor->document()->characterCount() - 1));
-            m_ui.editor->setTextCursor(cursor);
-        }
     }
-    if (next)
+    if (next) {
         m_ui.editor->selectMark(next);
+    } else {
+        QTextCursor cursor = m_ui.editor->textCursor();
+        cursor.setPosition(qMin(start, m_ui.editor->document()->characterCount() - 1));
+        m_ui.editor->setTextCursor(cursor);
+    }
     updateApplyAll();
     m_ui.editor->repositionLabels();
     m_ui.editor->resetUndo();
@@ -553,6 +558,8 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
 
 void MainWnd::slotApplyAll()
 {
+    if (m_reviewRunning)
+        return;
     if (ask(tr("All flagged errors will be replaced with the top correction option shown right "
                "beneath it. Proceed anyway?"),
             {tr("Confirm"), tr("Cancel")})
@@ -577,6 +584,9 @@ void MainWnd::slotApplyAll()
 
 void MainWnd::slotClearAll()
 {
+    // Clearing would delete the chunks the running check still reads.
+    if (m_reviewRunning)
+        return;
     if (ask(tr("Your current text will be cleared. Proceed?"), {tr("Confirm"), tr("Cancel")})
         != QDialog::Accepted)
         return;
@@ -624,6 +634,10 @@ bool MainWnd::eventFilter(QObject *watched, QEvent *event)
 
 void MainWnd::slotOnPaste(const QString &text)
 {
+    // The text is being checked; a paste (from the toolbar) would move it
+    // under the chunks of the running review.
+    if (m_reviewRunning)
+        return;
     log(QStringLiteral("QL_Main_Paste"));
     if (m_ui.editor->isAllSelected() && !m_chunks.isEmpty())
         clearReview();
@@ -634,6 +648,8 @@ void MainWnd::slotOnPaste(const QString &text)
 
 void MainWnd::slotOnCut()
 {
+    if (m_reviewRunning)
+        return;
     retireMarksForEdit();
     m_ui.editor->cut();
 }

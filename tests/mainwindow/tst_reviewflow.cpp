@@ -14,11 +14,13 @@
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
 #include "textchunk.h"
+#include "titlebar.h"
 #include "transientnotice.h"
 #include "useraccess.h"
 #include "userinformation.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QPointer>
 #include <QPushButton>
@@ -243,6 +245,92 @@ private slots:
         QCOMPARE(window->ui().applyAllButton->isEnabled(), true);
         for (CorrectionItem *mark : window->liveMarks())
             QVERIFY(mark->label()->isVisible());
+    }
+
+    // While the check runs, the toolbar stays reachable: Review, Clear all and
+    // Paste must leave the running review and its text alone.
+    void toolbarWhileCheckingLeavesTheReviewAlone()
+    {
+        auto window = makeWindow();
+        QStringList sentences;
+        for (int i = 0; i < 150; ++i)
+            sentences << QStringLiteral("Sentence %1 keeps teh same misspeling here.").arg(i);
+        const QString text = sentences.join(QLatin1Char(' '));
+        window->editor()->setDocumentText(text);
+        window->resultStore().clear();
+        window->slotReview();
+        QTRY_VERIFY_WITH_TIMEOUT(window->checkRun()->task()->isRunning(), 30000);
+        const QList<ChunkEntry *> chunks = window->chunkEntries();
+        QVERIFY(!chunks.isEmpty());
+
+        m_reply = QDialog::Accepted; // any question is answered "Confirm"
+        QApplication::clipboard()->setText(QStringLiteral("Pasted words."));
+        window->ui().reviewButton->click();
+        window->ui().clearAllButton->click();
+        window->ui().pasteButton->click();
+        window->slotOnCut();
+        QVERIFY(window->isReviewRunning());
+        QCOMPARE(window->chunkEntries(), chunks);
+        QCOMPARE(window->editor()->toPlainText(), text);
+
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isReviewRunning(), 120000);
+        QCOMPARE(window->lastError(), 0);
+        QVERIFY(markOn(*window, QStringLiteral("teh")));
+        QCOMPARE(window->editor()->toPlainText(), text);
+    }
+
+    // A review refused by the word limit shows no summary of an earlier text.
+    void refusedReviewShowsNoStaleSummary()
+    {
+        auto window = makeWindow();
+        window->wordBudgetTimer().stop();
+        QVERIFY(review(*window, QStringLiteral("Short and fine.")));
+        QCOMPARE(window->ui().wordsLabel->text(), QStringLiteral("Words: 3"));
+        m_asked.clear();
+        QVERIFY(review(*window, words(10001)));
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY(window->ui().summaryLine->isHidden());
+    }
+
+    // Adding a word to the glossary without a successor leaves the cursor at
+    // the retired mark's start; every mark of that word goes.
+    void glossaryWordRetiresItsMarksAndPlacesTheCursor()
+    {
+        AppSettings::preferenceConfig().setValue(QStringLiteral("goto_next"), QStringLiteral("False"));
+        auto window = makeWindow();
+        QVERIFY(review(*window, QStringLiteral("We saw tomorow coming. Then tomorow came.")));
+        QList<CorrectionItem *> tomorows;
+        for (CorrectionItem *mark : window->liveMarks())
+            if (mark->flaggedText() == QStringLiteral("tomorow"))
+                tomorows << mark;
+        QCOMPARE(tomorows.size(), 2);
+        CorrectionItem *second = tomorows.last();
+        const int start = second->start();
+        QVERIFY(window->editor()->textCursor().position() != start);
+        window->slotCorrectItem(second, AddToGlossary, 0);
+        QVERIFY(!markOn(*window, QStringLiteral("tomorow")));
+        QCOMPARE(window->editor()->textCursor().position(), start);
+        QVERIFY(window->usage()->IsInGlossary(QStringLiteral("tomorow")));
+    }
+
+    // The main window's title bar offers maximise; double clicks maximise
+    // and restore to exactly the previous rectangle.
+    void titleBarDoubleClickMaximisesAndRestores()
+    {
+        auto window = makeWindow();
+        window->setGeometry(60, 50, 900, 650);
+        const QRect before = window->geometry();
+        Titlebar *bar = window->ui().titlebar;
+        QVERIFY(!bar->findChild<QWidget *>(QStringLiteral("frame_max"))->isHidden());
+        QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, 10));
+        QVERIFY(window->maximized());
+        // The work area (this test screen is narrower than the toolbar needs).
+        const QRect area = window->screen()->availableGeometry();
+        QCOMPARE(window->geometry().topLeft(), area.topLeft());
+        QCOMPARE(window->geometry().height(), area.height());
+        QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, 10));
+        QVERIFY(!window->maximized());
+        QCOMPARE(window->geometry(), before);
     }
 
     void servicesDownGivesTheConnectionMessage()
