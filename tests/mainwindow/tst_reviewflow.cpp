@@ -11,6 +11,7 @@
 #include "localservices.h"
 #include "mainwnd.h"
 #include "progressoverlay.h"
+#include "recordinghttpserver.h"
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
 #include "textchunk.h"
@@ -357,6 +358,41 @@ private slots:
         QCOMPARE(m_asked.first().text,
                  QStringLiteral("Log in session expired. Please log in again to continue using Quillet. "));
         QCOMPARE(m_asked.first().buttons, (QStringList{"Log in", "Cancel"}));
+    }
+
+    // The checking service refuses the session but the account service still
+    // accepts it: a connection problem, not a log-in question.
+    void refusedCheckWithLiveSessionGivesTheConnectionMessage()
+    {
+        RecordingHttpServer checker;
+        QVERIFY(checker.isListening());
+        checker.setDefaultReply(RecordingHttpServer::answer("unauthorized"));
+        GammaLib::ServiceAddresses::instance().setHost(GammaLib::ServiceAddresses::Checking, checker.host());
+        auto window = makeWindow();
+        QVERIFY(review(*window, QStringLiteral("The session is still fine.")));
+        QCOMPARE(window->lastError(), 204);
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY(m_asked.first().text.startsWith(QStringLiteral("Oops, nobody answered.")));
+        QCOMPARE(m_asked.first().buttons, (QStringList{"Retry", "Cancel"}));
+        QVERIFY(!GammaLib::UserAccess::instance().sessionKey().isEmpty());
+    }
+
+    // No marks: the message when the report is off, nothing when it is on.
+    void noMarksMessageOnlyWithoutTheReport()
+    {
+        ConfigFile &preferences = AppSettings::preferenceConfig();
+        auto window = makeWindow();
+        preferences.setValue(QStringLiteral("show_report"), QStringLiteral("False"));
+        const bool reviewed = review(*window, QStringLiteral("The second paragraph is fine."));
+        preferences.setValue(QStringLiteral("show_report"), QStringLiteral("True"));
+        QVERIFY(reviewed);
+        QVERIFY(window->liveMarks().isEmpty());
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY(m_asked.first().text.startsWith(QStringLiteral("Oops...Quillet has no suggestions")));
+        QCOMPARE(m_asked.first().buttons, QStringList{"OK"});
+        m_asked.clear();
+        QVERIFY(review(*window, QStringLiteral("The second paragraph is fine.")));
+        QVERIFY(m_asked.isEmpty());
     }
 
     void editsRetireTouchedMarks()
