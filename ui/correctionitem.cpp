@@ -20,7 +20,12 @@ CorrectionItem::CorrectionItem(const QTextCursor &cursor, const CCorrection &cor
 
 CorrectionItem::~CorrectionItem()
 {
-    delete m_label;
+    // A click on the label itself may be what retires the mark: the label
+    // is still inside its own mouse handler then, so it goes once that is done.
+    if (m_label) {
+        m_label->hide();
+        m_label->deleteLater();
+    }
 }
 
 QString CorrectionItem::candidateText(int i) const

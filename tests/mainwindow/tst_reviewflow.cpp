@@ -173,6 +173,24 @@ private slots:
         QVERIFY(window->editor()->toPlainText().contains(QStringLiteral("I have")));
     }
 
+    // A left click on a label applies its candidate and retires the mark,
+    // label included.
+    void labelClickAppliesTheTopCandidate()
+    {
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(review(*window, QString::fromLatin1(kKnownErrors)));
+        CorrectionItem *teh = markOn(*window, QStringLiteral("teh"));
+        QVERIFY(teh && teh->label());
+        QPointer<ClickableLabel> label = teh->label();
+        QVERIFY(label->isVisible());
+        QTest::mouseClick(label, Qt::LeftButton);
+        QVERIFY(window->editor()->toPlainText().contains(QStringLiteral("test of the system.")));
+        QVERIFY(!markOn(*window, QStringLiteral("teh")));
+        QVERIFY(!label || label->isHidden());
+        QTRY_VERIFY(!label);
+    }
+
     void applyDeletionAndInsertionThroughTheWindow()
     {
         auto window = makeWindow();
