@@ -112,6 +112,7 @@ MainWnd::MainWnd(QWidget *parent)
     connect(editor, &QTextEdit::selectionChanged, this, &MainWnd::slotSelectionChanged);
     connect(editor, &QTextEdit::textChanged, this, &MainWnd::slotTextChanged);
     editor->installEventFilter(this);
+    m_ui.searchField->installEventFilter(this);
 
     connect(&CallbackObject::instance(),
             qOverload<CorrectionItem *, MenuItemType, int, const QString &>(&CallbackObject::signalCallback),
@@ -618,6 +619,18 @@ void MainWnd::retireMarksForEdit()
 
 bool MainWnd::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_ui.searchField) {
+        if (event->type() == QEvent::FocusIn) {
+            m_searchSelectPending = true;
+        } else if (event->type() == QEvent::FocusOut) {
+            m_searchSelectPending = false;
+        } else if (event->type() == QEvent::MouseButtonRelease && m_searchSelectPending) {
+            // The press has placed the cursor already; the release selects.
+            m_searchSelectPending = false;
+            m_ui.searchField->selectAll();
+        }
+        return CustomWindow::eventFilter(watched, event);
+    }
     if (watched == m_ui.editor && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;

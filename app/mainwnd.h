@@ -194,6 +194,10 @@ private:
     bool m_closeAllowed = false;
     bool m_loggingOut = false;
 
+    // The first click into the search field after it gained the focus
+    // selects its whole text.
+    bool m_searchSelectPending = false;
+
     // Updates
     bool m_updateAvailable = false;
     int m_offeredVersion = 0;

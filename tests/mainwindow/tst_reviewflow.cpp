@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QDialog>
 #include <QPointer>
 #include <QPushButton>
@@ -350,6 +351,24 @@ private slots:
         QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, 10));
         QVERIFY(!window->maximized());
         QCOMPARE(window->geometry(), before);
+    }
+
+    // The first click into the search field after it got the focus selects
+    // the whole text; the next click places the cursor.
+    void firstClickIntoSearchFieldSelectsAll()
+    {
+        auto window = makeWindow();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->editor()->setFocus();
+        QLineEdit *search = window->ui().searchField;
+        search->setText(QStringLiteral("grammar checker"));
+        search->deselect();
+        QTest::mouseClick(search, Qt::LeftButton, {}, QPoint(10, search->height() / 2));
+        QVERIFY(search->hasFocus());
+        QCOMPARE(search->selectedText(), QStringLiteral("grammar checker"));
+        QTest::mouseClick(search, Qt::LeftButton, {}, QPoint(10, search->height() / 2));
+        QVERIFY(search->selectedText().isEmpty());
     }
 
     void servicesDownGivesTheConnectionMessage()
