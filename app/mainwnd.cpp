@@ -39,6 +39,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -909,6 +910,7 @@ void MainWnd::closeEvent(QCloseEvent *event)
         event->accept();
         preferences().setValue(QStringLiteral("is_crash"), QStringLiteral("False"));
         preferences().save();
+        endEventLoop();
         return;
     }
     event->ignore();
@@ -926,6 +928,22 @@ void MainWnd::closeEvent(QCloseEvent *event)
         }
     }
     startCloseUpload();
+}
+
+void MainWnd::endEventLoop()
+{
+    // The window was hidden before the upload and log-out, and closing a
+    // hidden window does not count as closing the last window: end the
+    // program's event loop here, unless another main window is still up.
+    if (!QGuiApplication::quitOnLastWindowClosed() || QThread::currentThread()->loopLevel() == 0)
+        return;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this && window->isVisible() && !window->parentWidget()
+            && window->testAttribute(Qt::WA_QuitOnClose))
+            return;
+    }
+    QCoreApplication::quit();
 }
 
 void MainWnd::slotUserInformationUploaded()

@@ -167,6 +167,7 @@ private:
     bool saveDocument();
     void openWebPage(const QString &path);
     void startRestart();
+    void endEventLoop();
 
     MainWndUi m_ui;
     MessagePresenter m_present;

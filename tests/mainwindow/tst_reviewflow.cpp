@@ -206,6 +206,18 @@ private slots:
         QVERIFY(!window->editor()->toPlainText().contains(QStringLiteral("to to")));
     }
 
+    // Review on a blank text (the button is off then, but Retry and the
+    // menu reach the slot too) never leaves the window locked.
+    void blankTextReviewEnds()
+    {
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("  \n\n "));
+        window->slotReview();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isReviewRunning(), 30000);
+        QVERIFY(!window->areControlsLocked());
+        QVERIFY(window->liveMarks().isEmpty());
+    }
+
     void onlyTitlesAreSentAsOneSentence()
     {
         auto window = makeWindow();
@@ -525,6 +537,32 @@ private slots:
         QVERIFY(!window->isVisible());
         QVERIFY(GammaLib::UserAccess::instance().sessionKey().isEmpty());
         AppSettings::preferenceConfig().setValue(QStringLiteral("is_crash"), QStringLiteral("True"));
+    }
+
+    // Run as the program does, the orderly close ends the event loop although
+    // the window was hidden while the usage upload and log-out ran.
+    void orderlyCloseEndsTheEventLoop()
+    {
+        const QString session = m_services.registerAndLogIn(QStringLiteral("closer@example.com"),
+                                                            QStringLiteral("closing-1"));
+        QVERIFY(!session.isEmpty());
+        GammaLib::UserAccess::instance().setSessionKey(session);
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        m_reply = QDialog::Accepted; // "Confirm" if a recovered text is asked about
+        bool timedOut = false;
+        QTimer::singleShot(30000, qApp, [&] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        QTimer::singleShot(0, window.get(), &MainWnd::slotClose);
+        const int result = QApplication::exec();
+        QVERIFY(!timedOut);
+        QCOMPARE(result, 0);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(AppSettings::preferenceConfig().value(QStringLiteral("is_crash")), QStringLiteral("False"));
+        AppSettings::preferenceConfig().setValue(QStringLiteral("is_crash"), QStringLiteral("True"));
+        GammaLib::UserAccess::instance().setSessionKey(m_session);
     }
 
     // Last: the orderly close logs the session out.
