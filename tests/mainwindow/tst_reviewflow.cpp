@@ -454,6 +454,29 @@ private slots:
         QTest::keyClick(window->editor(), Qt::Key_X);
         QCOMPARE(int(window->liveMarks().size()), before - 1);
         QVERIFY(!window->liveMarks().contains(current));
+        // Without a current mark, a Delete over a selection retires every mark
+        // the selection touches (ends included) and no other.
+        CorrectionItem *tomorow = markOn(*window, QStringLiteral("tomorow"));
+        QVERIFY(tomorow);
+        const int until = tomorow->start();
+        QList<CorrectionItem *> touched;
+        const int from = window->editor()->toPlainText().indexOf(QStringLiteral("Their"));
+        for (CorrectionItem *mark : window->liveMarks())
+            if (mark->end() >= from && mark->start() <= until)
+                touched << mark;
+        QVERIFY(touched.contains(tomorow));
+        const int others = int(window->liveMarks().size() - touched.size());
+        QTextCursor range = window->editor()->textCursor();
+        range.setPosition(from - 1); // the blank before "Their": in no mark
+        range.setPosition(until, QTextCursor::KeepAnchor);
+        window->editor()->setTextCursor(range);
+        QVERIFY(!window->currentMark());
+        QTest::keyClick(window->editor(), Qt::Key_Delete);
+        QCOMPARE(int(window->liveMarks().size()), others);
+        for (CorrectionItem *mark : window->liveMarks())
+            QVERIFY(!touched.contains(mark));
+        QVERIFY(window->editor()->toPlainText().contains(QStringLiteral("tomorow.")));
+        QVERIFY(!window->editor()->toPlainText().contains(QStringLiteral("Their")));
         // A paste over the whole text discards the review.
         window->editor()->selectAll();
         window->slotOnPaste(QStringLiteral("Fresh text."));
