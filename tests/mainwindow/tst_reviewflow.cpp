@@ -1,5 +1,6 @@
 // The review workflow of the main window against the local services: marks,
 // navigation, apply, apply-all, limits, cancel, failures and crash recovery.
+#include "answerstreamreader.h"
 #include "appsettings.h"
 #include "checktask.h"
 #include "checktaskthread.h"
@@ -19,12 +20,15 @@
 #include "transientnotice.h"
 #include "useraccess.h"
 #include "userinformation.h"
+#include "usernewword.h"
+#include "zlibbytes.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QDialog>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QtTest>
@@ -216,6 +220,73 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!window->isReviewRunning(), 30000);
         QVERIFY(!window->areControlsLocked());
         QVERIFY(window->liveMarks().isEmpty());
+    }
+
+    // Against a scripted checking service: which corrections become marks
+    // (no SUGGESTION, no enrichment while it is off, no case-only style point
+    // on a glossary word unless it offers more than the case), and deletion
+    // and insertion applied through the window.
+    void scriptedAnswerMarksAndEdits()
+    {
+        const QString text = QStringLiteral("bob went school and saw quillet there , then left.");
+        auto at = [&text](const char *part) { return int(text.indexOf(QLatin1String(part))); };
+        auto correction = [](int start, int end, const char *type, const QStringList &candidates,
+                             const char *kind) {
+            QStringList list;
+            for (const QString &c : candidates)
+                list << QStringLiteral("{\"correction\":\"%1\",\"candidateType\":\"%2\",\"score\":0.9}")
+                            .arg(c, QLatin1String(kind));
+            return QStringLiteral("{\"start\":%1,\"end\":%2,\"errorType\":\"%3\",\"candidates\":[%4]}")
+                .arg(start).arg(end).arg(QLatin1String(type), list.join(QLatin1Char(',')));
+        };
+        const QStringList corrections{
+            correction(0, 3, "STYLE", {"Bob"}, "REPLACE"),                            // glossary, case only
+            correction(at("school"), at("school") + 6, "GRAMMAR", {"to"}, "INSERTION"),
+            correction(at("saw"), at("saw") + 3, "IMPROVE", {"noticed"}, "REPLACE"),  // enrichment is off
+            correction(at("quillet"), at("quillet") + 7, "STYLE", {"Quillet", "Quill"}, "REPLACE"),
+            correction(at(" , "), at(" , ") + 3, "STYLE", {""}, "DELETION"),
+            correction(at("left"), at("left") + 4, "SUGGESTION", {"went"}, "REPLACE"),
+        };
+        const QByteArray record = QStringLiteral("{\"sentInd\":0,\"corrections\":[%1]}")
+                                      .arg(corrections.join(QLatin1Char(','))).toUtf8();
+        RecordingHttpServer checker;
+        QVERIFY(checker.isListening());
+        checker.setDefaultReply(RecordingHttpServer::answer(
+            ZlibBytes::deflated(record) + GammaLib::AnswerStreamReader::separator()));
+        GammaLib::ServiceAddresses::instance().setHost(GammaLib::ServiceAddresses::Checking, checker.host());
+        const QString enrichment = AppSettings::preferenceConfig().value(QStringLiteral("enrichment_enable"));
+        const auto restore = qScopeGuard([enrichment] {
+            AppSettings::preferenceConfig().setValue(QStringLiteral("enrichment_enable"), enrichment);
+        });
+        AppSettings::preferenceConfig().setValue(QStringLiteral("enrichment_enable"), QStringLiteral("False"));
+
+        auto window = makeWindow();
+        // The window loads the user's glossary first; words are added after it.
+        QSignalSpy glossaryLoaded(window->usage()->newWord(), &GammaLib::UserNewWord::GetUserWordListFinished);
+        QTRY_VERIFY_WITH_TIMEOUT(glossaryLoaded.size() > 0, 30000);
+        window->usage()->AddUserWord(QStringLiteral("bob"));
+        window->usage()->AddUserWord(QStringLiteral("quillet"));
+        QVERIFY(review(*window, text));
+        QCOMPARE(window->lastError(), 0);
+        QStringList flagged;
+        for (CorrectionItem *mark : window->liveMarks())
+            flagged << mark->flaggedText();
+        QCOMPARE(flagged, (QStringList{"school", "quillet", " , "}));
+        QCOMPARE(window->categories().value(2), 2); // the two style points
+        QCOMPARE(window->categories().value(3), 3);
+        QCOMPARE(window->ui().suggestionsLabel->text(), QStringLiteral("Suggestions: (Disabled)"));
+
+        CorrectionItem *insertion = markOn(*window, QStringLiteral("school"));
+        QCOMPARE(insertion->labelText(), QStringLiteral("to school"));
+        window->slotCorrectItem(insertion, ApplyCandidate, 0);
+        QCOMPARE(window->editor()->toPlainText(),
+                 QStringLiteral("bob went to school and saw quillet there , then left."));
+        CorrectionItem *deletion = markOn(*window, QStringLiteral(" , "));
+        QCOMPARE(deletion->labelText(), QStringLiteral("Delete"));
+        window->slotCorrectItem(deletion, ApplyCandidate, 0);
+        QCOMPARE(window->editor()->toPlainText(),
+                 QStringLiteral("bob went to school and saw quillet there then left."));
+        QCOMPARE(window->liveMarks().size(), 1);
     }
 
     void onlyTitlesAreSentAsOneSentence()
