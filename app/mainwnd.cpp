@@ -39,6 +39,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -112,6 +113,7 @@ MainWnd::MainWnd(QWidget *parent)
     connect(editor, &QTextEdit::selectionChanged, this, &MainWnd::slotSelectionChanged);
     connect(editor, &QTextEdit::textChanged, this, &MainWnd::slotTextChanged);
     editor->installEventFilter(this);
+    m_ui.searchField->installEventFilter(this);
 
     connect(&CallbackObject::instance(),
             qOverload<CorrectionItem *, MenuItemType, int, const QString &>(&CallbackObject::signalCallback),
@@ -229,6 +231,10 @@ void MainWnd::openWebPage(const QString &path)
 
 void MainWnd::slotReview()
 {
+    // The running review's chunks are lent to the check run: a second press
+    // of Review must not discard them under it.
+    if (m_reviewRunning)
+        return;
     log(preferenceIsTrue("enrichment_enable") ? QStringLiteral("QL_Main_Review_Improve")
                                               : QStringLiteral("QL_Main_Review"));
     slotBackup();
@@ -236,6 +242,7 @@ void MainWnd::slotReview()
     m_succeeded = false;
     m_checkRunning = false;
     m_cancelled = false;
+    m_wordCount = 0; // a review refused before counting shows no stale summary
     const QString text = m_ui.editor->toPlainText();
     clearReview();
     m_ui.editor->setDocumentText(text);
@@ -521,6 +528,7 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
         next = m_liveMarks.at((at + 1) % m_liveMarks.size());
     }
 
+    const int start = item->start();
     if (type == AddToGlossary) {
         const QString word = item->flaggedText();
         const int kind = item->markErrorType();
@@ -534,18 +542,17 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
             }
         }
     } else {
-        const int start = item->start();
         if (type == ApplyCandidate)
             item->apply(index);
         retireMark(item);
-        if (!next) {
-            QTextCursor cursor = m_ui.editor->textCursor();
-            cursor.setPosition(qMin(start, m_ui.editor->document()->characterCount() - 1));
-            m_ui.editor->setTextCursor(cursor);
-        }
     }
-    if (next)
+    if (next) {
         m_ui.editor->selectMark(next);
+    } else {
+        QTextCursor cursor = m_ui.editor->textCursor();
+        cursor.setPosition(qMin(start, m_ui.editor->document()->characterCount() - 1));
+        m_ui.editor->setTextCursor(cursor);
+    }
     updateApplyAll();
     m_ui.editor->repositionLabels();
     m_ui.editor->resetUndo();
@@ -553,6 +560,8 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
 
 void MainWnd::slotApplyAll()
 {
+    if (m_reviewRunning)
+        return;
     if (ask(tr("All flagged errors will be replaced with the top correction option shown right "
                "beneath it. Proceed anyway?"),
             {tr("Confirm"), tr("Cancel")})
@@ -577,6 +586,9 @@ void MainWnd::slotApplyAll()
 
 void MainWnd::slotClearAll()
 {
+    // Clearing would delete the chunks the running check still reads.
+    if (m_reviewRunning)
+        return;
     if (ask(tr("Your current text will be cleared. Proceed?"), {tr("Confirm"), tr("Cancel")})
         != QDialog::Accepted)
         return;
@@ -608,6 +620,18 @@ void MainWnd::retireMarksForEdit()
 
 bool MainWnd::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_ui.searchField) {
+        if (event->type() == QEvent::FocusIn) {
+            m_searchSelectPending = true;
+        } else if (event->type() == QEvent::FocusOut) {
+            m_searchSelectPending = false;
+        } else if (event->type() == QEvent::MouseButtonRelease && m_searchSelectPending) {
+            // The press has placed the cursor already; the release selects.
+            m_searchSelectPending = false;
+            m_ui.searchField->selectAll();
+        }
+        return CustomWindow::eventFilter(watched, event);
+    }
     if (watched == m_ui.editor && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
@@ -624,6 +648,10 @@ bool MainWnd::eventFilter(QObject *watched, QEvent *event)
 
 void MainWnd::slotOnPaste(const QString &text)
 {
+    // The text is being checked; a paste (from the toolbar) would move it
+    // under the chunks of the running review.
+    if (m_reviewRunning)
+        return;
     log(QStringLiteral("QL_Main_Paste"));
     if (m_ui.editor->isAllSelected() && !m_chunks.isEmpty())
         clearReview();
@@ -634,6 +662,8 @@ void MainWnd::slotOnPaste(const QString &text)
 
 void MainWnd::slotOnCut()
 {
+    if (m_reviewRunning)
+        return;
     retireMarksForEdit();
     m_ui.editor->cut();
 }
@@ -880,6 +910,7 @@ void MainWnd::closeEvent(QCloseEvent *event)
         event->accept();
         preferences().setValue(QStringLiteral("is_crash"), QStringLiteral("False"));
         preferences().save();
+        endEventLoop();
         return;
     }
     event->ignore();
@@ -897,6 +928,22 @@ void MainWnd::closeEvent(QCloseEvent *event)
         }
     }
     startCloseUpload();
+}
+
+void MainWnd::endEventLoop()
+{
+    // The window was hidden before the upload and log-out, and closing a
+    // hidden window does not count as closing the last window: end the
+    // program's event loop here, unless another main window is still up.
+    if (!QGuiApplication::quitOnLastWindowClosed() || QThread::currentThread()->loopLevel() == 0)
+        return;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this && window->isVisible() && !window->parentWidget()
+            && window->testAttribute(Qt::WA_QuitOnClose))
+            return;
+    }
+    QCoreApplication::quit();
 }
 
 void MainWnd::slotUserInformationUploaded()

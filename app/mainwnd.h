@@ -167,6 +167,7 @@ private:
     bool saveDocument();
     void openWebPage(const QString &path);
     void startRestart();
+    void endEventLoop();
 
     MainWndUi m_ui;
     MessagePresenter m_present;
@@ -193,6 +194,10 @@ private:
     bool m_restartAfterClose = false;
     bool m_closeAllowed = false;
     bool m_loggingOut = false;
+
+    // The first click into the search field after it gained the focus
+    // selects its whole text.
+    bool m_searchSelectPending = false;
 
     // Updates
     bool m_updateAvailable = false;

@@ -50,6 +50,8 @@ void MainWndUi::setupUi(CustomWindow *window)
 
     titlebar = new Titlebar(central);
     titlebar->setTitle(QStringLiteral("Quillet"));
+    // The main window can be maximised from its button or a double click.
+    titlebar->setMaximizeVisible(true);
     outerLayout->addWidget(titlebar);
 
     auto *toolbar = new QHBoxLayout;

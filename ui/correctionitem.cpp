@@ -20,7 +20,12 @@ CorrectionItem::CorrectionItem(const QTextCursor &cursor, const CCorrection &cor
 
 CorrectionItem::~CorrectionItem()
 {
-    delete m_label;
+    // A click on the label itself may be what retires the mark: the label
+    // is still inside its own mouse handler then, so it goes once that is done.
+    if (m_label) {
+        m_label->hide();
+        m_label->deleteLater();
+    }
 }
 
 QString CorrectionItem::candidateText(int i) const
@@ -55,6 +60,11 @@ QString CorrectionItem::labelText() const
 
 void CorrectionItem::apply(int i)
 {
+    // Without such a candidate a replacement or insertion would only delete
+    // the flagged text.
+    if ((m_editType == 1 || m_editType == 3)
+        && (i < 0 || i >= m_correction.candidates.size()))
+        return;
     QString text;
     switch (m_editType) {
     case 1:

@@ -18,7 +18,7 @@ public:
     enum Colour { MarkColour, EnrichmentColour, PlainColour };
 
     CorrectionItem(const QTextCursor &cursor, const CCorrection &correction, ChunkEntry *owner);
-    ~CorrectionItem(); // destroys the label
+    ~CorrectionItem(); // hides the label and has it destroyed
     CorrectionItem(const CorrectionItem &) = delete;
     CorrectionItem &operator=(const CorrectionItem &) = delete;
 

@@ -149,6 +149,28 @@ private slots:
         qDeleteAll(chunks);
     }
 
+    // An index past the candidate list leaves the text as it is instead of
+    // deleting the flagged words.
+    void applyWithoutSuchCandidateKeepsTheText()
+    {
+        CustomTextEditor editor;
+        editor.setDocumentText(QStringLiteral("I has a apple. I went school."));
+        QList<ChunkEntry *> chunks;
+        segment(editor, chunks);
+        CorrectionItem *replace = addMark(editor, chunks.first(), makeCorrection(2, 5, "GRAMMAR", {{"have", "REPLACE"}}));
+        const int school = int(chunks.last()->text().indexOf(QStringLiteral("school")));
+        CorrectionItem *insert = addMark(editor, chunks.last(),
+                                         makeCorrection(school, school + 6, "GRAMMAR", {{"to", "INSERTION"}}));
+        QVERIFY(replace && insert);
+        replace->apply(1);
+        replace->apply(-1);
+        insert->apply(3);
+        QCOMPARE(editor.toPlainText(), QStringLiteral("I has a apple. I went school."));
+        insert->apply(0);
+        QCOMPARE(editor.toPlainText(), QStringLiteral("I has a apple. I went to school."));
+        qDeleteAll(chunks);
+    }
+
     void applyKeepsOtherMarksInPlace()
     {
         CustomTextEditor editor;

@@ -1,5 +1,6 @@
 // The review workflow of the main window against the local services: marks,
 // navigation, apply, apply-all, limits, cancel, failures and crash recovery.
+#include "answerstreamreader.h"
 #include "appsettings.h"
 #include "checktask.h"
 #include "checktaskthread.h"
@@ -11,16 +12,23 @@
 #include "localservices.h"
 #include "mainwnd.h"
 #include "progressoverlay.h"
+#include "recordinghttpserver.h"
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
 #include "textchunk.h"
+#include "titlebar.h"
 #include "transientnotice.h"
 #include "useraccess.h"
 #include "userinformation.h"
+#include "usernewword.h"
+#include "zlibbytes.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QDialog>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QtTest>
@@ -170,6 +178,24 @@ private slots:
         QVERIFY(window->editor()->toPlainText().contains(QStringLiteral("I have")));
     }
 
+    // A left click on a label applies its candidate and retires the mark,
+    // label included.
+    void labelClickAppliesTheTopCandidate()
+    {
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(review(*window, QString::fromLatin1(kKnownErrors)));
+        CorrectionItem *teh = markOn(*window, QStringLiteral("teh"));
+        QVERIFY(teh && teh->label());
+        QPointer<ClickableLabel> label = teh->label();
+        QVERIFY(label->isVisible());
+        QTest::mouseClick(label, Qt::LeftButton);
+        QVERIFY(window->editor()->toPlainText().contains(QStringLiteral("test of the system.")));
+        QVERIFY(!markOn(*window, QStringLiteral("teh")));
+        QVERIFY(!label || label->isHidden());
+        QTRY_VERIFY(!label);
+    }
+
     void applyDeletionAndInsertionThroughTheWindow()
     {
         auto window = makeWindow();
@@ -182,6 +208,85 @@ private slots:
             QSKIP("the checking engine offers no deletion for this text");
         window->slotCorrectItem(repeat, ApplyCandidate, 0);
         QVERIFY(!window->editor()->toPlainText().contains(QStringLiteral("to to")));
+    }
+
+    // Review on a blank text (the button is off then, but Retry and the
+    // menu reach the slot too) never leaves the window locked.
+    void blankTextReviewEnds()
+    {
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("  \n\n "));
+        window->slotReview();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isReviewRunning(), 30000);
+        QVERIFY(!window->areControlsLocked());
+        QVERIFY(window->liveMarks().isEmpty());
+    }
+
+    // Against a scripted checking service: which corrections become marks
+    // (no SUGGESTION, no enrichment while it is off, no case-only style point
+    // on a glossary word unless it offers more than the case), and deletion
+    // and insertion applied through the window.
+    void scriptedAnswerMarksAndEdits()
+    {
+        const QString text = QStringLiteral("bob went school and saw quillet there , then left.");
+        auto at = [&text](const char *part) { return int(text.indexOf(QLatin1String(part))); };
+        auto correction = [](int start, int end, const char *type, const QStringList &candidates,
+                             const char *kind) {
+            QStringList list;
+            for (const QString &c : candidates)
+                list << QStringLiteral("{\"correction\":\"%1\",\"candidateType\":\"%2\",\"score\":0.9}")
+                            .arg(c, QLatin1String(kind));
+            return QStringLiteral("{\"start\":%1,\"end\":%2,\"errorType\":\"%3\",\"candidates\":[%4]}")
+                .arg(start).arg(end).arg(QLatin1String(type), list.join(QLatin1Char(',')));
+        };
+        const QStringList corrections{
+            correction(0, 3, "STYLE", {"Bob"}, "REPLACE"),                            // glossary, case only
+            correction(at("school"), at("school") + 6, "GRAMMAR", {"to"}, "INSERTION"),
+            correction(at("saw"), at("saw") + 3, "IMPROVE", {"noticed"}, "REPLACE"),  // enrichment is off
+            correction(at("quillet"), at("quillet") + 7, "STYLE", {"Quillet", "Quill"}, "REPLACE"),
+            correction(at(" , "), at(" , ") + 3, "STYLE", {""}, "DELETION"),
+            correction(at("left"), at("left") + 4, "SUGGESTION", {"went"}, "REPLACE"),
+        };
+        const QByteArray record = QStringLiteral("{\"sentInd\":0,\"corrections\":[%1]}")
+                                      .arg(corrections.join(QLatin1Char(','))).toUtf8();
+        RecordingHttpServer checker;
+        QVERIFY(checker.isListening());
+        checker.setDefaultReply(RecordingHttpServer::answer(
+            ZlibBytes::deflated(record) + GammaLib::AnswerStreamReader::separator()));
+        GammaLib::ServiceAddresses::instance().setHost(GammaLib::ServiceAddresses::Checking, checker.host());
+        const QString enrichment = AppSettings::preferenceConfig().value(QStringLiteral("enrichment_enable"));
+        const auto restore = qScopeGuard([enrichment] {
+            AppSettings::preferenceConfig().setValue(QStringLiteral("enrichment_enable"), enrichment);
+        });
+        AppSettings::preferenceConfig().setValue(QStringLiteral("enrichment_enable"), QStringLiteral("False"));
+
+        auto window = makeWindow();
+        // The window loads the user's glossary first; words are added after it.
+        QSignalSpy glossaryLoaded(window->usage()->newWord(), &GammaLib::UserNewWord::GetUserWordListFinished);
+        QTRY_VERIFY_WITH_TIMEOUT(glossaryLoaded.size() > 0, 30000);
+        window->usage()->AddUserWord(QStringLiteral("bob"));
+        window->usage()->AddUserWord(QStringLiteral("quillet"));
+        QVERIFY(review(*window, text));
+        QCOMPARE(window->lastError(), 0);
+        QStringList flagged;
+        for (CorrectionItem *mark : window->liveMarks())
+            flagged << mark->flaggedText();
+        QCOMPARE(flagged, (QStringList{"school", "quillet", " , "}));
+        QCOMPARE(window->categories().value(2), 2); // the two style points
+        QCOMPARE(window->categories().value(3), 3);
+        QCOMPARE(window->ui().suggestionsLabel->text(), QStringLiteral("Suggestions: (Disabled)"));
+
+        CorrectionItem *insertion = markOn(*window, QStringLiteral("school"));
+        QCOMPARE(insertion->labelText(), QStringLiteral("to school"));
+        window->slotCorrectItem(insertion, ApplyCandidate, 0);
+        QCOMPARE(window->editor()->toPlainText(),
+                 QStringLiteral("bob went to school and saw quillet there , then left."));
+        CorrectionItem *deletion = markOn(*window, QStringLiteral(" , "));
+        QCOMPARE(deletion->labelText(), QStringLiteral("Delete"));
+        window->slotCorrectItem(deletion, ApplyCandidate, 0);
+        QCOMPARE(window->editor()->toPlainText(),
+                 QStringLiteral("bob went to school and saw quillet there then left."));
+        QCOMPARE(window->liveMarks().size(), 1);
     }
 
     void onlyTitlesAreSentAsOneSentence()
@@ -245,6 +350,110 @@ private slots:
             QVERIFY(mark->label()->isVisible());
     }
 
+    // While the check runs, the toolbar stays reachable: Review, Clear all and
+    // Paste must leave the running review and its text alone.
+    void toolbarWhileCheckingLeavesTheReviewAlone()
+    {
+        auto window = makeWindow();
+        QStringList sentences;
+        for (int i = 0; i < 150; ++i)
+            sentences << QStringLiteral("Sentence %1 keeps teh same misspeling here.").arg(i);
+        const QString text = sentences.join(QLatin1Char(' '));
+        window->editor()->setDocumentText(text);
+        window->resultStore().clear();
+        window->slotReview();
+        QTRY_VERIFY_WITH_TIMEOUT(window->checkRun()->task()->isRunning(), 30000);
+        const QList<ChunkEntry *> chunks = window->chunkEntries();
+        QVERIFY(!chunks.isEmpty());
+
+        m_reply = QDialog::Accepted; // any question is answered "Confirm"
+        QApplication::clipboard()->setText(QStringLiteral("Pasted words."));
+        window->ui().reviewButton->click();
+        window->ui().clearAllButton->click();
+        window->ui().pasteButton->click();
+        window->slotOnCut();
+        QVERIFY(window->isReviewRunning());
+        QCOMPARE(window->chunkEntries(), chunks);
+        QCOMPARE(window->editor()->toPlainText(), text);
+
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isReviewRunning(), 120000);
+        QCOMPARE(window->lastError(), 0);
+        QVERIFY(markOn(*window, QStringLiteral("teh")));
+        QCOMPARE(window->editor()->toPlainText(), text);
+    }
+
+    // A review refused by the word limit shows no summary of an earlier text.
+    void refusedReviewShowsNoStaleSummary()
+    {
+        auto window = makeWindow();
+        window->wordBudgetTimer().stop();
+        QVERIFY(review(*window, QStringLiteral("Short and fine.")));
+        QCOMPARE(window->ui().wordsLabel->text(), QStringLiteral("Words: 3"));
+        m_asked.clear();
+        QVERIFY(review(*window, words(10001)));
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY(window->ui().summaryLine->isHidden());
+    }
+
+    // Adding a word to the glossary without a successor leaves the cursor at
+    // the retired mark's start; every mark of that word goes.
+    void glossaryWordRetiresItsMarksAndPlacesTheCursor()
+    {
+        AppSettings::preferenceConfig().setValue(QStringLiteral("goto_next"), QStringLiteral("False"));
+        auto window = makeWindow();
+        QVERIFY(review(*window, QStringLiteral("We saw tomorow coming. Then tomorow came.")));
+        QList<CorrectionItem *> tomorows;
+        for (CorrectionItem *mark : window->liveMarks())
+            if (mark->flaggedText() == QStringLiteral("tomorow"))
+                tomorows << mark;
+        QCOMPARE(tomorows.size(), 2);
+        CorrectionItem *second = tomorows.last();
+        const int start = second->start();
+        QVERIFY(window->editor()->textCursor().position() != start);
+        window->slotCorrectItem(second, AddToGlossary, 0);
+        QVERIFY(!markOn(*window, QStringLiteral("tomorow")));
+        QCOMPARE(window->editor()->textCursor().position(), start);
+        QVERIFY(window->usage()->IsInGlossary(QStringLiteral("tomorow")));
+    }
+
+    // The main window's title bar offers maximise; double clicks maximise
+    // and restore to exactly the previous rectangle.
+    void titleBarDoubleClickMaximisesAndRestores()
+    {
+        auto window = makeWindow();
+        window->setGeometry(60, 50, 900, 650);
+        const QRect before = window->geometry();
+        Titlebar *bar = window->ui().titlebar;
+        QVERIFY(!bar->findChild<QWidget *>(QStringLiteral("frame_max"))->isHidden());
+        QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, 10));
+        QVERIFY(window->maximized());
+        // The work area (this test screen is narrower than the toolbar needs).
+        const QRect area = window->screen()->availableGeometry();
+        QCOMPARE(window->geometry().topLeft(), area.topLeft());
+        QCOMPARE(window->geometry().height(), area.height());
+        QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, 10));
+        QVERIFY(!window->maximized());
+        QCOMPARE(window->geometry(), before);
+    }
+
+    // The first click into the search field after it got the focus selects
+    // the whole text; the next click places the cursor.
+    void firstClickIntoSearchFieldSelectsAll()
+    {
+        auto window = makeWindow();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->editor()->setFocus();
+        QLineEdit *search = window->ui().searchField;
+        search->setText(QStringLiteral("grammar checker"));
+        search->deselect();
+        QTest::mouseClick(search, Qt::LeftButton, {}, QPoint(10, search->height() / 2));
+        QVERIFY(search->hasFocus());
+        QCOMPARE(search->selectedText(), QStringLiteral("grammar checker"));
+        QTest::mouseClick(search, Qt::LeftButton, {}, QPoint(10, search->height() / 2));
+        QVERIFY(search->selectedText().isEmpty());
+    }
+
     void servicesDownGivesTheConnectionMessage()
     {
         QTcpServer closed;
@@ -271,6 +480,41 @@ private slots:
         QCOMPARE(m_asked.first().buttons, (QStringList{"Log in", "Cancel"}));
     }
 
+    // The checking service refuses the session but the account service still
+    // accepts it: a connection problem, not a log-in question.
+    void refusedCheckWithLiveSessionGivesTheConnectionMessage()
+    {
+        RecordingHttpServer checker;
+        QVERIFY(checker.isListening());
+        checker.setDefaultReply(RecordingHttpServer::answer("unauthorized"));
+        GammaLib::ServiceAddresses::instance().setHost(GammaLib::ServiceAddresses::Checking, checker.host());
+        auto window = makeWindow();
+        QVERIFY(review(*window, QStringLiteral("The session is still fine.")));
+        QCOMPARE(window->lastError(), 204);
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY(m_asked.first().text.startsWith(QStringLiteral("Oops, nobody answered.")));
+        QCOMPARE(m_asked.first().buttons, (QStringList{"Retry", "Cancel"}));
+        QVERIFY(!GammaLib::UserAccess::instance().sessionKey().isEmpty());
+    }
+
+    // No marks: the message when the report is off, nothing when it is on.
+    void noMarksMessageOnlyWithoutTheReport()
+    {
+        ConfigFile &preferences = AppSettings::preferenceConfig();
+        auto window = makeWindow();
+        preferences.setValue(QStringLiteral("show_report"), QStringLiteral("False"));
+        const bool reviewed = review(*window, QStringLiteral("The second paragraph is fine."));
+        preferences.setValue(QStringLiteral("show_report"), QStringLiteral("True"));
+        QVERIFY(reviewed);
+        QVERIFY(window->liveMarks().isEmpty());
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY(m_asked.first().text.startsWith(QStringLiteral("Oops...Quillet has no suggestions")));
+        QCOMPARE(m_asked.first().buttons, QStringList{"OK"});
+        m_asked.clear();
+        QVERIFY(review(*window, QStringLiteral("The second paragraph is fine.")));
+        QVERIFY(m_asked.isEmpty());
+    }
+
     void editsRetireTouchedMarks()
     {
         auto window = makeWindow();
@@ -281,6 +525,29 @@ private slots:
         QTest::keyClick(window->editor(), Qt::Key_X);
         QCOMPARE(int(window->liveMarks().size()), before - 1);
         QVERIFY(!window->liveMarks().contains(current));
+        // Without a current mark, a Delete over a selection retires every mark
+        // the selection touches (ends included) and no other.
+        CorrectionItem *tomorow = markOn(*window, QStringLiteral("tomorow"));
+        QVERIFY(tomorow);
+        const int until = tomorow->start();
+        QList<CorrectionItem *> touched;
+        const int from = window->editor()->toPlainText().indexOf(QStringLiteral("Their"));
+        for (CorrectionItem *mark : window->liveMarks())
+            if (mark->end() >= from && mark->start() <= until)
+                touched << mark;
+        QVERIFY(touched.contains(tomorow));
+        const int others = int(window->liveMarks().size() - touched.size());
+        QTextCursor range = window->editor()->textCursor();
+        range.setPosition(from - 1); // the blank before "Their": in no mark
+        range.setPosition(until, QTextCursor::KeepAnchor);
+        window->editor()->setTextCursor(range);
+        QVERIFY(!window->currentMark());
+        QTest::keyClick(window->editor(), Qt::Key_Delete);
+        QCOMPARE(int(window->liveMarks().size()), others);
+        for (CorrectionItem *mark : window->liveMarks())
+            QVERIFY(!touched.contains(mark));
+        QVERIFY(window->editor()->toPlainText().contains(QStringLiteral("tomorow.")));
+        QVERIFY(!window->editor()->toPlainText().contains(QStringLiteral("Their")));
         // A paste over the whole text discards the review.
         window->editor()->selectAll();
         window->slotOnPaste(QStringLiteral("Fresh text."));
@@ -364,6 +631,32 @@ private slots:
         QVERIFY(!window->isVisible());
         QVERIFY(GammaLib::UserAccess::instance().sessionKey().isEmpty());
         AppSettings::preferenceConfig().setValue(QStringLiteral("is_crash"), QStringLiteral("True"));
+    }
+
+    // Run as the program does, the orderly close ends the event loop although
+    // the window was hidden while the usage upload and log-out ran.
+    void orderlyCloseEndsTheEventLoop()
+    {
+        const QString session = m_services.registerAndLogIn(QStringLiteral("closer@example.com"),
+                                                            QStringLiteral("closing-1"));
+        QVERIFY(!session.isEmpty());
+        GammaLib::UserAccess::instance().setSessionKey(session);
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        m_reply = QDialog::Accepted; // "Confirm" if a recovered text is asked about
+        bool timedOut = false;
+        QTimer::singleShot(30000, qApp, [&] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        QTimer::singleShot(0, window.get(), &MainWnd::slotClose);
+        const int result = QApplication::exec();
+        QVERIFY(!timedOut);
+        QCOMPARE(result, 0);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(AppSettings::preferenceConfig().value(QStringLiteral("is_crash")), QStringLiteral("False"));
+        AppSettings::preferenceConfig().setValue(QStringLiteral("is_crash"), QStringLiteral("True"));
+        GammaLib::UserAccess::instance().setSessionKey(m_session);
     }
 
     // Last: the orderly close logs the session out.
