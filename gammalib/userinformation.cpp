@@ -94,7 +94,13 @@ void UserInformation::Refresh()
 
 void UserInformation::slotGetWordList(const QStringList &words)
 {
+    // The download replaces the list, but a word the user added while it was
+    // on its way has not reached the server yet: it stays a glossary word.
     m_glossary = words;
+    for (const QString &word : std::as_const(m_addedWords)) {
+        if (!m_glossary.contains(word))
+            m_glossary.append(word);
+    }
 }
 
 void UserInformation::AddUserWord(const QString &word)

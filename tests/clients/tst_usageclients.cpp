@@ -62,6 +62,7 @@ private slots:
 
     void glossaryDownload();
     void glossaryOverlappingDownloads();
+    void wordAddedBeforeTheDownloadStays();
     void wordUploadAnswers_data();
     void wordUploadAnswers();
 
@@ -368,6 +369,21 @@ void TestUsageClients::glossaryOverlappingDownloads()
     QTest::qWait(400);
     QCOMPARE(list.size(), 1);
     QCOMPARE(list.at(0).at(0).toStringList(), QStringList({"new"}));
+}
+
+void TestUsageClients::wordAddedBeforeTheDownloadStays()
+{
+    UserAccess::instance().setSessionKey(QStringLiteral("KEY"));
+    m_server->queueReply(WordListPath, Server::answer("alpha;beta", 200, 300));
+    UserInformation info; // the download is on its way
+    QSignalSpy list(info.newWord(), &UserNewWord::GetUserWordListFinished);
+    QVERIFY(m_server->waitForRequests(1));
+    info.AddUserWord(QStringLiteral("Quillet"));
+    info.AddUserWord(QStringLiteral("alpha"));
+    QVERIFY(list.wait());
+    QCOMPARE(info.glossary(), QStringList({"alpha", "beta", "Quillet"}));
+    QVERIFY(info.IsInGlossary(QStringLiteral("Quillet")));
+    QCOMPARE(info.addedWords(), QStringList({"Quillet", "alpha"}));
 }
 
 void TestUsageClients::wordUploadAnswers_data()
