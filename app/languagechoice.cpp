@@ -46,9 +46,11 @@ QString install(ConfigFile &preferences, QLocale::Language system,
     // A bare name: looked up in the working folder.
     if (!application.load(applicationFile(code)))
         return GammaLib::currentLanguage();
-    if (!toolkit.load(toolkitFile(code)))
-        toolkit.load(toolkitFile(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    QCoreApplication::installTranslator(&toolkit);
+    // The toolkit's own file, beside the program or in the toolkit's folder;
+    // without it the dialogs' standard buttons stay in English.
+    if (toolkit.load(toolkitFile(code))
+        || toolkit.load(toolkitFile(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkit);
     QCoreApplication::installTranslator(&application);
     GammaLib::currentLanguage() = code;
     preferences.setValue(key, code);

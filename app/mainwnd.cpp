@@ -65,6 +65,7 @@ MainWnd::MainWnd(QWidget *parent)
     m_present = [this](const QString &text, const QStringList &buttons, bool *extra) {
         return MessageBox::ask(this, text, buttons, extra);
     };
+    m_dialogs = DocumentDialogs::standard(this);
 
     m_wordThread = new GammaLib::DetectWordThread(this);
     m_sentenceThread = new GammaLib::DetectSentenceThread(m_ui.editor, this);
@@ -886,13 +887,6 @@ void MainWnd::slotClose()
     close();
 }
 
-bool MainWnd::saveDocument()
-{
-    // Saving documents comes with the file support; until then a save
-    // cannot succeed, so the window stays open and the text is kept.
-    return false;
-}
-
 void MainWnd::startCloseUpload()
 {
     saveGeometryToSettings();
@@ -1005,9 +999,6 @@ void MainWnd::slotRestartApp()
 
 // Later areas: files, notes, settings, report, web pages ------------------------------------------
 
-void MainWnd::slotOpen() {}
-void MainWnd::slotOpenRecentFile() {}
-void MainWnd::slotSaveAs() {}
 void MainWnd::slotOpenEvernote() {}
 void MainWnd::slotSaveAsEvernote() {}
 void MainWnd::slotEvernoteFinished() { setControlsLocked(false); }

@@ -2,6 +2,7 @@
 #define MAINWND_H
 
 #include "crashrecoverycopy.h"
+#include "documentdialogs.h"
 #include "cresultstate.h"
 #include "customwindow.h"
 #include "mainwndui.h"
@@ -55,6 +56,12 @@ public:
 
     // Replaces the message box (tests answer the questions themselves).
     void setMessagePresenter(MessagePresenter presenter) { m_present = std::move(presenter); }
+    // Replaces the open and save dialogs (tests choose the files themselves).
+    void setDocumentDialogs(DocumentDialogs dialogs) { m_dialogs = std::move(dialogs); }
+
+    // Loads a document into the editor (open dialog and recent files); false
+    // when the user kept the current text or the file could not be read.
+    bool loadDocument(const QString &path);
 
     // What the review left behind, for the tests and the panels.
     CustomTextEditor *editor() const { return m_ui.editor; }
@@ -171,6 +178,7 @@ private:
 
     MainWndUi m_ui;
     MessagePresenter m_present;
+    DocumentDialogs m_dialogs;
 
     // Review state
     QList<ChunkEntry *> m_chunks;

@@ -1,0 +1,53 @@
+#include "documentnaming.h"
+
+QString DocumentNaming::openFilter()
+{
+    return QStringLiteral("All supported files (*.txt *.doc *.docx)");
+}
+
+QStringList DocumentNaming::saveFilters()
+{
+    return {QStringLiteral("Text document(*.txt)"), QStringLiteral("Word document(*.docx)"),
+            QStringLiteral("Word 97-2003 document(*.doc)")};
+}
+
+int DocumentNaming::preselectedFilter(const QString &storedIndex)
+{
+    if (storedIndex == QLatin1String("1"))
+        return 1;
+    if (storedIndex == QLatin1String("2"))
+        return 2;
+    return 0;
+}
+
+QString DocumentNaming::filterIndex(const QString &filterText)
+{
+    if (filterText.contains(QLatin1String(".txt")))
+        return QStringLiteral("0");
+    if (filterText.contains(QLatin1String(".docx")))
+        return QStringLiteral("1");
+    return QStringLiteral("2");
+}
+
+QString DocumentNaming::pathWithExtension(const QString &path, const QString &filterIndex)
+{
+    for (const char *ours : {".txt", ".doc", ".docx"}) {
+        if (path.endsWith(QLatin1String(ours), Qt::CaseInsensitive))
+            return path;
+    }
+    if (filterIndex == QLatin1String("1"))
+        return path + QStringLiteral(".docx");
+    if (filterIndex == QLatin1String("2"))
+        return path + QStringLiteral(".doc");
+    return path + QStringLiteral(".txt");
+}
+
+bool DocumentNaming::isPlainText(const QString &path)
+{
+    return path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+}
+
+QString DocumentNaming::proposedSaveName(const QDateTime &now)
+{
+    return QStringLiteral("Quillet_") + now.toString(QStringLiteral("yyyyMMddhhmmss")) + QStringLiteral(".txt");
+}

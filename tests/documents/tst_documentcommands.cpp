@@ -1,0 +1,219 @@
+// The main window's document commands with the real files: open with the
+// replace question, the recent-file list, save with the filter rules, and
+// the close question's "Save".
+#include "appsettings.h"
+#include "configfile.h"
+#include "customtexteditor.h"
+#include "docxdocument.h"
+#include "mainwnd.h"
+#include "recentfilelist.h"
+#include "sentencesplitter.h"
+#include "serviceaddresses.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct SaveChoice
+{
+    bool accept = true;
+    QString path;
+    QString filter;
+};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestDocumentCommands : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_home;
+    QTemporaryDir m_files;
+    QStringList m_asked;
+    int m_reply = QDialog::Accepted;
+    bool m_saveButton = false;
+    QString m_openChoice;
+    SaveChoice m_saveChoice;
+    int m_offeredFilter = -1;
+    QString m_proposedName;
+
+    std::unique_ptr<MainWnd> makeWindow()
+    {
+        auto window = std::make_unique<MainWnd>();
+        window->setMessagePresenter([this](const QString &text, const QStringList &, bool *extra) {
+            m_asked.append(text);
+            *extra = m_saveButton;
+            return m_reply;
+        });
+        DocumentDialogs dialogs;
+        dialogs.open = [this] { return m_openChoice; };
+        dialogs.save = [this](const QString &proposed, const QStringList &, int selected, QString *path,
+                              QString *filter) {
+            m_proposedName = proposed;
+            m_offeredFilter = selected;
+            *path = m_saveChoice.path;
+            *filter = m_saveChoice.filter;
+            return m_saveChoice.accept;
+        };
+        window->setDocumentDialogs(dialogs);
+        window->show();
+        return window;
+    }
+
+    QString file(const QString &name) const { return m_files.filePath(name); }
+
+    static QStringList recent() { return RecentFileList(AppSettings::preferenceConfig()).paths(); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid() && m_files.isValid());
+        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
+        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+        GammaLib::prepareSegmentation();
+        // Nobody listens there: the window's own requests fail at once.
+        GammaLib::ServiceAddresses::instance().setProductHosts(QStringLiteral("127.0.0.1:9"));
+    }
+
+    void init()
+    {
+        m_asked.clear();
+        m_reply = QDialog::Accepted;
+        m_saveButton = false;
+        m_openChoice.clear();
+        m_saveChoice = {};
+        AppSettings::preferenceConfig().setValue(QStringLiteral("recent_file_list"), QString());
+        AppSettings::preferenceConfig().setValue(QStringLiteral("Save_Filter"), QStringLiteral("0"));
+    }
+
+    void openReplacesTextOnlyWhenConfirmed()
+    {
+        const QString path = file(QStringLiteral("REPORT.TXT"));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("From the file.\n");
+        out.close();
+
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("Typed text."));
+        m_openChoice = path;
+        m_reply = QDialog::Rejected;
+        window->slotOpen();
+        QCOMPARE(m_asked, QStringList({"The current text will be replaced. You may lose all edits if not "
+                                       "saved. Proceed?"}));
+        QCOMPARE(window->editor()->toPlainText(), QStringLiteral("Typed text."));
+        QVERIFY(recent().isEmpty());
+
+        m_reply = QDialog::Accepted;
+        window->slotOpen();
+        QCOMPARE(window->editor()->toPlainText(), QStringLiteral("From the file.\n"));
+        QCOMPARE(recent().value(0), path);
+        QCOMPARE(AppSettings::preferenceConfig().value(QStringLiteral("recent_file_list")).section('|', 0, 0),
+                 path);
+
+        // Blank text is replaced without a question.
+        m_asked.clear();
+        window->editor()->setDocumentText(QStringLiteral("  \n "));
+        QVERIFY(window->loadDocument(path));
+        QVERIFY(m_asked.isEmpty());
+    }
+
+    void missingRecentFileIsDropped()
+    {
+        const QString kept = file(QStringLiteral("kept.txt"));
+        QFile out(kept);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.close();
+        const QString gone = file(QStringLiteral("gone.docx"));
+        RecentFileList list(AppSettings::preferenceConfig());
+        list.add(kept);
+        list.add(gone);
+
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("Still here."));
+        QAction entry;
+        entry.setData(gone);
+        connect(&entry, &QAction::triggered, window.get(), &MainWnd::slotOpenRecentFile);
+        entry.trigger();
+        QCOMPARE(m_asked.last(), QStringLiteral("Failed to load file. Either the file doesn't exist, or the file "
+                                                "format is not supported."));
+        QCOMPARE(window->editor()->toPlainText(), QStringLiteral("Still here."));
+        QCOMPARE(recent(), QStringList({kept}));
+    }
+
+    void openWordDocument()
+    {
+        const QString path = file(QStringLiteral("essay.docx"));
+        QVERIFY(DocxDocument::writeText(path, QStringLiteral("Title\nBody text.")));
+        auto window = makeWindow();
+        QVERIFY(window->loadDocument(path));
+        QCOMPARE(window->editor()->toPlainText(), QStringLiteral("Title\nBody text."));
+    }
+
+    void saveFollowsTheFilter()
+    {
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("Dear reader,\nhello."));
+
+        m_saveChoice = {true, file(QStringLiteral("essay")), QStringLiteral("Word document(*.docx)")};
+        window->slotSaveAs();
+        QVERIFY(m_proposedName.startsWith(QLatin1String("Quillet_")) && m_proposedName.endsWith(QLatin1String(".txt")));
+        QCOMPARE(m_offeredFilter, 0);
+        QString read;
+        QVERIFY(DocxDocument::readText(file(QStringLiteral("essay.docx")), &read));
+        QCOMPARE(read, QStringLiteral("Dear reader,\nhello."));
+        QCOMPARE(AppSettings::preferenceConfig().value(QStringLiteral("Save_Filter")), QStringLiteral("1"));
+        QVERIFY(recent().isEmpty()); // saving leaves the recent list alone
+
+        // The next dialog preselects the filter used last; a typed ".TXT" wins.
+        m_saveChoice = {true, file(QStringLiteral("essay.TXT")), QStringLiteral("Word document(*.docx)")};
+        window->slotSaveAs();
+        QCOMPARE(m_offeredFilter, 1);
+        QCOMPARE(fileBytes(file(QStringLiteral("essay.TXT"))), QByteArray("Dear reader,\nhello."));
+        QVERIFY(m_asked.isEmpty());
+    }
+
+    void saveFailuresAreReported()
+    {
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("Text."));
+        m_saveChoice = {true, file(QStringLiteral("no/such/folder/a.txt")), QStringLiteral("Text document(*.txt)")};
+        window->slotSaveAs();
+        QCOMPARE(m_asked.value(0), QStringLiteral("Failed to save file."));
+
+        m_saveChoice = {true, file(QStringLiteral("no/such/folder/a")), QStringLiteral("Word document(*.docx)")};
+        window->slotSaveAs();
+        QCOMPARE(m_asked.value(1), QStringLiteral("Failed to save file.\nEither you're trying to over-write a "
+                                                  "file which is in use. Or you may have to install Office first."));
+    }
+
+    void closeWithSaveCancelledStaysOpen()
+    {
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("Unsaved words."));
+        m_saveButton = true; // "Save" in the close question
+        m_saveChoice.accept = false; // and then the save dialog is cancelled
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->editor()->toPlainText(), QStringLiteral("Unsaved words."));
+
+        // Saved this time: the close goes on (the window hides for its upload).
+        m_saveChoice = {true, file(QStringLiteral("closing.txt")), QStringLiteral("Text document(*.txt)")};
+        window->close();
+        QCOMPARE(fileBytes(file(QStringLiteral("closing.txt"))), QByteArray("Unsaved words."));
+        QTRY_VERIFY(!window->isVisible());
+    }
+};
+
+QTEST_MAIN(TestDocumentCommands)
+#include "tst_documentcommands.moc"
