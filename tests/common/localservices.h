@@ -38,7 +38,7 @@ public:
 
     // POSTs a form body to a path of the server and returns the answer body
     // (empty on a transport error), waiting at most timeoutMs.
-    QByteArray postForm(const QString &path, const QByteArray &body, int timeoutMs = 10000) const;
+    QByteArray postForm(const QString &path, const QByteArray &body, int timeoutMs = 60000) const;
 
 private:
     std::unique_ptr<QProcess> m_process;
