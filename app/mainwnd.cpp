@@ -7,6 +7,7 @@
 #include "clickablelabel.h"
 #include "configfile.h"
 #include "correctionitem.h"
+#include "custommenubar.h"
 #include "customtexteditor.h"
 #include "detectsentencethread.h"
 #include "detectwordthread.h"
@@ -88,6 +89,7 @@ MainWnd::MainWnd(QWidget *parent)
     connect(bar, &Titlebar::signalRestore, this, &MainWnd::slotRestore);
     connect(bar, &Titlebar::signalMove, this, &MainWnd::slotMove);
     connect(bar, &Titlebar::signalShare, this, &MainWnd::slotShare);
+    setUpMenu();
 
     QScrollBar *inner = m_ui.editor->verticalScrollBar();
     connect(inner, &QScrollBar::valueChanged, m_ui.scrollBar, &QScrollBar::setValue);
@@ -674,6 +676,7 @@ void MainWnd::slotTextChanged()
     const bool hasText = m_ui.editor->hasText();
     for (QPushButton *button : m_ui.textButtons())
         button->setEnabled(hasText);
+    m_menuBar->saveAsMenu()->setEnabled(hasText);
     m_backup.markChanged();
 }
 

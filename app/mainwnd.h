@@ -17,6 +17,7 @@
 #include <functional>
 
 class ChunkEntry;
+class CustomMenuBar;
 class CheckTaskThread;
 class CorrectionItem;
 class LoadingBox;
@@ -58,6 +59,8 @@ public:
     void setMessagePresenter(MessagePresenter presenter) { m_present = std::move(presenter); }
     // Replaces the open and save dialogs (tests choose the files themselves).
     void setDocumentDialogs(DocumentDialogs dialogs) { m_dialogs = std::move(dialogs); }
+
+    CustomMenuBar *menuBar() const { return m_menuBar; }
 
     // Loads a document into the editor (open dialog and recent files); false
     // when the user kept the current text or the file could not be read.
@@ -172,6 +175,7 @@ private:
     void recoverAfterCrash();
     void startCloseUpload();
     bool saveDocument();
+    void setUpMenu();
     void openWebPage(const QString &path);
     void startRestart();
     void endEventLoop();
@@ -179,6 +183,7 @@ private:
     MainWndUi m_ui;
     MessagePresenter m_present;
     DocumentDialogs m_dialogs;
+    CustomMenuBar *m_menuBar = nullptr;
 
     // Review state
     QList<ChunkEntry *> m_chunks;

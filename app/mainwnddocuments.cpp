@@ -4,6 +4,7 @@
 
 #include "appsettings.h"
 #include "configfile.h"
+#include "custommenubar.h"
 #include "customtexteditor.h"
 #include "documentnaming.h"
 #include "recentfilelist.h"
@@ -60,6 +61,7 @@ bool MainWnd::loadDocument(const QString &path)
     const bool loaded = DocumentNaming::isPlainText(path) ? TextDocumentFile::read(path, &text)
                                                           : WordProcessorBridge::read(path, &text);
     RecentFileList recent(documentPreferences());
+    recent.setChangedHook([this] { m_menuBar->updateRecentFiles(); });
     if (!loaded) {
         recent.remove(path);
         ask(tr("Failed to load file. Either the file doesn't exist, or the file format is not supported."),

@@ -38,10 +38,11 @@ Titlebar::Titlebar(QWidget *parent)
     m_share->setToolTip(tr("Share"));
     layout->addWidget(m_share);
 
-    m_menu = new IconButton(GlyphPainter::Menu, this);
-    m_menu->setObjectName(QStringLiteral("pb_menu"));
-    m_menu->setToolTip(tr("Menu"));
-    layout->addWidget(m_menu);
+    auto *menu = new IconButton(GlyphPainter::Menu, this);
+    menu->setObjectName(QStringLiteral("pb_menu"));
+    menu->setToolTip(tr("Menu"));
+    layout->addWidget(menu);
+    m_menu = menu;
 
     m_min = new IconButton(GlyphPainter::Minimize, this);
     m_min->setObjectName(QStringLiteral("btn_min"));
@@ -114,7 +115,7 @@ bool Titlebar::isMenuEnabled() const
 
 void Titlebar::setButtonsEnabled(bool enabled)
 {
-    for (IconButton *button : {m_share, m_menu, m_min, m_restore, m_max, m_close})
+    for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{m_share, m_menu, m_min, m_restore, m_max, m_close})
         button->setEnabled(enabled);
 }
 
@@ -131,6 +132,21 @@ void Titlebar::setMinimizeVisible(bool visible)
 void Titlebar::setMenuVisible(bool visible)
 {
     m_menu->setVisible(visible);
+}
+
+void Titlebar::setMenuButton(QAbstractButton *button)
+{
+    auto *row = qobject_cast<QBoxLayout *>(layout());
+    if (!button || button == m_menu || !row)
+        return;
+    const int at = row->indexOf(m_menu);
+    button->setParent(this);
+    button->setObjectName(QStringLiteral("pb_menu"));
+    button->setEnabled(m_menu->isEnabled());
+    button->setVisible(!m_menu->isHidden());
+    row->insertWidget(at, button);
+    delete m_menu;
+    m_menu = button;
 }
 
 void Titlebar::setShareVisible(bool visible)

@@ -5,6 +5,7 @@
 #include <QPoint>
 
 class IconButton;
+class QAbstractButton;
 class QLabel;
 
 // The title bar of a frameless window: program icon, title, optional share
@@ -48,7 +49,10 @@ public:
     IconButton *minButton() const { return m_min; }
     IconButton *maxButton() const { return m_max; }
     IconButton *restoreButton() const { return m_restore; }
-    IconButton *menuButton() const { return m_menu; }
+    QAbstractButton *menuButton() const { return m_menu; }
+    // Puts the owner's menu button in place of the plain one, with the same
+    // object name, visibility and locks.
+    void setMenuButton(QAbstractButton *button);
     IconButton *shareButton() const { return m_share; }
     QFrame *maxFrame() const { return m_maxFrame; }
     QLabel *iconLabel() const { return m_icon; }
@@ -84,7 +88,7 @@ private:
     QLabel *m_icon = nullptr;
     QLabel *m_title = nullptr;
     IconButton *m_share = nullptr;
-    IconButton *m_menu = nullptr;
+    QAbstractButton *m_menu = nullptr;
     IconButton *m_min = nullptr;
     QFrame *m_maxFrame = nullptr;
     IconButton *m_restore = nullptr;

@@ -355,8 +355,9 @@ private slots:
 
         window.setControlsLocked(true);
         QVERIFY(window.isCloseLocked());
-        for (IconButton *button : {titlebar.closeButton(), titlebar.minButton(), titlebar.maxButton(),
-                                   titlebar.restoreButton(), titlebar.menuButton()})
+        for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{
+                 titlebar.closeButton(), titlebar.minButton(), titlebar.maxButton(), titlebar.restoreButton(),
+                 titlebar.menuButton()})
             QVERIFY(!button->isEnabled());
         QVERIFY(!window.close());
         window.setControlsLocked(false);
