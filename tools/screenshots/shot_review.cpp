@@ -1,14 +1,17 @@
 // Opens the main window on a sample essay, reviews it against freshly started
-// local services and saves a picture of the screen: shot-review <out.png>.
+// local services and saves a picture of the screen: shot-review <out.png> [menu]
+// ("menu" opens the title-bar menu before the picture is taken).
 #include "appsettings.h"
 #include "configfile.h"
 #include "customtexteditor.h"
 #include "localservices.h"
+#include "custommenubar.h"
 #include "mainwnd.h"
 #include "sentencesplitter.h"
 #include "useraccess.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +54,11 @@ int main(int argc, char **argv)
     while (window.isReviewRunning())
         QTest::qWait(20);
     QTest::qWait(800);
+    if (argc > 2 && qstrcmp(argv[2], "menu") == 0) {
+        CustomMenuBar *menu = window.menuBar();
+        menu->mainMenu()->popup(menu->mapToGlobal(QPoint(0, menu->height())));
+        QTest::qWait(500);
+    }
     const QPixmap shot = window.screen()->grabWindow(0, 0, 0, 1080, 700);
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "could not write %s\n", argv[1]);
