@@ -90,6 +90,7 @@ MainWnd::MainWnd(QWidget *parent)
     connect(bar, &Titlebar::signalMove, this, &MainWnd::slotMove);
     connect(bar, &Titlebar::signalShare, this, &MainWnd::slotShare);
     setUpMenu();
+    setUpSettings();
 
     QScrollBar *inner = m_ui.editor->verticalScrollBar();
     connect(inner, &QScrollBar::valueChanged, m_ui.scrollBar, &QScrollBar::setValue);
@@ -795,8 +796,8 @@ void MainWnd::slotUpdateStatusChanged(int n, const QString &text)
 
 void MainWnd::slotGotoUpdate()
 {
-    // The settings dialog's update page takes over from here.
-    slotShowSetting();
+    // The settings dialog's update section takes over from here.
+    showSettings(m_updateAvailable);
 }
 
 // Window geometry and tutorial -----------------------------------------------------------------
@@ -1006,8 +1007,6 @@ void MainWnd::slotOpenEvernote() {}
 void MainWnd::slotSaveAsEvernote() {}
 void MainWnd::slotEvernoteFinished() { setControlsLocked(false); }
 void MainWnd::slotOpenEvernoteFinished(const QString &) { setControlsLocked(false); }
-void MainWnd::slotShowSetting() { log(QStringLiteral("QL_Main_Setting")); }
-void MainWnd::slotCloseSetting() { setControlsLocked(false); }
 void MainWnd::slotErrorSetting(const QString &text) { ask(text, {tr("OK")}); }
 void MainWnd::slotCloseReport() { setControlsLocked(false); }
 

@@ -18,6 +18,8 @@
 
 class ChunkEntry;
 class CustomMenuBar;
+class Overlay;
+class SettingFrame;
 class CheckTaskThread;
 class CorrectionItem;
 class LoadingBox;
@@ -61,6 +63,7 @@ public:
     void setDocumentDialogs(DocumentDialogs dialogs) { m_dialogs = std::move(dialogs); }
 
     CustomMenuBar *menuBar() const { return m_menuBar; }
+    SettingFrame *settingFrame() const { return m_settings; }
 
     // Loads a document into the editor (open dialog and recent files); false
     // when the user kept the current text or the file could not be read.
@@ -176,6 +179,8 @@ private:
     void startCloseUpload();
     bool saveDocument();
     void setUpMenu();
+    void setUpSettings();
+    void showSettings(bool withUpdate);
     void openWebPage(const QString &path);
     void startRestart();
     void endEventLoop();
@@ -184,6 +189,8 @@ private:
     MessagePresenter m_present;
     DocumentDialogs m_dialogs;
     CustomMenuBar *m_menuBar = nullptr;
+    Overlay *m_settingsCover = nullptr;
+    SettingFrame *m_settings = nullptr;
 
     // Review state
     QList<ChunkEntry *> m_chunks;

@@ -1,6 +1,8 @@
 #include "startupsteps.h"
 
 #include "accessdlg.h"
+#include "appsettings.h"
+#include "proxysettings.h"
 #include "cresultstate.h"
 #include "signinsession.h"
 
@@ -13,6 +15,7 @@ void registerMetaTypes()
 
 void applyStoredProxy()
 {
+    GammaLib::ProxySettings::applyProxy(AppSettings::preferenceConfig());
 }
 
 bool signIn()

@@ -1,0 +1,51 @@
+// The main window's settings dialog: laid over the window's content, locking
+// the window while it is up.
+#include "mainwnd.h"
+
+#include "overlay.h"
+#include "settingframe.h"
+
+#include <QGridLayout>
+
+void MainWnd::setUpSettings()
+{
+    m_settingsCover = new Overlay(m_ui.central);
+    m_settingsCover->setCoveredWidget(m_ui.central);
+    m_settingsCover->setDimColor(QColor(40, 40, 40, 120));
+    auto *layout = new QGridLayout(m_settingsCover);
+    m_settings = new SettingFrame(m_settingsCover);
+    m_settings->setMaximumWidth(760);
+    layout->addWidget(m_settings, 0, 0, Qt::AlignCenter);
+    m_settingsCover->hide();
+
+    connect(m_settings, &SettingFrame::signalClose, this, &MainWnd::slotCloseSetting);
+    connect(m_settings, &SettingFrame::signalError, this, &MainWnd::slotErrorSetting);
+    connect(m_settings, &SettingFrame::signalRestart, this, &MainWnd::slotRestartApp);
+    connect(m_settings, &SettingFrame::signlUpdate, this, &MainWnd::slotUpdateStatusChanged);
+}
+
+void MainWnd::showSettings(bool withUpdate)
+{
+    if (m_reviewRunning || m_settingsCover->isVisible())
+        return;
+    if (withUpdate)
+        m_settings->openWithUpdate(m_offeredVersion, m_versionText, m_resetSettings);
+    else
+        m_settings->openSettings();
+    setControlsLocked(true);
+    m_settingsCover->follow();
+    m_settingsCover->show();
+    m_settingsCover->raise();
+}
+
+void MainWnd::slotShowSetting()
+{
+    log(QStringLiteral("QL_Main_Setting"));
+    showSettings(false);
+}
+
+void MainWnd::slotCloseSetting()
+{
+    m_settingsCover->hide();
+    setControlsLocked(false);
+}

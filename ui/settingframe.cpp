@@ -1,0 +1,532 @@
+#include "settingframe.h"
+
+#include "appsettings.h"
+#include "configfile.h"
+#include "eventlog.h"
+#include "networkhelper.h"
+#include "proxysettings.h"
+#include "serviceaddresses.h"
+#include "versionhelper.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+ConfigFile &preferences() { return AppSettings::preferenceConfig(); }
+
+const char *const UpdateChannel = "QuilletUpdate";
+
+// The stored keys of one proxy kind, in field order: server, port, user
+// name, password, domain (HTTP only).
+QStringList proxyKeys(int type)
+{
+    if (type == GammaLib::ProxySettings::Http)
+        return {QStringLiteral("proxy_http_host"), QStringLiteral("proxy_http_port"),
+                QStringLiteral("proxy_http_user"), QStringLiteral("proxy_http_pwd"),
+                QStringLiteral("proxy_http_domain")};
+    if (type == GammaLib::ProxySettings::Socks5)
+        return {QStringLiteral("proxy_socks5_host"), QStringLiteral("proxy_socks5_port"),
+                QStringLiteral("proxy_socks5_user"), QStringLiteral("proxy_socks5_pwd")};
+    return {};
+}
+
+bool hasFields(int type)
+{
+    return type == GammaLib::ProxySettings::Http || type == GammaLib::ProxySettings::Socks5;
+}
+
+} // namespace
+
+SettingFrame::SettingFrame(QWidget *parent)
+    : QWidget(parent)
+    , m_version(new GammaLib::VersionHelper(GammaLib::VersionHelper::defaultAddress(), this))
+    , m_network(new GammaLib::NetworkHelper(this))
+    , m_updateChannel(new QLocalServer(this))
+    , m_updaterProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/update"))
+{
+    setObjectName(QStringLiteral("SetFrameClass"));
+    buildForm();
+    m_minimumCheck.setSingleShot(true);
+    m_minimumCheck.setInterval(MinimumCheckMs);
+    connect(&m_minimumCheck, &QTimer::timeout, this, &SettingFrame::slotReady);
+    connect(m_version, &GammaLib::VersionHelper::GetLastestVersionFinished, this,
+            &SettingFrame::slotGetVersionFinished);
+    connect(m_network, &GammaLib::NetworkHelper::signalCheckHttpFinished, this,
+            &SettingFrame::slotCheckProxyFinished);
+    connect(m_updateChannel, &QLocalServer::newConnection, this, &SettingFrame::slotNewConnection);
+    setUpdateState(Idle);
+}
+
+SettingFrame::~SettingFrame()
+{
+    // An update still running is told to stop rather than left waiting.
+    if (m_updateState == Updating)
+        sendToUpdater("Cancel");
+}
+
+QString SettingFrame::failureText()
+{
+    const QString site = GammaLib::ServiceAddresses::instance().url(GammaLib::ServiceAddresses::Web,
+                                                                    QStringLiteral("/Products/DownLoad"));
+    return tr("Unfortunately, the request failed.<br />Fortunately, you can always visit <a "
+              "style='color:#00c8ff;' href='%1'>our website</a> to download the latest version.")
+        .arg(site);
+}
+
+void SettingFrame::buildForm()
+{
+    setAutoFillBackground(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 18);
+
+    auto *general = new QGroupBox(tr("General"), this);
+    auto *generalLayout = new QVBoxLayout(general);
+    m_gotoNext = new QCheckBox(
+        tr(" Automatically jump to the next flagged error, when done with correcting the previous one."), general);
+    m_enrichment = new QCheckBox(tr("Show me enrichment suggestions beside grammar/spelling corrections."), general);
+    m_report = new QCheckBox(tr("Show me \"Correction Statistics\" after each grammar check."), general);
+    for (QCheckBox *box : {m_gotoNext, m_enrichment, m_report})
+        generalLayout->addWidget(box);
+    layout->addWidget(general);
+
+    auto *proxy = new QGroupBox(tr("Proxy"), this);
+    auto *proxyLayout = new QFormLayout(proxy);
+    m_proxyType = new QComboBox(proxy);
+    m_proxyType->addItems({tr("No proxy"), QStringLiteral("HTTP"), QStringLiteral("SOCKS5"),
+                           tr("Browser built-in proxy")});
+    proxyLayout->addRow(tr("Proxy type"), m_proxyType);
+    m_server = new QLineEdit(proxy);
+    m_port = new QLineEdit(proxy);
+    m_user = new QLineEdit(proxy);
+    m_password = new QLineEdit(proxy);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_domain = new QLineEdit(proxy);
+    proxyLayout->addRow(tr("Server"), m_server);
+    proxyLayout->addRow(tr("Port"), m_port);
+    proxyLayout->addRow(tr("Username"), m_user);
+    proxyLayout->addRow(tr("Password"), m_password);
+    proxyLayout->addRow(tr("Domain"), m_domain);
+    auto *testRow = new QHBoxLayout;
+    m_testButton = new QPushButton(tr("Check proxy settings"), proxy);
+    m_testResult = new QLabel(proxy);
+    m_testResult->hide();
+    testRow->addWidget(m_testButton);
+    testRow->addWidget(m_testResult, 1);
+    proxyLayout->addRow(testRow);
+    layout->addWidget(proxy);
+
+    auto *update = new QGroupBox(tr("Update"), this);
+    auto *updateLayout = new QHBoxLayout(update);
+    m_updateIcon = new QLabel(update);
+    m_updateIcon->setText(QStringLiteral("\u21bb"));
+    m_updateText = new QLabel(update);
+    m_progress = new QProgressBar(update);
+    m_progress->setRange(0, 100);
+    m_updateButton = new QPushButton(update);
+    updateLayout->addWidget(m_updateIcon);
+    updateLayout->addWidget(m_updateText, 1);
+    updateLayout->addWidget(m_progress, 1);
+    updateLayout->addWidget(m_updateButton);
+    layout->addWidget(update);
+
+    auto *language = new QGroupBox(tr("Language"), this);
+    auto *languageLayout = new QHBoxLayout(language);
+    m_language = new QComboBox(language);
+    m_language->addItems({QStringLiteral("English"), QString::fromUtf8("\xE7\xAE\x80\xE4\xBD\x93\xE4\xB8\xAD\xE6\x96\x87"),
+                          QString::fromUtf8("Espa\xC3\xB1ol"), QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E")});
+    m_restartHint = new QLabel(tr("Please restart Quillet after changing the language setting"), language);
+    m_restartButton = new QPushButton(tr("Restart Quillet"), language);
+    m_restartHint->hide();
+    m_restartButton->hide();
+    languageLayout->addWidget(m_language);
+    languageLayout->addWidget(m_restartHint, 1);
+    languageLayout->addWidget(m_restartButton);
+    layout->addWidget(language);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto *close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+
+    connect(close, &QPushButton::clicked, this, &SettingFrame::slotClose);
+    connect(m_proxyType, qOverload<int>(&QComboBox::currentIndexChanged), this, &SettingFrame::slotProxyTypeChanged);
+    connect(m_testButton, &QPushButton::clicked, this, &SettingFrame::slotTestProxy);
+    connect(m_server, &QLineEdit::textChanged, this, &SettingFrame::slotProxyServerTextChanged);
+    for (QLineEdit *field : {m_server, m_port, m_user, m_password, m_domain})
+        connect(field, &QLineEdit::textEdited, this, &SettingFrame::slotRecoverTip);
+    connect(m_updateButton, &QPushButton::clicked, this, &SettingFrame::slotUpdate);
+    connect(m_language, qOverload<int>(&QComboBox::activated), this, &SettingFrame::slotLanguageChanged);
+    connect(m_restartButton, &QPushButton::clicked, this, &SettingFrame::slotRestart);
+}
+
+// Opening --------------------------------------------------------------------------------
+
+void SettingFrame::openSettings()
+{
+    loadProxyWorkingCopy();
+    if (m_updateState != Updating) // an update in progress keeps reporting
+        setUpdateState(Idle);
+    loadControls();
+}
+
+void SettingFrame::openWithUpdate(int version, const QString &versionText, bool reset)
+{
+    loadProxyWorkingCopy();
+    if (m_updateState != Updating) {
+        m_offeredVersion = version;
+        m_versionText = versionText;
+        m_reset = reset;
+        setUpdateState(Available);
+    }
+    loadControls();
+}
+
+void SettingFrame::loadProxyWorkingCopy()
+{
+    m_proxyCopy.clear();
+    for (int type : {int(GammaLib::ProxySettings::Http), int(GammaLib::ProxySettings::Socks5)}) {
+        for (const QString &key : proxyKeys(type))
+            m_proxyCopy.insert(key, preferences().value(key));
+    }
+}
+
+void SettingFrame::loadControls()
+{
+    ConfigFile &store = preferences();
+    m_gotoNext->setChecked(AppSettings::isTrue(store.value(QStringLiteral("goto_next"))));
+    m_enrichment->setChecked(AppSettings::isTrue(store.value(QStringLiteral("enrichment_enable"))));
+    m_report->setChecked(AppSettings::isTrue(store.value(QStringLiteral("show_report"))));
+
+    bool ok = false;
+    int type = store.value(QStringLiteral("proxy_type")).toInt(&ok, 10);
+    if (!ok || type < 0 || type > GammaLib::ProxySettings::System)
+        type = GammaLib::ProxySettings::NoProxy;
+    const QSignalBlocker block(m_proxyType);
+    m_proxyType->setCurrentIndex(type);
+    m_shownType = type;
+    fillFields(type);
+    updateFieldStates();
+    m_testResult->hide();
+
+    const int language = m_languageCodes.indexOf(store.value(QStringLiteral("language")));
+    m_language->setCurrentIndex(language < 0 ? 0 : language);
+}
+
+// Proxy ----------------------------------------------------------------------------------
+
+void SettingFrame::storeVisibleFields(int type)
+{
+    if (!hasFields(type) || m_server->text().trimmed().isEmpty())
+        return;
+    const QStringList keys = proxyKeys(type);
+    const QList<QLineEdit *> fields{m_server, m_port, m_user, m_password, m_domain};
+    for (int i = 0; i < keys.size(); ++i)
+        m_proxyCopy.insert(keys.at(i), fields.at(i)->text().trimmed());
+}
+
+void SettingFrame::fillFields(int type)
+{
+    const QList<QLineEdit *> fields{m_server, m_port, m_user, m_password, m_domain};
+    for (QLineEdit *field : fields) {
+        const QSignalBlocker block(field);
+        field->clear();
+    }
+    const QStringList keys = proxyKeys(type);
+    for (int i = 0; i < keys.size(); ++i) {
+        const QSignalBlocker block(fields.at(i));
+        fields.at(i)->setText(m_proxyCopy.value(keys.at(i)));
+    }
+    slotProxyServerTextChanged();
+}
+
+void SettingFrame::updateFieldStates()
+{
+    const int type = m_proxyType->currentIndex();
+    for (QLineEdit *field : {m_server, m_port, m_user, m_password})
+        field->setEnabled(hasFields(type));
+    m_domain->setEnabled(type == GammaLib::ProxySettings::Http);
+}
+
+void SettingFrame::slotProxyTypeChanged(int index)
+{
+    storeVisibleFields(m_shownType);
+    m_shownType = index;
+    fillFields(index);
+    updateFieldStates();
+    slotRecoverTip();
+}
+
+void SettingFrame::slotTestProxy()
+{
+    m_testButton->setText(tr("Checking..."));
+    m_testedProxy = GammaLib::ProxySettings::forTest(m_proxyType->currentIndex(), m_server->text(), m_port->text(),
+                                                     m_user->text(), m_password->text(), m_domain->text());
+    m_network->checkHttp(m_testedProxy, GammaLib::ServiceAddresses::instance().url(GammaLib::ServiceAddresses::Account,
+                                                                                   QStringLiteral("/test.htm")));
+}
+
+void SettingFrame::slotCheckProxyFinished(int nCode)
+{
+    m_testButton->setText(tr("Check proxy settings"));
+    if (nCode == 0) {
+        m_testResult->setText(tr("Valid proxy."));
+        m_testResult->setStyleSheet(QStringLiteral("color:green"));
+    } else {
+        m_testResult->setText(tr("Invalid proxy."));
+        m_testResult->setStyleSheet(QStringLiteral("color:red"));
+    }
+    m_testResult->show();
+}
+
+void SettingFrame::slotProxyServerTextChanged()
+{
+    m_testButton->setEnabled(!m_server->text().trimmed().isEmpty());
+}
+
+void SettingFrame::slotRecoverTip()
+{
+    m_testResult->hide();
+}
+
+// Closing --------------------------------------------------------------------------------
+
+void SettingFrame::slotClose()
+{
+    ConfigFile &store = preferences();
+    store.setValue(QStringLiteral("goto_next"), AppSettings::boolText(m_gotoNext->isChecked()));
+    store.setValue(QStringLiteral("enrichment_enable"), AppSettings::boolText(m_enrichment->isChecked()));
+    store.setValue(QStringLiteral("show_report"), AppSettings::boolText(m_report->isChecked()));
+
+    const int type = m_proxyType->currentIndex();
+    const bool none = m_server->text().trimmed().isEmpty() && type != GammaLib::ProxySettings::System;
+    store.setValue(QStringLiteral("proxy_type"), QString::number(none ? 0 : type));
+    storeVisibleFields(type);
+    for (auto entry = m_proxyCopy.cbegin(); entry != m_proxyCopy.cend(); ++entry)
+        store.setValue(entry.key(), entry.value());
+    store.save();
+
+    GammaLib::ProxySettings::applyProxy(store);
+    if (m_updateState == Updating) {
+        sendToUpdater("Cancel");
+        setUpdateState(Available);
+    }
+    emit signalClose();
+}
+
+// Language -------------------------------------------------------------------------------
+
+void SettingFrame::slotLanguageChanged(int index)
+{
+    const QString code = m_languageCodes.value(index);
+    if (code.isEmpty())
+        return;
+    if (code != preferences().value(QStringLiteral("language"))) {
+        m_restartHint->show();
+        m_restartButton->show();
+    }
+    preferences().setValue(QStringLiteral("language"), code);
+}
+
+void SettingFrame::slotRestart()
+{
+    emit signalRestart();
+}
+
+// Update ---------------------------------------------------------------------------------
+
+void SettingFrame::setUpdateState(int state)
+{
+    m_updateState = state;
+    m_updateIcon->setVisible(state == Checking);
+    m_progress->setVisible(state == Available || state == Updating);
+    m_updateButton->setEnabled(state != Checking);
+    m_updateText->setVisible(state == Checking || state == UpToDate || state == Available);
+    switch (state) {
+    case Idle:
+        m_updateButton->setText(tr("Check for updates"));
+        break;
+    case Checking:
+        m_updateText->setText(tr("Checking for updates..."));
+        break;
+    case UpToDate:
+        m_updateText->setText(tr("You're now running the latest version."));
+        m_updateButton->setText(tr("Check for updates"));
+        break;
+    case Available:
+        m_updateText->setText(QStringLiteral("v ") + m_versionText + QLatin1Char(' ') + tr("available"));
+        m_updateButton->setText(tr("Update now"));
+        m_progress->setValue(0);
+        break;
+    case Updating:
+        m_updateButton->setText(tr("Cancel"));
+        break;
+    case Done:
+        m_updateButton->setText(tr("Restart Quillet"));
+        break;
+    default:
+        break;
+    }
+}
+
+void SettingFrame::slotUpdate()
+{
+    switch (m_updateState) {
+    case Idle:
+    case UpToDate:
+        startCheck();
+        break;
+    case Available:
+        startUpdater();
+        break;
+    case Updating:
+        sendToUpdater("Cancel");
+        setUpdateState(Available);
+        break;
+    case Done:
+        emit signalRestart();
+        break;
+    default:
+        break;
+    }
+}
+
+void SettingFrame::startCheck()
+{
+    setUpdateState(Checking);
+    m_answerDone = false;
+    m_timerDone = false;
+    m_answer.clear();
+    m_version->requestLatestVersion();
+    m_minimumCheck.start();
+}
+
+void SettingFrame::slotGetVersionFinished(const QStringList &result)
+{
+    if (m_updateState != Checking || m_answerDone)
+        return;
+    m_answer = result;
+    m_answerDone = true;
+    if (m_timerDone)
+        handleVersionAnswer();
+}
+
+void SettingFrame::slotReady()
+{
+    if (m_updateState != Checking || m_timerDone)
+        return;
+    m_timerDone = true;
+    if (m_answerDone)
+        handleVersionAnswer();
+}
+
+void SettingFrame::handleVersionAnswer()
+{
+    if (!GammaLib::VersionHelper::isCompleteAnswer(m_answer)) {
+        setUpdateState(Idle);
+        emit signalError(failureText());
+        return;
+    }
+    const int offered = m_answer.at(0).toInt();
+    if (GammaLib::VersionHelper::installedVersion() >= offered) {
+        setUpdateState(UpToDate);
+        return;
+    }
+    m_offeredVersion = offered;
+    m_versionText = m_answer.at(1);
+    m_reset = GammaLib::VersionHelper::resetsSettings(m_answer);
+    setUpdateState(Available);
+    emit signlUpdate(m_offeredVersion, m_versionText);
+}
+
+void SettingFrame::startUpdater()
+{
+    if (!m_updateChannel->isListening()) {
+        QLocalServer::removeServer(QLatin1String(UpdateChannel));
+        m_updateChannel->listen(QLatin1String(UpdateChannel));
+    }
+    if (m_reset) {
+        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("True"));
+        AppSettings::settingConfig().save();
+    }
+    const QString argument = QString::number(m_offeredVersion) + QLatin1Char('|') + (m_reset ? QLatin1Char('1') : QLatin1Char('0'));
+    if (!QProcess::startDetached(m_updaterProgram, {argument})) {
+        emit signalError(failureText());
+        return;
+    }
+    setUpdateState(Updating);
+}
+
+void SettingFrame::slotNewConnection()
+{
+    while (QLocalSocket *connection = m_updateChannel->nextPendingConnection()) {
+        connect(connection, &QLocalSocket::disconnected, connection, &QObject::deleteLater);
+        connect(connection, &QLocalSocket::readyRead, this, &SettingFrame::slotDataReceived);
+        m_updater = connection;
+    }
+}
+
+void SettingFrame::slotDataReceived()
+{
+    auto *connection = qobject_cast<QLocalSocket *>(sender());
+    if (!connection)
+        connection = m_updater;
+    if (!connection)
+        return;
+    while (connection->canReadLine()) {
+        const QByteArray line = connection->readLine().trimmed();
+        if (m_updateState != Updating)
+            continue;
+        bool isNumber = false;
+        const int value = line.toInt(&isNumber);
+        if (isNumber) {
+            if (value >= 0 && value <= 100)
+                m_progress->setValue(value);
+        } else if (line == "UpdateFail") {
+            emit signalError(failureText());
+            setUpdateState(Idle);
+            dropUpdater();
+            return;
+        } else if (line == "UpdateSuccess") {
+            if (!m_gotoNext->isChecked())
+                EventLog::log(QStringLiteral("QL_Main_Go2Next_Disable"));
+            // The installed version lives in the program's version file.
+            ConfigFile version(QCoreApplication::applicationDirPath(), QStringLiteral("ver.dat"));
+            version.setValue(QStringLiteral("VersionId"), QString::number(m_offeredVersion));
+            version.save();
+            setUpdateState(Done);
+            dropUpdater();
+            emit signlUpdate(-1, QString());
+            return;
+        }
+    }
+}
+
+void SettingFrame::sendToUpdater(const QByteArray &line)
+{
+    if (m_updater && m_updater->state() == QLocalSocket::ConnectedState) {
+        m_updater->write(line + '\n');
+        m_updater->flush();
+    }
+}
+
+void SettingFrame::dropUpdater()
+{
+    if (m_updater)
+        m_updater->disconnectFromServer();
+}

@@ -1,0 +1,143 @@
+#ifndef SETTINGFRAME_H
+#define SETTINGFRAME_H
+
+#include <QHash>
+#include <QNetworkProxy>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QLocalServer;
+class QLocalSocket;
+class QProgressBar;
+class QPushButton;
+
+namespace GammaLib {
+class NetworkHelper;
+class VersionHelper;
+}
+
+// The settings dialog: general switches, the proxy with its connection test,
+// the version check with the hand-over to the updater, and the interface
+// language. Values are written to the preferences when it closes.
+class SettingFrame : public QWidget
+{
+    Q_OBJECT
+public:
+    enum UpdateState { Idle = 0, Checking = 1, UpToDate = 2, Available = 3, Updating = 4, Done = 5 };
+    static constexpr int MinimumCheckMs = 1000;
+
+    explicit SettingFrame(QWidget *parent = nullptr);
+    ~SettingFrame() override;
+
+    // Normal opening: the proxy working copy and every control from the store.
+    void openSettings();
+    // Opening with a newer version the main window already knows of.
+    void openWithUpdate(int version, const QString &versionText, bool reset);
+
+    int updateState() const { return m_updateState; }
+    // The updater program started for "Update now" (beside this program).
+    void setUpdaterProgram(const QString &program) { m_updaterProgram = program; }
+    // The text shown when a version check or the updater fails.
+    static QString failureText();
+
+    // The form's parts, for the tests.
+    QCheckBox *gotoNextBox() const { return m_gotoNext; }
+    QCheckBox *enrichmentBox() const { return m_enrichment; }
+    QCheckBox *reportBox() const { return m_report; }
+    QComboBox *proxyTypeBox() const { return m_proxyType; }
+    QLineEdit *serverField() const { return m_server; }
+    QLineEdit *portField() const { return m_port; }
+    QLineEdit *userField() const { return m_user; }
+    QLineEdit *passwordField() const { return m_password; }
+    QLineEdit *domainField() const { return m_domain; }
+    QPushButton *testButton() const { return m_testButton; }
+    QLabel *testResultLabel() const { return m_testResult; }
+    QLabel *updateTextLabel() const { return m_updateText; }
+    QPushButton *updateButton() const { return m_updateButton; }
+    QProgressBar *updateProgress() const { return m_progress; }
+    QComboBox *languageBox() const { return m_language; }
+    QLabel *restartHint() const { return m_restartHint; }
+    QPushButton *restartButton() const { return m_restartButton; }
+    QNetworkProxy proxyUnderTest() const { return m_testedProxy; }
+
+signals:
+    void signalClose();
+    void signalError(const QString &text);
+    void signalRestart();
+    void signlUpdate(int verId, const QString &verInfo);
+
+public slots:
+    void slotClose();
+    void slotProxyTypeChanged(int index);
+    void slotTestProxy();
+    void slotCheckProxyFinished(int nCode);
+    void slotProxyServerTextChanged();
+    void slotRecoverTip();
+    void slotUpdate();
+    void slotGetVersionFinished(const QStringList &result);
+    void slotReady();
+    void slotNewConnection();
+    void slotDataReceived();
+    void slotLanguageChanged(int index);
+    void slotRestart();
+
+private:
+    void buildForm();
+    void loadControls();
+    void loadProxyWorkingCopy();
+    void storeVisibleFields(int type);
+    void fillFields(int type);
+    void updateFieldStates();
+    void setUpdateState(int state);
+    void startCheck();
+    void handleVersionAnswer();
+    void startUpdater();
+    void sendToUpdater(const QByteArray &line);
+    void dropUpdater();
+
+    QCheckBox *m_gotoNext = nullptr;
+    QCheckBox *m_enrichment = nullptr;
+    QCheckBox *m_report = nullptr;
+    QComboBox *m_proxyType = nullptr;
+    QLineEdit *m_server = nullptr;
+    QLineEdit *m_port = nullptr;
+    QLineEdit *m_user = nullptr;
+    QLineEdit *m_password = nullptr;
+    QLineEdit *m_domain = nullptr;
+    QPushButton *m_testButton = nullptr;
+    QLabel *m_testResult = nullptr;
+    QLabel *m_updateIcon = nullptr;
+    QLabel *m_updateText = nullptr;
+    QPushButton *m_updateButton = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QComboBox *m_language = nullptr;
+    QLabel *m_restartHint = nullptr;
+    QPushButton *m_restartButton = nullptr;
+
+    QHash<QString, QString> m_proxyCopy;
+    int m_shownType = 0;
+    GammaLib::VersionHelper *m_version = nullptr;
+    QTimer m_minimumCheck;
+    bool m_answerDone = false;
+    bool m_timerDone = false;
+    QStringList m_answer;
+    QNetworkProxy m_testedProxy;
+    GammaLib::NetworkHelper *m_network = nullptr;
+    QLocalServer *m_updateChannel = nullptr;
+    QPointer<QLocalSocket> m_updater;
+    int m_updateState = Idle;
+    int m_offeredVersion = 0;
+    QString m_versionText;
+    bool m_reset = false;
+    QString m_updaterProgram;
+    const QStringList m_languageCodes{QStringLiteral("en"), QStringLiteral("zh-CN"), QStringLiteral("es"),
+                                      QStringLiteral("ja")};
+};
+
+#endif
