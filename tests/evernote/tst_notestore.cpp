@@ -299,6 +299,17 @@ private slots:
         QCOMPARE(answered.first().at(0).toInt(), int(EDAM::TransportFailure));
     }
 
+    void oversizedAnswerIsRefused()
+    {
+        m_server.answer("/shard/s1/notestore", QByteArray(THttpClient::MaxAnswerSize + 1, 'x'));
+        NoteStore store(QUrl(m_server.url(QStringLiteral("/shard/s1/notestore"))));
+        QSignalSpy fetched(&store, &NoteStore::signalGetNoteRes);
+        store.getNote(QStringLiteral("tok"), QStringLiteral("guid-1"));
+        QVERIFY(fetched.wait(30000));
+        QCOMPARE(fetched.first().at(0).toInt(), int(EDAM::TransportFailure));
+        m_server.answer("/shard/s1/notestore", QByteArray());
+    }
+
     void cancelledRequestStaysSilent()
     {
         m_server.answer("/shard/s1/notestore", noteListAnswer());
