@@ -86,6 +86,16 @@ private slots:
         QCOMPARE(Enml::toPlainText(enml), expected);
     }
 
+    // Nested entity declarations must not blow up into gigabytes of text.
+    void entityExpansionIsBounded()
+    {
+        QString bomb = QStringLiteral("<?xml version=\"1.0\"?><!DOCTYPE en-note [<!ENTITY a0 \"xxxxxxxxxx\">");
+        for (int i = 1; i < 10; ++i)
+            bomb += QStringLiteral("<!ENTITY a%1 \"&a%2;&a%2;&a%2;&a%2;&a%2;&a%2;&a%2;&a%2;&a%2;&a%2;\">").arg(i).arg(i - 1);
+        bomb += QStringLiteral("]><en-note>&a9;</en-note>");
+        QVERIFY(Enml::toPlainText(bomb).size() < 1000000);
+    }
+
     void roundTrip()
     {
         const QString text = QString::fromUtf8("Dear <Sir> & Madam,\nI write \"quotes\" and 'apostrophes'.\n\nBye \xe2\x82\xac");
