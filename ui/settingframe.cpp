@@ -56,6 +56,7 @@ SettingFrame::SettingFrame(QWidget *parent)
     , m_network(new GammaLib::NetworkHelper(this))
     , m_updateChannel(new QLocalServer(this))
     , m_updaterProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/update"))
+    , m_programFolder(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("SetFrameClass"));
     buildForm();
@@ -443,7 +444,7 @@ void SettingFrame::handleVersionAnswer()
         return;
     }
     const int offered = m_answer.at(0).toInt();
-    if (GammaLib::VersionHelper::installedVersion() >= offered) {
+    if (GammaLib::VersionHelper::installedVersion(m_programFolder) >= offered) {
         setUpdateState(UpToDate);
         return;
     }
@@ -506,7 +507,7 @@ void SettingFrame::slotDataReceived()
             if (!m_gotoNext->isChecked())
                 EventLog::log(QStringLiteral("QL_Main_Go2Next_Disable"));
             // The installed version lives in the program's version file.
-            ConfigFile version(QCoreApplication::applicationDirPath(), QStringLiteral("ver.dat"));
+            ConfigFile version(m_programFolder, QStringLiteral("ver.dat"));
             version.setValue(QStringLiteral("VersionId"), QString::number(m_offeredVersion));
             version.save();
             setUpdateState(Done);

@@ -43,6 +43,8 @@ public:
     int updateState() const { return m_updateState; }
     // The updater program started for "Update now" (beside this program).
     void setUpdaterProgram(const QString &program) { m_updaterProgram = program; }
+    // The folder whose "ver.dat" holds the installed version (the program's).
+    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
     // The text shown when a version check or the updater fails.
     static QString failureText();
 
@@ -136,6 +138,7 @@ private:
     QString m_versionText;
     bool m_reset = false;
     QString m_updaterProgram;
+    QString m_programFolder;
     const QStringList m_languageCodes{QStringLiteral("en"), QStringLiteral("zh-CN"), QStringLiteral("es"),
                                       QStringLiteral("ja")};
 };

@@ -1,0 +1,385 @@
+// The settings dialog and the proxy: what the stored settings install, what
+// closing the dialog stores, the proxy test through a proxy on loopback, the
+// version check and the exchange with the updater over its local channel.
+#include "appsettings.h"
+#include "configfile.h"
+#include "mainwnd.h"
+#include "proxysettings.h"
+#include "recordinghttpserver.h"
+#include "sentencesplitter.h"
+#include "serviceaddresses.h"
+#include "settingframe.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocalSocket>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using GammaLib::ProxySettings;
+
+namespace {
+
+ConfigFile &preferences() { return AppSettings::preferenceConfig(); }
+
+using Stored = QHash<QString, QString>;
+
+void setProxyKeys(const Stored &values)
+{
+    for (const char *key : {"proxy_type", "proxy_http_host", "proxy_http_port", "proxy_http_user", "proxy_http_pwd",
+                            "proxy_http_domain", "proxy_socks5_host", "proxy_socks5_port", "proxy_socks5_user",
+                            "proxy_socks5_pwd"})
+        preferences().setValue(QLatin1String(key), values.value(QLatin1String(key)));
+}
+
+} // namespace
+
+class TestSettingFrame : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_home;
+    QTemporaryDir m_program; // holds the "ver.dat" the frame reads and writes
+    RecordingHttpServer m_api;
+
+    std::unique_ptr<SettingFrame> makeFrame()
+    {
+        auto frame = std::make_unique<SettingFrame>();
+        frame->setProgramFolder(m_program.path());
+        frame->openSettings();
+        return frame;
+    }
+
+    void writeInstalledVersion(int version)
+    {
+        ConfigFile file(m_program.path(), QStringLiteral("ver.dat"));
+        file.setValue(QStringLiteral("VersionId"), QString::number(version));
+        QVERIFY(file.save());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid() && m_program.isValid());
+        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
+        qputenv("TMPDIR", m_home.path().toUtf8()); // the updater channel's socket lives here
+        GammaLib::ServiceAddresses::instance().setProductHosts(m_api.host());
+        GammaLib::ServiceAddresses::instance().setHost(GammaLib::ServiceAddresses::Account,
+                                                       QStringLiteral("127.0.0.1:9"));
+    }
+
+    void init()
+    {
+        setProxyKeys({{QStringLiteral("proxy_type"), QStringLiteral("0")}});
+        m_api.clearRequests();
+        writeInstalledVersion(2170);
+    }
+
+    void storedProxyIsInstalled_data()
+    {
+        QTest::addColumn<Stored>("stored");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        using H = Stored;
+        const int install = int(ProxySettings::Action::Install);
+        const int keep = int(ProxySettings::Action::Keep);
+        QTest::newRow("none") << H{{"proxy_type", "0"}} << install << int(QNetworkProxy::NoProxy) << QString() << 0
+                              << QString() << QString();
+        QTest::newRow("http with domain")
+            << H{{"proxy_type", "1"}, {"proxy_http_host", " proxy.corp "}, {"proxy_http_port", "3128"},
+                 {"proxy_http_user", "bob"}, {"proxy_http_pwd", "pw"}, {"proxy_http_domain", "CORP"}}
+            << install << int(QNetworkProxy::HttpProxy) << QStringLiteral("proxy.corp") << 3128
+            << QStringLiteral("CORP\\bob") << QStringLiteral("pw");
+        QTest::newRow("socks5 ignores the http domain")
+            << H{{"proxy_type", "2"}, {"proxy_socks5_host", "s.example"}, {"proxy_socks5_user", "ann"},
+                 {"proxy_http_domain", "CORP"}}
+            << install << int(QNetworkProxy::Socks5Proxy) << QStringLiteral("s.example") << 0
+            << QStringLiteral("ann") << QString();
+        QTest::newRow("http without host keeps the proxy")
+            << H{{"proxy_type", "1"}, {"proxy_http_host", "  "}} << keep << 0 << QString() << 0 << QString()
+            << QString();
+        QTest::newRow("unknown type") << H{{"proxy_type", "7"}} << keep << 0 << QString() << 0 << QString() << QString();
+        QTest::newRow("not a number") << H{{"proxy_type", "x"}} << keep << 0 << QString() << 0 << QString()
+                                      << QString();
+        QTest::newRow("system") << H{{"proxy_type", "3"}} << int(ProxySettings::Action::UseSystem) << 0 << QString()
+                                << 0 << QString() << QString();
+    }
+
+    void storedProxyIsInstalled()
+    {
+        QFETCH(Stored, stored);
+        QFETCH(int, action);
+        setProxyKeys(stored);
+        QNetworkProxy proxy;
+        QCOMPARE(int(ProxySettings::fromSettings(preferences(), &proxy)), action);
+        if (action != int(ProxySettings::Action::Install))
+            return;
+        QFETCH(int, type);
+        QFETCH(QString, host);
+        QFETCH(int, port);
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QCOMPARE(int(proxy.type()), type);
+        QCOMPARE(proxy.hostName(), host);
+        QCOMPARE(int(proxy.port()), port);
+        QCOMPARE(proxy.user(), user);
+        QCOMPARE(proxy.password(), password);
+    }
+
+    void closingStoresTheChoices()
+    {
+        preferences().setValue(QStringLiteral("goto_next"), QStringLiteral("True"));
+        preferences().setValue(QStringLiteral("enrichment_enable"), QStringLiteral("true")); // not "True"
+        auto frame = makeFrame();
+        QVERIFY(frame->gotoNextBox()->isChecked());
+        QVERIFY(!frame->enrichmentBox()->isChecked());
+        frame->reportBox()->setChecked(true);
+        frame->gotoNextBox()->setChecked(false);
+
+        // HTTP chosen but no server: stored as no proxy.
+        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::Http);
+        QVERIFY(frame->serverField()->isEnabled() && frame->domainField()->isEnabled());
+        QVERIFY(!frame->testButton()->isEnabled());
+        QSignalSpy closed(frame.get(), &SettingFrame::signalClose);
+        frame->slotClose();
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(preferences().value(QStringLiteral("proxy_type")), QStringLiteral("0"));
+        QCOMPARE(preferences().value(QStringLiteral("goto_next")), QStringLiteral("False"));
+        QCOMPARE(preferences().value(QStringLiteral("enrichment_enable")), QStringLiteral("False"));
+        QCOMPARE(preferences().value(QStringLiteral("show_report")), QStringLiteral("True"));
+
+        // The browser's proxy needs no server.
+        frame->openSettings();
+        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::System);
+        QVERIFY(!frame->serverField()->isEnabled());
+        frame->slotClose();
+        QCOMPARE(preferences().value(QStringLiteral("proxy_type")), QStringLiteral("3"));
+
+        // The values reached the file.
+        ConfigFile reread(preferences().directory(), QStringLiteral("preference.ini"));
+        QCOMPARE(reread.value(QStringLiteral("proxy_type")), QStringLiteral("3"));
+    }
+
+    void switchingKindsKeepsTypedFields()
+    {
+        auto frame = makeFrame();
+        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::Http);
+        frame->serverField()->setText(QStringLiteral(" web.proxy "));
+        frame->portField()->setText(QStringLiteral("8080"));
+        frame->domainField()->setText(QStringLiteral("CORP"));
+        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::Socks5);
+        QCOMPARE(frame->serverField()->text(), QString());
+        QVERIFY(!frame->domainField()->isEnabled());
+        frame->serverField()->setText(QStringLiteral("socks.host"));
+        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::Http);
+        QCOMPARE(frame->serverField()->text(), QStringLiteral("web.proxy"));
+        QCOMPARE(frame->portField()->text(), QStringLiteral("8080"));
+        QCOMPARE(frame->domainField()->text(), QStringLiteral("CORP"));
+        frame->slotClose();
+        QCOMPARE(preferences().value(QStringLiteral("proxy_type")), QStringLiteral("1"));
+        QCOMPARE(preferences().value(QStringLiteral("proxy_http_host")), QStringLiteral("web.proxy"));
+        QCOMPARE(preferences().value(QStringLiteral("proxy_socks5_host")), QStringLiteral("socks.host"));
+        // Closing installed it.
+        QCOMPARE(QNetworkProxy::applicationProxy().hostName(), QStringLiteral("web.proxy"));
+        setProxyKeys({{QStringLiteral("proxy_type"), QStringLiteral("0")}});
+        ProxySettings::applyProxy(preferences());
+    }
+
+    void proxyTest()
+    {
+        // A proxy on loopback that answers for the account host's test page.
+        RecordingHttpServer proxy;
+        const QByteArray target = "http://127.0.0.1:9/test.htm";
+        proxy.setReply(target, RecordingHttpServer::answer("ok"));
+        auto frame = makeFrame();
+        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::Http);
+        frame->serverField()->setText(QStringLiteral("127.0.0.1"));
+        frame->portField()->setText(QString::number(proxy.port()));
+        frame->userField()->setText(QStringLiteral("bob"));
+        frame->domainField()->setText(QStringLiteral("CORP"));
+        QVERIFY(frame->testButton()->isEnabled());
+        frame->slotTestProxy();
+        QCOMPARE(frame->testButton()->text(), QStringLiteral("Checking..."));
+        QCOMPARE(frame->proxyUnderTest().user(), QStringLiteral("CORP/bob")); // "/" in the test
+        QTRY_VERIFY_WITH_TIMEOUT(!frame->testResultLabel()->isHidden(), 15000);
+        QCOMPARE(frame->testResultLabel()->text(), QStringLiteral("Valid proxy."));
+        QCOMPARE(frame->testResultLabel()->styleSheet(), QStringLiteral("color:green"));
+        QCOMPARE(proxy.requests().value(0).target, target);
+        QCOMPARE(frame->testButton()->text(), QStringLiteral("Check proxy settings"));
+
+        // Editing a field hides the result; a proxy nobody runs is invalid.
+        QTest::keyClick(frame->portField(), Qt::Key_Backspace);
+        QVERIFY(!!frame->testResultLabel()->isHidden());
+        frame->portField()->setText(QStringLiteral("9"));
+        frame->slotTestProxy();
+        QTRY_VERIFY_WITH_TIMEOUT(!frame->testResultLabel()->isHidden(), 15000);
+        QCOMPARE(frame->testResultLabel()->text(), QStringLiteral("Invalid proxy."));
+        // Nothing was stored by testing.
+        QCOMPARE(preferences().value(QStringLiteral("proxy_http_host")), QString());
+    }
+
+    void versionCheck_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("state");
+        QTest::newRow("newer") << QByteArray("2200|2.2.0|notes|2026-12-01|2100") << int(SettingFrame::Available);
+        QTest::newRow("same") << QByteArray("2170|2.1.7|notes|2026-01-01|2100") << int(SettingFrame::UpToDate);
+        QTest::newRow("four entries") << QByteArray("2200|2.2.0|notes|2026-12-01") << int(SettingFrame::Idle);
+    }
+
+    void versionCheck()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(int, state);
+        m_api.setReply("/update/quilletapp", RecordingHttpServer::answer(answer));
+        auto frame = makeFrame();
+        QSignalSpy errors(frame.get(), &SettingFrame::signalError);
+        QSignalSpy updates(frame.get(), &SettingFrame::signlUpdate);
+        QCOMPARE(frame->updateButton()->text(), QStringLiteral("Check for updates"));
+        frame->slotUpdate();
+        QCOMPARE(frame->updateState(), int(SettingFrame::Checking));
+        QVERIFY(!frame->updateButton()->isEnabled());
+        QCOMPARE(frame->updateTextLabel()->text(), QStringLiteral("Checking for updates..."));
+        QVERIFY(m_api.waitForRequests(1));
+        QTest::qWait(300);
+        QCOMPARE(frame->updateState(), int(SettingFrame::Checking)); // shown for at least a second
+        QTRY_COMPARE_WITH_TIMEOUT(frame->updateState(), state, 5000);
+        if (state == SettingFrame::UpToDate) {
+            QCOMPARE(frame->updateTextLabel()->text(), QStringLiteral("You're now running the latest version."));
+            QVERIFY(frame->updateButton()->isEnabled());
+        } else if (state == SettingFrame::Available) {
+            QCOMPARE(frame->updateTextLabel()->text(), QStringLiteral("v 2.2.0 available"));
+            QCOMPARE(frame->updateButton()->text(), QStringLiteral("Update now"));
+            QCOMPARE(updates.size(), 1);
+            QCOMPARE(updates.at(0).at(0).toInt(), 2200);
+        } else {
+            QCOMPARE(errors.size(), 1);
+            QVERIFY(errors.at(0).at(0).toString().contains(QLatin1String("/Products/DownLoad")));
+        }
+    }
+
+    void updaterExchange()
+    {
+        auto frame = makeFrame();
+        frame->openWithUpdate(2200, QStringLiteral("2.2.0"), true);
+        QCOMPARE(frame->updateState(), int(SettingFrame::Available));
+        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+
+        // A program that cannot start: the failure text, still "Update now".
+        QSignalSpy errors(frame.get(), &SettingFrame::signalError);
+        frame->setUpdaterProgram(m_program.filePath(QStringLiteral("missing-update")));
+        frame->slotUpdate();
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(frame->updateState(), int(SettingFrame::Available));
+
+        // The test plays the updater on the channel.
+        frame->setUpdaterProgram(QStringLiteral("/bin/true"));
+        frame->slotUpdate();
+        QCOMPARE(frame->updateState(), int(SettingFrame::Updating));
+        QCOMPARE(frame->updateButton()->text(), QStringLiteral("Cancel"));
+        QCOMPARE(AppSettings::settingConfig().value(QStringLiteral("user_guide")), QStringLiteral("True"));
+        QLocalSocket updater;
+        updater.connectToServer(QStringLiteral("QuilletUpdate"));
+        QVERIFY(updater.waitForConnected(5000));
+        updater.write("40\n 150 \n");
+        updater.flush();
+        QTRY_COMPARE(frame->updateProgress()->value(), 40);
+        QTest::qWait(100);
+        QCOMPARE(frame->updateProgress()->value(), 40); // above 100 is ignored
+
+        // Cancel goes to the updater and back to "Update now".
+        frame->slotUpdate();
+        QTRY_VERIFY(updater.bytesAvailable() > 0 || updater.waitForReadyRead(100));
+        QCOMPARE(updater.readAll(), QByteArray("Cancel\n"));
+        QCOMPARE(frame->updateState(), int(SettingFrame::Available));
+        QCOMPARE(frame->updateProgress()->value(), 0);
+
+        // Started again, the updater finishes.
+        frame->slotUpdate();
+        QLocalSocket second;
+        second.connectToServer(QStringLiteral("QuilletUpdate"));
+        QVERIFY(second.waitForConnected(5000));
+        QSignalSpy updates(frame.get(), &SettingFrame::signlUpdate);
+        second.write("100\nUpdateSuccess\n");
+        second.flush();
+        QTRY_COMPARE(frame->updateState(), int(SettingFrame::Done));
+        QCOMPARE(frame->updateButton()->text(), QStringLiteral("Restart Quillet"));
+        QCOMPARE(updates.size(), 1);
+        QCOMPARE(updates.at(0).at(0).toInt(), -1);
+        ConfigFile version(m_program.path(), QStringLiteral("ver.dat"));
+        QCOMPARE(version.value(QStringLiteral("VersionId")), QStringLiteral("2200"));
+        QTRY_VERIFY(second.state() != QLocalSocket::ConnectedState);
+
+        QSignalSpy restart(frame.get(), &SettingFrame::signalRestart);
+        frame->slotUpdate();
+        QCOMPARE(restart.size(), 1);
+    }
+
+    void updaterFailure()
+    {
+        auto frame = makeFrame();
+        frame->openWithUpdate(2200, QStringLiteral("2.2.0"), false);
+        frame->setUpdaterProgram(QStringLiteral("/bin/true"));
+        frame->slotUpdate();
+        QLocalSocket updater;
+        updater.connectToServer(QStringLiteral("QuilletUpdate"));
+        QVERIFY(updater.waitForConnected(5000));
+        QSignalSpy errors(frame.get(), &SettingFrame::signalError);
+        updater.write("UpdateFail\n");
+        updater.flush();
+        QTRY_COMPARE(frame->updateState(), int(SettingFrame::Idle));
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(frame->updateButton()->text(), QStringLiteral("Check for updates"));
+    }
+
+    void languageNeedsARestart()
+    {
+        preferences().setValue(QStringLiteral("language"), QStringLiteral("en"));
+        auto frame = makeFrame();
+        QCOMPARE(frame->languageBox()->currentIndex(), 0);
+        frame->slotLanguageChanged(0);
+        QVERIFY(frame->restartHint()->isHidden());
+        frame->slotLanguageChanged(3);
+        QVERIFY(!frame->restartHint()->isHidden());
+        QCOMPARE(preferences().value(QStringLiteral("language")), QStringLiteral("ja"));
+        QSignalSpy restart(frame.get(), &SettingFrame::signalRestart);
+        frame->restartButton()->click();
+        QCOMPARE(restart.size(), 1);
+        preferences().setValue(QStringLiteral("language"), QStringLiteral("en"));
+    }
+
+    void mainWindowOpensAndCloses()
+    {
+        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+        GammaLib::prepareSegmentation();
+        MainWnd window;
+        QStringList shown;
+        window.setMessagePresenter([&shown](const QString &text, const QStringList &, bool *) {
+            shown.append(text);
+            return int(QDialog::Accepted);
+        });
+        window.show();
+        window.slotShowSetting();
+        SettingFrame *frame = window.settingFrame();
+        QVERIFY(frame->isVisible());
+        QVERIFY(!window.close()); // locked while the dialog is up
+        emit frame->signalError(QStringLiteral("boom"));
+        QCOMPARE(shown, QStringList({"boom"}));
+        frame->slotClose();
+        QVERIFY(!frame->isVisible());
+        window.slotCloseSetting();
+        QVERIFY(!window.areControlsLocked());
+    }
+};
+
+QTEST_MAIN(TestSettingFrame)
+#include "tst_settingframe.moc"
