@@ -4,6 +4,7 @@
 #include "appsettings.h"
 #include "clientidentity.h"
 #include "configfile.h"
+#include "proxypanel.h"
 #include "credentialrules.h"
 #include "currentlanguage.h"
 #include "guardedwebpage.h"
@@ -115,9 +116,8 @@ AccessDlg::AccessDlg(Mode mode, QWidget *parent)
     signUp->setObjectName(QStringLiteral("signUpPage"));
     auto *logIn = new QWidget;
     logIn->setObjectName(QStringLiteral("logInPage"));
-    m_proxyPage = new QWidget;
+    m_proxyPage = new ProxyPanel;
     m_proxyPage->setObjectName(QStringLiteral("proxyPage"));
-    new QVBoxLayout(m_proxyPage);
     buildSignUpPage(signUp);
     buildLogInPage(logIn);
     m_toolBox->addItem(signUp, tr("Sign up"));
@@ -325,12 +325,14 @@ void AccessDlg::slotCurrentChanged(int index)
 
 void AccessDlg::slotLoadProxy()
 {
-    // Filled by the proxy settings: loads the stored proxy into the page.
+    m_proxyPage->load();
 }
 
 void AccessDlg::slotSaveProxy()
 {
-    // Filled by the proxy settings: stores and applies the page's proxy.
+    // Only a page the user opened is stored: its fields are the stored ones
+    // plus what was typed.
+    m_proxyPage->save();
 }
 
 void AccessDlg::hideEvent(QHideEvent *event)

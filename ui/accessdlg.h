@@ -13,6 +13,7 @@ class QNetworkReply;
 class QPushButton;
 class QTimer;
 class QToolBox;
+class ProxyPanel;
 class QWebEngineView;
 class GuardedWebPage;
 class RememberedLogin;
@@ -53,6 +54,8 @@ public:
     // Pause before the banner is asked for again (30000 ms).
     void setBannerRetryInterval(int ms);
     int bannerRetryInterval() const { return m_bannerRetryMs; }
+
+    ProxyPanel *proxyPanel() const { return m_proxyPage; }
 
     bool isBusy() const { return m_busy; }
     bool isSubmitting() const { return m_submitting; }
@@ -141,7 +144,7 @@ private:
     QLabel *m_combinationError = nullptr;
     QLabel *m_timeoutError = nullptr;
 
-    QWidget *m_proxyPage = nullptr;
+    ProxyPanel *m_proxyPage = nullptr;
 
     QWidget *m_bannerArea = nullptr;
     QWebEngineView *m_bannerView = nullptr;

@@ -3,19 +3,16 @@
 #include "appsettings.h"
 #include "configfile.h"
 #include "eventlog.h"
-#include "networkhelper.h"
-#include "proxysettings.h"
+#include "proxypanel.h"
 #include "serviceaddresses.h"
 #include "versionhelper.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -29,31 +26,11 @@ ConfigFile &preferences() { return AppSettings::preferenceConfig(); }
 
 const char *const UpdateChannel = "QuilletUpdate";
 
-// The stored keys of one proxy kind, in field order: server, port, user
-// name, password, domain (HTTP only).
-QStringList proxyKeys(int type)
-{
-    if (type == GammaLib::ProxySettings::Http)
-        return {QStringLiteral("proxy_http_host"), QStringLiteral("proxy_http_port"),
-                QStringLiteral("proxy_http_user"), QStringLiteral("proxy_http_pwd"),
-                QStringLiteral("proxy_http_domain")};
-    if (type == GammaLib::ProxySettings::Socks5)
-        return {QStringLiteral("proxy_socks5_host"), QStringLiteral("proxy_socks5_port"),
-                QStringLiteral("proxy_socks5_user"), QStringLiteral("proxy_socks5_pwd")};
-    return {};
-}
-
-bool hasFields(int type)
-{
-    return type == GammaLib::ProxySettings::Http || type == GammaLib::ProxySettings::Socks5;
-}
-
 } // namespace
 
 SettingFrame::SettingFrame(QWidget *parent)
     : QWidget(parent)
     , m_version(new GammaLib::VersionHelper(GammaLib::VersionHelper::defaultAddress(), this))
-    , m_network(new GammaLib::NetworkHelper(this))
     , m_updateChannel(new QLocalServer(this))
     , m_updaterProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/update"))
     , m_programFolder(QCoreApplication::applicationDirPath())
@@ -65,8 +42,6 @@ SettingFrame::SettingFrame(QWidget *parent)
     connect(&m_minimumCheck, &QTimer::timeout, this, &SettingFrame::slotReady);
     connect(m_version, &GammaLib::VersionHelper::GetLastestVersionFinished, this,
             &SettingFrame::slotGetVersionFinished);
-    connect(m_network, &GammaLib::NetworkHelper::signalCheckHttpFinished, this,
-            &SettingFrame::slotCheckProxyFinished);
     connect(m_updateChannel, &QLocalServer::newConnection, this, &SettingFrame::slotNewConnection);
     setUpdateState(Idle);
 }
@@ -104,29 +79,9 @@ void SettingFrame::buildForm()
     layout->addWidget(general);
 
     auto *proxy = new QGroupBox(tr("Proxy"), this);
-    auto *proxyLayout = new QFormLayout(proxy);
-    m_proxyType = new QComboBox(proxy);
-    m_proxyType->addItems({tr("No proxy"), QStringLiteral("HTTP"), QStringLiteral("SOCKS5"),
-                           tr("Browser built-in proxy")});
-    proxyLayout->addRow(tr("Proxy type"), m_proxyType);
-    m_server = new QLineEdit(proxy);
-    m_port = new QLineEdit(proxy);
-    m_user = new QLineEdit(proxy);
-    m_password = new QLineEdit(proxy);
-    m_password->setEchoMode(QLineEdit::Password);
-    m_domain = new QLineEdit(proxy);
-    proxyLayout->addRow(tr("Server"), m_server);
-    proxyLayout->addRow(tr("Port"), m_port);
-    proxyLayout->addRow(tr("Username"), m_user);
-    proxyLayout->addRow(tr("Password"), m_password);
-    proxyLayout->addRow(tr("Domain"), m_domain);
-    auto *testRow = new QHBoxLayout;
-    m_testButton = new QPushButton(tr("Check proxy settings"), proxy);
-    m_testResult = new QLabel(proxy);
-    m_testResult->hide();
-    testRow->addWidget(m_testButton);
-    testRow->addWidget(m_testResult, 1);
-    proxyLayout->addRow(testRow);
+    auto *proxyLayout = new QVBoxLayout(proxy);
+    m_proxy = new ProxyPanel(proxy);
+    proxyLayout->addWidget(m_proxy);
     layout->addWidget(proxy);
 
     auto *update = new QGroupBox(tr("Update"), this);
@@ -166,11 +121,6 @@ void SettingFrame::buildForm()
     layout->addStretch(1);
 
     connect(close, &QPushButton::clicked, this, &SettingFrame::slotClose);
-    connect(m_proxyType, qOverload<int>(&QComboBox::currentIndexChanged), this, &SettingFrame::slotProxyTypeChanged);
-    connect(m_testButton, &QPushButton::clicked, this, &SettingFrame::slotTestProxy);
-    connect(m_server, &QLineEdit::textChanged, this, &SettingFrame::slotProxyServerTextChanged);
-    for (QLineEdit *field : {m_server, m_port, m_user, m_password, m_domain})
-        connect(field, &QLineEdit::textEdited, this, &SettingFrame::slotRecoverTip);
     connect(m_updateButton, &QPushButton::clicked, this, &SettingFrame::slotUpdate);
     connect(m_language, qOverload<int>(&QComboBox::activated), this, &SettingFrame::slotLanguageChanged);
     connect(m_restartButton, &QPushButton::clicked, this, &SettingFrame::slotRestart);
@@ -180,7 +130,7 @@ void SettingFrame::buildForm()
 
 void SettingFrame::openSettings()
 {
-    loadProxyWorkingCopy();
+    m_proxy->load();
     if (m_updateState != Updating) // an update in progress keeps reporting
         setUpdateState(Idle);
     loadControls();
@@ -188,7 +138,7 @@ void SettingFrame::openSettings()
 
 void SettingFrame::openWithUpdate(int version, const QString &versionText, bool reset)
 {
-    loadProxyWorkingCopy();
+    m_proxy->load();
     if (m_updateState != Updating) {
         m_offeredVersion = version;
         m_versionText = versionText;
@@ -198,15 +148,6 @@ void SettingFrame::openWithUpdate(int version, const QString &versionText, bool 
     loadControls();
 }
 
-void SettingFrame::loadProxyWorkingCopy()
-{
-    m_proxyCopy.clear();
-    for (int type : {int(GammaLib::ProxySettings::Http), int(GammaLib::ProxySettings::Socks5)}) {
-        for (const QString &key : proxyKeys(type))
-            m_proxyCopy.insert(key, preferences().value(key));
-    }
-}
-
 void SettingFrame::loadControls()
 {
     ConfigFile &store = preferences();
@@ -214,96 +155,17 @@ void SettingFrame::loadControls()
     m_enrichment->setChecked(AppSettings::isTrue(store.value(QStringLiteral("enrichment_enable"))));
     m_report->setChecked(AppSettings::isTrue(store.value(QStringLiteral("show_report"))));
 
-    bool ok = false;
-    int type = store.value(QStringLiteral("proxy_type")).toInt(&ok, 10);
-    if (!ok || type < 0 || type > GammaLib::ProxySettings::System)
-        type = GammaLib::ProxySettings::NoProxy;
-    const QSignalBlocker block(m_proxyType);
-    m_proxyType->setCurrentIndex(type);
-    m_shownType = type;
-    fillFields(type);
-    updateFieldStates();
-    m_testResult->hide();
-
     const int language = m_languageCodes.indexOf(store.value(QStringLiteral("language")));
     m_language->setCurrentIndex(language < 0 ? 0 : language);
 }
 
-// Proxy ----------------------------------------------------------------------------------
+// Proxy: the panel does the work ------------------------------------------------------
 
-void SettingFrame::storeVisibleFields(int type)
-{
-    if (!hasFields(type) || m_server->text().trimmed().isEmpty())
-        return;
-    const QStringList keys = proxyKeys(type);
-    const QList<QLineEdit *> fields{m_server, m_port, m_user, m_password, m_domain};
-    for (int i = 0; i < keys.size(); ++i)
-        m_proxyCopy.insert(keys.at(i), fields.at(i)->text().trimmed());
-}
-
-void SettingFrame::fillFields(int type)
-{
-    const QList<QLineEdit *> fields{m_server, m_port, m_user, m_password, m_domain};
-    for (QLineEdit *field : fields) {
-        const QSignalBlocker block(field);
-        field->clear();
-    }
-    const QStringList keys = proxyKeys(type);
-    for (int i = 0; i < keys.size(); ++i) {
-        const QSignalBlocker block(fields.at(i));
-        fields.at(i)->setText(m_proxyCopy.value(keys.at(i)));
-    }
-    slotProxyServerTextChanged();
-}
-
-void SettingFrame::updateFieldStates()
-{
-    const int type = m_proxyType->currentIndex();
-    for (QLineEdit *field : {m_server, m_port, m_user, m_password})
-        field->setEnabled(hasFields(type));
-    m_domain->setEnabled(type == GammaLib::ProxySettings::Http);
-}
-
-void SettingFrame::slotProxyTypeChanged(int index)
-{
-    storeVisibleFields(m_shownType);
-    m_shownType = index;
-    fillFields(index);
-    updateFieldStates();
-    slotRecoverTip();
-}
-
-void SettingFrame::slotTestProxy()
-{
-    m_testButton->setText(tr("Checking..."));
-    m_testedProxy = GammaLib::ProxySettings::forTest(m_proxyType->currentIndex(), m_server->text(), m_port->text(),
-                                                     m_user->text(), m_password->text(), m_domain->text());
-    m_network->checkHttp(m_testedProxy, GammaLib::ServiceAddresses::instance().url(GammaLib::ServiceAddresses::Account,
-                                                                                   QStringLiteral("/test.htm")));
-}
-
-void SettingFrame::slotCheckProxyFinished(int nCode)
-{
-    m_testButton->setText(tr("Check proxy settings"));
-    if (nCode == 0) {
-        m_testResult->setText(tr("Valid proxy."));
-        m_testResult->setStyleSheet(QStringLiteral("color:green"));
-    } else {
-        m_testResult->setText(tr("Invalid proxy."));
-        m_testResult->setStyleSheet(QStringLiteral("color:red"));
-    }
-    m_testResult->show();
-}
-
-void SettingFrame::slotProxyServerTextChanged()
-{
-    m_testButton->setEnabled(!m_server->text().trimmed().isEmpty());
-}
-
-void SettingFrame::slotRecoverTip()
-{
-    m_testResult->hide();
-}
+void SettingFrame::slotProxyTypeChanged(int index) { m_proxy->slotProxyTypeChanged(index); }
+void SettingFrame::slotTestProxy() { m_proxy->slotTestProxy(); }
+void SettingFrame::slotCheckProxyFinished(int nCode) { m_proxy->slotCheckProxyFinished(nCode); }
+void SettingFrame::slotProxyServerTextChanged() { m_proxy->slotProxyServerTextChanged(); }
+void SettingFrame::slotRecoverTip() { m_proxy->slotRecoverTip(); }
 
 // Closing --------------------------------------------------------------------------------
 
@@ -314,15 +176,10 @@ void SettingFrame::slotClose()
     store.setValue(QStringLiteral("enrichment_enable"), AppSettings::boolText(m_enrichment->isChecked()));
     store.setValue(QStringLiteral("show_report"), AppSettings::boolText(m_report->isChecked()));
 
-    const int type = m_proxyType->currentIndex();
-    const bool none = m_server->text().trimmed().isEmpty() && type != GammaLib::ProxySettings::System;
-    store.setValue(QStringLiteral("proxy_type"), QString::number(none ? 0 : type));
-    storeVisibleFields(type);
-    for (auto entry = m_proxyCopy.cbegin(); entry != m_proxyCopy.cend(); ++entry)
-        store.setValue(entry.key(), entry.value());
+    // The proxy part stores its kind and fields, saves the file and
+    // installs the proxy.
+    m_proxy->save();
     store.save();
-
-    GammaLib::ProxySettings::applyProxy(store);
     if (m_updateState == Updating) {
         sendToUpdater("Cancel");
         setUpdateState(Available);

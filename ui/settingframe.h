@@ -1,8 +1,6 @@
 #ifndef SETTINGFRAME_H
 #define SETTINGFRAME_H
 
-#include <QHash>
-#include <QNetworkProxy>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -16,9 +14,9 @@ class QLocalServer;
 class QLocalSocket;
 class QProgressBar;
 class QPushButton;
+class ProxyPanel;
 
 namespace GammaLib {
-class NetworkHelper;
 class VersionHelper;
 }
 
@@ -52,21 +50,13 @@ public:
     QCheckBox *gotoNextBox() const { return m_gotoNext; }
     QCheckBox *enrichmentBox() const { return m_enrichment; }
     QCheckBox *reportBox() const { return m_report; }
-    QComboBox *proxyTypeBox() const { return m_proxyType; }
-    QLineEdit *serverField() const { return m_server; }
-    QLineEdit *portField() const { return m_port; }
-    QLineEdit *userField() const { return m_user; }
-    QLineEdit *passwordField() const { return m_password; }
-    QLineEdit *domainField() const { return m_domain; }
-    QPushButton *testButton() const { return m_testButton; }
-    QLabel *testResultLabel() const { return m_testResult; }
+    ProxyPanel *proxyPanel() const { return m_proxy; }
     QLabel *updateTextLabel() const { return m_updateText; }
     QPushButton *updateButton() const { return m_updateButton; }
     QProgressBar *updateProgress() const { return m_progress; }
     QComboBox *languageBox() const { return m_language; }
     QLabel *restartHint() const { return m_restartHint; }
     QPushButton *restartButton() const { return m_restartButton; }
-    QNetworkProxy proxyUnderTest() const { return m_testedProxy; }
 
 signals:
     void signalClose();
@@ -92,10 +82,6 @@ public slots:
 private:
     void buildForm();
     void loadControls();
-    void loadProxyWorkingCopy();
-    void storeVisibleFields(int type);
-    void fillFields(int type);
-    void updateFieldStates();
     void setUpdateState(int state);
     void startCheck();
     void handleVersionAnswer();
@@ -106,14 +92,7 @@ private:
     QCheckBox *m_gotoNext = nullptr;
     QCheckBox *m_enrichment = nullptr;
     QCheckBox *m_report = nullptr;
-    QComboBox *m_proxyType = nullptr;
-    QLineEdit *m_server = nullptr;
-    QLineEdit *m_port = nullptr;
-    QLineEdit *m_user = nullptr;
-    QLineEdit *m_password = nullptr;
-    QLineEdit *m_domain = nullptr;
-    QPushButton *m_testButton = nullptr;
-    QLabel *m_testResult = nullptr;
+    ProxyPanel *m_proxy = nullptr;
     QLabel *m_updateIcon = nullptr;
     QLabel *m_updateText = nullptr;
     QPushButton *m_updateButton = nullptr;
@@ -122,15 +101,11 @@ private:
     QLabel *m_restartHint = nullptr;
     QPushButton *m_restartButton = nullptr;
 
-    QHash<QString, QString> m_proxyCopy;
-    int m_shownType = 0;
     GammaLib::VersionHelper *m_version = nullptr;
     QTimer m_minimumCheck;
     bool m_answerDone = false;
     bool m_timerDone = false;
     QStringList m_answer;
-    QNetworkProxy m_testedProxy;
-    GammaLib::NetworkHelper *m_network = nullptr;
     QLocalServer *m_updateChannel = nullptr;
     QPointer<QLocalSocket> m_updater;
     int m_updateState = Idle;

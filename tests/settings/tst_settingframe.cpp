@@ -4,6 +4,7 @@
 #include "appsettings.h"
 #include "configfile.h"
 #include "mainwnd.h"
+#include "proxypanel.h"
 #include "proxysettings.h"
 #include "recordinghttpserver.h"
 #include "sentencesplitter.h"
@@ -146,9 +147,9 @@ private slots:
         frame->gotoNextBox()->setChecked(false);
 
         // HTTP chosen but no server: stored as no proxy.
-        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::Http);
-        QVERIFY(frame->serverField()->isEnabled() && frame->domainField()->isEnabled());
-        QVERIFY(!frame->testButton()->isEnabled());
+        frame->proxyPanel()->typeBox()->setCurrentIndex(ProxySettings::Http);
+        QVERIFY(frame->proxyPanel()->serverField()->isEnabled() && frame->proxyPanel()->domainField()->isEnabled());
+        QVERIFY(!frame->proxyPanel()->testButton()->isEnabled());
         QSignalSpy closed(frame.get(), &SettingFrame::signalClose);
         frame->slotClose();
         QCOMPARE(closed.size(), 1);
@@ -159,8 +160,8 @@ private slots:
 
         // The browser's proxy needs no server.
         frame->openSettings();
-        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::System);
-        QVERIFY(!frame->serverField()->isEnabled());
+        frame->proxyPanel()->typeBox()->setCurrentIndex(ProxySettings::System);
+        QVERIFY(!frame->proxyPanel()->serverField()->isEnabled());
         frame->slotClose();
         QCOMPARE(preferences().value(QStringLiteral("proxy_type")), QStringLiteral("3"));
 
@@ -172,18 +173,18 @@ private slots:
     void switchingKindsKeepsTypedFields()
     {
         auto frame = makeFrame();
-        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::Http);
-        frame->serverField()->setText(QStringLiteral(" web.proxy "));
-        frame->portField()->setText(QStringLiteral("8080"));
-        frame->domainField()->setText(QStringLiteral("CORP"));
-        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::Socks5);
-        QCOMPARE(frame->serverField()->text(), QString());
-        QVERIFY(!frame->domainField()->isEnabled());
-        frame->serverField()->setText(QStringLiteral("socks.host"));
-        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::Http);
-        QCOMPARE(frame->serverField()->text(), QStringLiteral("web.proxy"));
-        QCOMPARE(frame->portField()->text(), QStringLiteral("8080"));
-        QCOMPARE(frame->domainField()->text(), QStringLiteral("CORP"));
+        frame->proxyPanel()->typeBox()->setCurrentIndex(ProxySettings::Http);
+        frame->proxyPanel()->serverField()->setText(QStringLiteral(" web.proxy "));
+        frame->proxyPanel()->portField()->setText(QStringLiteral("8080"));
+        frame->proxyPanel()->domainField()->setText(QStringLiteral("CORP"));
+        frame->proxyPanel()->typeBox()->setCurrentIndex(ProxySettings::Socks5);
+        QCOMPARE(frame->proxyPanel()->serverField()->text(), QString());
+        QVERIFY(!frame->proxyPanel()->domainField()->isEnabled());
+        frame->proxyPanel()->serverField()->setText(QStringLiteral("socks.host"));
+        frame->proxyPanel()->typeBox()->setCurrentIndex(ProxySettings::Http);
+        QCOMPARE(frame->proxyPanel()->serverField()->text(), QStringLiteral("web.proxy"));
+        QCOMPARE(frame->proxyPanel()->portField()->text(), QStringLiteral("8080"));
+        QCOMPARE(frame->proxyPanel()->domainField()->text(), QStringLiteral("CORP"));
         frame->slotClose();
         QCOMPARE(preferences().value(QStringLiteral("proxy_type")), QStringLiteral("1"));
         QCOMPARE(preferences().value(QStringLiteral("proxy_http_host")), QStringLiteral("web.proxy"));
@@ -201,28 +202,28 @@ private slots:
         const QByteArray target = "http://127.0.0.1:9/test.htm";
         proxy.setReply(target, RecordingHttpServer::answer("ok"));
         auto frame = makeFrame();
-        frame->proxyTypeBox()->setCurrentIndex(ProxySettings::Http);
-        frame->serverField()->setText(QStringLiteral("127.0.0.1"));
-        frame->portField()->setText(QString::number(proxy.port()));
-        frame->userField()->setText(QStringLiteral("bob"));
-        frame->domainField()->setText(QStringLiteral("CORP"));
-        QVERIFY(frame->testButton()->isEnabled());
+        frame->proxyPanel()->typeBox()->setCurrentIndex(ProxySettings::Http);
+        frame->proxyPanel()->serverField()->setText(QStringLiteral("127.0.0.1"));
+        frame->proxyPanel()->portField()->setText(QString::number(proxy.port()));
+        frame->proxyPanel()->userField()->setText(QStringLiteral("bob"));
+        frame->proxyPanel()->domainField()->setText(QStringLiteral("CORP"));
+        QVERIFY(frame->proxyPanel()->testButton()->isEnabled());
         frame->slotTestProxy();
-        QCOMPARE(frame->testButton()->text(), QStringLiteral("Checking..."));
-        QCOMPARE(frame->proxyUnderTest().user(), QStringLiteral("CORP/bob")); // "/" in the test
-        QTRY_VERIFY_WITH_TIMEOUT(!frame->testResultLabel()->isHidden(), 15000);
-        QCOMPARE(frame->testResultLabel()->text(), QStringLiteral("Valid proxy."));
-        QCOMPARE(frame->testResultLabel()->styleSheet(), QStringLiteral("color:green"));
+        QCOMPARE(frame->proxyPanel()->testButton()->text(), QStringLiteral("Checking..."));
+        QCOMPARE(frame->proxyPanel()->proxyUnderTest().user(), QStringLiteral("CORP/bob")); // "/" in the test
+        QTRY_VERIFY_WITH_TIMEOUT(!frame->proxyPanel()->resultLabel()->isHidden(), 15000);
+        QCOMPARE(frame->proxyPanel()->resultLabel()->text(), QStringLiteral("Valid proxy."));
+        QCOMPARE(frame->proxyPanel()->resultLabel()->styleSheet(), QStringLiteral("color:green"));
         QCOMPARE(proxy.requests().value(0).target, target);
-        QCOMPARE(frame->testButton()->text(), QStringLiteral("Check proxy settings"));
+        QCOMPARE(frame->proxyPanel()->testButton()->text(), QStringLiteral("Check proxy settings"));
 
         // Editing a field hides the result; a proxy nobody runs is invalid.
-        QTest::keyClick(frame->portField(), Qt::Key_Backspace);
-        QVERIFY(!!frame->testResultLabel()->isHidden());
-        frame->portField()->setText(QStringLiteral("9"));
+        QTest::keyClick(frame->proxyPanel()->portField(), Qt::Key_Backspace);
+        QVERIFY(!!frame->proxyPanel()->resultLabel()->isHidden());
+        frame->proxyPanel()->portField()->setText(QStringLiteral("9"));
         frame->slotTestProxy();
-        QTRY_VERIFY_WITH_TIMEOUT(!frame->testResultLabel()->isHidden(), 15000);
-        QCOMPARE(frame->testResultLabel()->text(), QStringLiteral("Invalid proxy."));
+        QTRY_VERIFY_WITH_TIMEOUT(!frame->proxyPanel()->resultLabel()->isHidden(), 15000);
+        QCOMPARE(frame->proxyPanel()->resultLabel()->text(), QStringLiteral("Invalid proxy."));
         // Nothing was stored by testing.
         QCOMPARE(preferences().value(QStringLiteral("proxy_http_host")), QString());
     }

@@ -8,16 +8,19 @@
 #include "currentlanguage.h"
 #include "fakeproviders.h"
 #include "messagebox.h"
+#include "proxypanel.h"
 #include "serviceaddresses.h"
 #include "useraccess.h"
 #include "userinformation.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QNetworkProxy>
 #include <QPushButton>
 #include <QStyle>
 #include <QTcpServer>
@@ -136,6 +139,37 @@ private slots:
         prefs().setValue(QStringLiteral("str_user"), QString());
         prefs().clearValue(QStringLiteral("str_pwd"));
         prefs().save();
+    }
+
+    // ---- proxy page ----
+
+    void proxyPageStoresOnlyWhenOpened()
+    {
+        prefs().setValue(QStringLiteral("proxy_type"), QStringLiteral("2"));
+        prefs().setValue(QStringLiteral("proxy_socks5_host"), QStringLiteral("socks.example"));
+        {
+            // Never opened: hiding the dialog keeps the stored proxy.
+            AccessDlg dialog;
+            dialog.show();
+            dialog.hide();
+            QCOMPARE(prefs().value(QStringLiteral("proxy_type")), QStringLiteral("2"));
+        }
+        AccessDlg dialog;
+        dialog.show();
+        dialog.findChild<QToolBox *>()->setCurrentIndex(AccessDlg::ProxyPage);
+        ProxyPanel *panel = dialog.proxyPanel();
+        QCOMPARE(panel->serverField()->text(), QStringLiteral("socks.example"));
+        panel->typeBox()->setCurrentIndex(1);
+        panel->serverField()->setText(QStringLiteral("http.example"));
+        panel->portField()->setText(QStringLiteral("3128"));
+        dialog.hide();
+        QCOMPARE(prefs().value(QStringLiteral("proxy_type")), QStringLiteral("1"));
+        QCOMPARE(prefs().value(QStringLiteral("proxy_http_host")), QStringLiteral("http.example"));
+        QCOMPARE(prefs().value(QStringLiteral("proxy_socks5_host")), QStringLiteral("socks.example"));
+        QCOMPARE(QNetworkProxy::applicationProxy().hostName(), QStringLiteral("http.example"));
+        // Back to no proxy for the other cases.
+        prefs().setValue(QStringLiteral("proxy_type"), QStringLiteral("0"));
+        QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
     }
 
     // ---- sign up ----
