@@ -37,6 +37,9 @@ CustomAction::CustomAction(int index, const QString &text, QObject *parent)
     if (isProfane(text)) {
         m_icon = new QLabel(m_row);
         m_icon->setFixedSize(IconSize, IconSize);
+        // The menu lives on the editor, whose style pads every widget below
+        // it; padded, a 16 x 16 label has no room left for its picture.
+        m_icon->setStyleSheet(QStringLiteral("QLabel{padding: 0px}"));
         layout->addWidget(m_icon);
     }
     setHovered(false);

@@ -254,6 +254,9 @@ private slots:
         QCOMPARE(icon->size(), QSize(16, 16));
         const QImage normal = icon->pixmap().toImage();
         QVERIFY(!normal.isNull());
+        // Drawn where it sits, inside a menu on the editor and its style.
+        QCOMPARE(icon->grab().toImage().pixelColor(4, 12), normal.pixelColor(4, 12));
+        QCOMPARE(normal.pixelColor(4, 12).alpha(), 255);
         QCOMPARE(risky->row()->styleSheet(), QStringLiteral("QWidget{background-color: transparent}"));
         QCOMPARE(risky->textLabel()->styleSheet(), QStringLiteral("QLabel{padding: 3px 8px;color: #666666}"));
         QEvent enter(QEvent::Enter);
