@@ -23,6 +23,8 @@ public:
     // The warning icon, or none for a harmless candidate.
     QLabel *warningIcon() const { return m_icon; }
     bool isHovered() const { return m_hovered; }
+    // The hovered look (also used when the keyboard makes the row current).
+    void setHovered(bool hovered);
 
 signals:
     void signalClicked(int nIndex);
@@ -34,8 +36,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void setHovered(bool hovered);
-
     int m_index;
     QWidget *m_row = nullptr;
     QLabel *m_label = nullptr;

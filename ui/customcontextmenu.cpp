@@ -80,6 +80,12 @@ void CustomContextMenu::buildMarkActions()
         addAction(action);
         m_candidates.append(action);
     }
+    // The menu draws no highlight under a row widget: a row that the
+    // keyboard makes current looks hovered, as under the mouse.
+    connect(this, &QMenu::hovered, this, [this](QAction *current) {
+        for (CustomAction *row : std::as_const(m_candidates))
+            row->setHovered(row == current);
+    });
     addSeparator();
     m_ignore = addAction(tr("Ignore"));
     connect(m_ignore, &QAction::triggered, this, &CustomContextMenu::slotIgnor);

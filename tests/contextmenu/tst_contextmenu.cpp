@@ -367,6 +367,29 @@ private slots:
         QTRY_VERIFY(!menu.isVisible());
     }
 
+    // Down, Down, Return: the second row looks current and is applied.
+    void keyboardChoosesARow()
+    {
+        Document doc(QStringLiteral("Go to teh shop."));
+        doc.editor.show();
+        CorrectionItem *mark = doc.mark(QStringLiteral("teh"), "NONWORD",
+                                        {{"the", "REPLACE"}, {"ten", "REPLACE"}, {"tea", "REPLACE"}});
+        CustomContextMenu menu(&doc.editor, mark);
+        menu.popup(doc.editor.mapToGlobal(QPoint(10, 10)));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QTest::keyClick(&menu, Qt::Key_Down);
+        QVERIFY(menu.candidateActions().at(0)->isHovered());
+        QTest::keyClick(&menu, Qt::Key_Down);
+        QVERIFY(!menu.candidateActions().at(0)->isHovered());
+        QVERIFY(menu.candidateActions().at(1)->isHovered());
+        QCOMPARE(menu.candidateActions().at(1)->row()->styleSheet(),
+                 QStringLiteral("QWidget{background-color: #1872d9}"));
+        QTest::keyClick(&menu, Qt::Key_Return);
+        QCOMPARE(m_calls.size(), 1);
+        QCOMPARE(m_calls.first().index, 1);
+        QCOMPARE(m_events, QStringList{"QL_Main_ContextMenu_Correct"});
+    }
+
     void tipIsAHiddenFramelessWindowOwnedByTheMenu()
     {
         Document doc(QStringLiteral("Words."));
