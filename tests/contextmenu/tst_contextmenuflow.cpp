@@ -328,6 +328,28 @@ private slots:
         }));
     }
 
+    // With goto_next, the mark after the chosen one is the same word and
+    // goes too: the cursor stays at the chosen mark, nothing is selected.
+    void glossaryWhoseSuccessorGoesToo()
+    {
+        const QString s0 = QStringLiteral("I saw teh cat and teh dog. ");
+        const QString s1 = QStringLiteral("It is tomorow.");
+        auto window = reviewed(s0 + s1, {{correction(s0, "teh", 0, "NONWORD", {"the"}, "REPLACE"),
+                                          correction(s0, "teh", 1, "NONWORD", {"the"}, "REPLACE")},
+                                         {correction(s1, "tomorow", 0, "NONWORD", {"tomorrow"}, "REPLACE")}});
+        QVERIFY(window);
+        CorrectionItem *first = window->liveMarks().first();
+        CorrectionItem *tomorow = window->liveMarks().last();
+        const int start = first->start();
+        QVERIFY(rightClick(*window, middleOf(first), [&](CustomContextMenu *menu) {
+            QCOMPARE(menu->mark(), first);
+            menu->appendAction()->trigger();
+        }));
+        QCOMPARE(window->liveMarks(), QList<CorrectionItem *>{tomorow});
+        QVERIFY(!window->currentMark());
+        QCOMPARE(window->editor()->textCursor().position(), start);
+    }
+
     // Off a mark: Cut and Copy need a selection, Paste pasteable data; a
     // right click inside the selection keeps it, one elsewhere moves the
     // cursor first, so the menu is for the mark under the click.
