@@ -8,6 +8,7 @@
 #include "customaction.h"
 #include "customcontextmenu.h"
 #include "customtexteditor.h"
+#include "localservices.h"
 #include "mainwnd.h"
 #include "recordinghttpserver.h"
 #include "sentencesplitter.h"
@@ -23,6 +24,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <functional>
@@ -404,6 +406,41 @@ private slots:
         QCOMPARE(editor->toPlainText(), QStringLiteral("The cat hello to everyone here."));
         QVERIFY(window->liveMarks().isEmpty());
         QVERIFY(!window->ui().applyAllButton->isEnabled());
+    }
+
+    // Against the local checking service: the menu offers what the service
+    // answered for the misspelling, and its first row corrects it.
+    void realReviewCorrectedFromTheMenu()
+    {
+        LocalServices services;
+        QVERIFY2(services.start(), qPrintable(services.errorOutput()));
+        services.pointServiceTableHere();
+        const auto restore = qScopeGuard([this] {
+            GammaLib::ServiceAddresses::instance().setProductHosts(m_services->host());
+            GammaLib::ServiceAddresses::instance().setHost(GammaLib::ServiceAddresses::Checking, m_checker->host());
+            GammaLib::UserAccess::instance().setSessionKey(QStringLiteral("menu-session"));
+        });
+        const QString session = services.registerAndLogIn(QStringLiteral("menus@example.com"), QStringLiteral("menu-1"));
+        QVERIFY(!session.isEmpty());
+        GammaLib::UserAccess::instance().setSessionKey(session);
+        auto window = reviewed(QStringLiteral("This is a test of teh system."), {});
+        QVERIFY(window);
+        CorrectionItem *teh = nullptr;
+        for (CorrectionItem *mark : window->liveMarks())
+            if (mark->flaggedText() == QStringLiteral("teh"))
+                teh = mark;
+        QVERIFY(teh);
+        const QStringList offered = teh->candidateList();
+        QVERIFY(!offered.isEmpty());
+        QCOMPARE(offered.first(), QStringLiteral("the"));
+        QVERIFY(rightClick(*window, middleOf(teh), [&](CustomContextMenu *menu) {
+            QCOMPARE(menu->mark(), teh);
+            QCOMPARE(rowTexts(menu), offered);
+            QVERIFY(menu->appendAction());
+            clickRow(menu, 0);
+        }));
+        QCOMPARE(window->editor()->toPlainText(), QStringLiteral("This is a test of the system."));
+        QCOMPARE(window->usage()->correctionRecords().first().correctionList, offered.join(QLatin1Char('\n')));
     }
 
     void rightClickOutsideTheSelectionOpensTheMarkUnderIt()
