@@ -7,6 +7,7 @@
 #include "clickablelabel.h"
 #include "configfile.h"
 #include "correctionitem.h"
+#include "customcontextmenu.h"
 #include "custommenubar.h"
 #include "customtexteditor.h"
 #include "detectsentencethread.h"
@@ -715,18 +716,11 @@ void MainWnd::slotSidebarToogled(bool shown)
 
 void MainWnd::slotContextMenu(QContextMenuEvent *event)
 {
-    // Until the correction menu exists: the editor's own cut/copy/paste menu,
-    // with cut going through the mark-retiring path.
-    QMenu menu(m_ui.editor);
-    QAction *cut = menu.addAction(tr("Cut"));
-    cut->setEnabled(m_ui.editor->textCursor().hasSelection());
-    connect(cut, &QAction::triggered, this, &MainWnd::slotOnCut);
-    QAction *copy = menu.addAction(tr("Copy"));
-    copy->setEnabled(m_ui.editor->textCursor().hasSelection());
-    connect(copy, &QAction::triggered, m_ui.editor, &QTextEdit::copy);
-    QAction *paste = menu.addAction(tr("Paste"));
-    paste->setEnabled(m_ui.editor->canPaste());
-    connect(paste, &QAction::triggered, m_ui.editor, &QTextEdit::paste);
+    // On the current mark: its candidates, Ignore and Add to Glossary, which
+    // come back through the hub to slotCorrectItem. Elsewhere: Cut, Copy and
+    // Paste, with cut going through the mark-retiring path.
+    CustomContextMenu menu(m_ui.editor, m_currentMark);
+    connect(&menu, &CustomContextMenu::signalCut, this, &MainWnd::slotOnCut);
     menu.exec(event->globalPos());
 }
 
