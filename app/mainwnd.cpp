@@ -18,6 +18,8 @@
 #include "messagebox.h"
 #include "networkhelper.h"
 #include "progressoverlay.h"
+#include "reportfigures.h"
+#include "reportframe.h"
 #include "serviceaddresses.h"
 #include "startupsteps.h"
 #include "textchunk.h"
@@ -81,6 +83,11 @@ MainWnd::MainWnd(QWidget *parent)
     m_progress->setCoveredWidget(m_ui.editorArea);
     m_progress->hide();
     m_notice = new TransientNotice(m_ui.central);
+    m_report = new ReportFrame(m_ui.central);
+    m_report->setCoveredWidget(m_ui.editorArea);
+    m_report->hide();
+    connect(m_report, &ReportFrame::signalClose, this, &MainWnd::slotCloseReport);
+    connect(m_report, &ReportFrame::signalShareResult, this, &MainWnd::slotShare);
 
     // Connections
     Titlebar *bar = m_ui.titlebar;
@@ -202,24 +209,15 @@ void MainWnd::lockWindow(bool locked)
 
 void MainWnd::countCategory(int errorType)
 {
-    switch (errorType) {
-    case NONWORD:
-    case REAL:
-        ++m_categories[0];
-        ++m_categories[3];
-        break;
-    case STYLE:
-        ++m_categories[2];
-        ++m_categories[3];
-        break;
-    case IMPROVE:
-        ++m_categories[4];
-        break;
-    default:
-        ++m_categories[1];
-        ++m_categories[3];
-        break;
-    }
+    ReportFigures::countCategory(m_categories, errorType);
+}
+
+void MainWnd::showReportFrame()
+{
+    m_report->show();
+    m_report->raise();
+    lockWindow(true);
+    m_ui.updateIndicator->hide();
 }
 
 void MainWnd::updateApplyAll()
@@ -426,10 +424,16 @@ void MainWnd::slotProgressFinished()
     }
 
     if (m_succeeded) {
-        // The report comes with its own window; until then the report button
-        // stays hidden and nothing locks the window.
-        if (m_updateAvailable)
-            m_ui.updateIndicator->show();
+        m_report->showReport(m_checkRun->lexicalScore(), m_checkRun->syntaxScore(), m_categories,
+                             int(m_chunks.size()), m_wordCount, m_checkRun->levelCounts());
+        if (preferenceIsTrue("show_report")) {
+            log(QStringLiteral("QL_Main_Report"));
+            showReportFrame();
+        } else {
+            m_ui.reportButton->show();
+            if (m_updateAvailable)
+                m_ui.updateIndicator->show();
+        }
     }
     m_ui.editor->resetUndo();
 }
@@ -1002,12 +1006,23 @@ void MainWnd::slotSaveAsEvernote() {}
 void MainWnd::slotEvernoteFinished() { setControlsLocked(false); }
 void MainWnd::slotOpenEvernoteFinished(const QString &) { setControlsLocked(false); }
 void MainWnd::slotErrorSetting(const QString &text) { ask(text, {tr("OK")}); }
-void MainWnd::slotCloseReport() { setControlsLocked(false); }
+void MainWnd::slotCloseReport()
+{
+    if (m_report->isHidden())
+        return;
+    m_report->hide();
+    lockWindow(false);
+    if (m_updateAvailable)
+        m_ui.updateIndicator->show();
+}
 
 void MainWnd::slotReportButtonClicked()
 {
+    if (m_reviewRunning)
+        return;
     log(QStringLiteral("QL_Main_More"));
     log(QStringLiteral("QL_Main_Report"));
+    showReportFrame();
 }
 
 void MainWnd::slotShare()

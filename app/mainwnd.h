@@ -24,6 +24,7 @@ class CheckTaskThread;
 class CorrectionItem;
 class LoadingBox;
 class ProgressOverlay;
+class ReportFrame;
 class QContextMenuEvent;
 class TransientNotice;
 class TutorialOverlay;
@@ -85,6 +86,7 @@ public:
     CheckTaskThread *checkRun() const { return m_checkRun; }
     TransientNotice *notice() const { return m_notice; }
     TutorialOverlay *tutorial() const { return m_tutorial; }
+    ReportFrame *report() const { return m_report; }
     GammaLib::UserInformation *usage() const { return m_usage; }
     ResultStore &resultStore() { return m_store; }
     QTimer &backupTimer() { return m_backupTimer; }
@@ -169,6 +171,7 @@ private:
     void clearReview();
     void addMark(ChunkEntry *entry, const CCorrection &correction);
     void countCategory(int errorType);
+    void showReportFrame();
     void setCurrentMark(CorrectionItem *mark);
     void retireMark(CorrectionItem *mark);
     void retireMarksForEdit();
@@ -238,6 +241,7 @@ private:
     ProgressOverlay *m_progress = nullptr;
     TransientNotice *m_notice = nullptr;
     TutorialOverlay *m_tutorial = nullptr;
+    ReportFrame *m_report = nullptr;
 
     QTimer m_wordBudgetTimer;
     QTimer m_backupTimer;

@@ -218,6 +218,8 @@ private slots:
         window->editor()->setDocumentText(QStringLiteral("  \n\n "));
         window->slotReview();
         QTRY_VERIFY_WITH_TIMEOUT(!window->isReviewRunning(), 30000);
+        // With "show_report" on, the report holds the lock until it is closed.
+        window->slotCloseReport();
         QVERIFY(!window->areControlsLocked());
         QVERIFY(window->liveMarks().isEmpty());
     }
