@@ -510,6 +510,17 @@ private slots:
         QCOMPARE(LookupRequest::dictionaryUrl(QStringLiteral("good")).toEncoded(),
                  QByteArray("http://") + server.host().toUtf8() + "/Veska/QLDictCN?content=good");
 
+        // The language table: source codes and the event of each target.
+        using GammaLib::TranslationLanguages;
+        QCOMPARE(TranslationLanguages::sourceCode(0), QStringLiteral("auto"));
+        QCOMPARE(TranslationLanguages::sourceCode(3), QStringLiteral("zh-CN"));
+        QCOMPARE(TranslationLanguages::sourceCode(8), QString());
+        QStringList events;
+        for (int target = -1; target <= 7; ++target)
+            events << TranslationLanguages::pairEvent(target, 1);
+        QCOMPARE(events, QStringList({"", "QL_Main_ES_EN", "QL_Main_EN_ES", "QL_Main_EN_CN", "QL_Main_EN_FR",
+                                      "QL_Main_EN_DE", "QL_Main_EN_PT", "QL_Main_EN_JA", ""}));
+
         // An error page is a failure, not a translation.
         server.clearRequests();
         server.setReply("/Veska/QLTranslation", RecordingHttpServer::answer("oops", 500));
