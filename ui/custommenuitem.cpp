@@ -60,7 +60,8 @@ void CustomMenuItem::leaveEvent(QEvent *event)
 void CustomMenuItem::mouseReleaseEvent(QMouseEvent *event)
 {
     QFrame::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton)
+    // A press that wandered off the row before its release chooses nothing.
+    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
         return;
     const int index = m_index;
     // A receiver may retire the mark and so delete this row.

@@ -308,6 +308,7 @@ private slots:
         auto guard = qScopeGuard([hub] { disconnect(hub); });
 
         QTest::mouseClick(panel->rows().at(1), Qt::RightButton);
+        QTest::mouseRelease(panel->rows().at(1), Qt::LeftButton, {}, QPoint(-5, -5));
         QVERIFY(calls.isEmpty());
         QTest::mouseClick(panel->rows().at(1), Qt::LeftButton);
         QTest::mouseClick(panel->form().ignoreButton, Qt::LeftButton);
