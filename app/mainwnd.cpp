@@ -7,6 +7,7 @@
 #include "clickablelabel.h"
 #include "configfile.h"
 #include "correctionitem.h"
+#include "correctionpanel.h"
 #include "customcontextmenu.h"
 #include "custommenubar.h"
 #include "customtexteditor.h"
@@ -117,6 +118,15 @@ MainWnd::MainWnd(QWidget *parent)
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWnd::slotEditMenuOpening);
     connect(m_ui.sidebarToggle, &QCheckBox::toggled, this, &MainWnd::slotSidebarToogled);
     connect(m_ui.searchField, &QLineEdit::textChanged, this, &MainWnd::slotSearchContentChanged);
+    // The side panel answers the search field; a search brings the panel out.
+    m_ui.correctionPanel->bindSearchBox(m_ui.searchField);
+    connect(m_ui.searchButton, &QPushButton::clicked, m_ui.correctionPanel, &CorrectionPanel::slotSearch);
+    auto showPanelForSearch = [this] {
+        if (!m_ui.searchField->text().trimmed().isEmpty())
+            m_ui.sidebarToggle->setChecked(true);
+    };
+    connect(m_ui.searchButton, &QPushButton::clicked, this, showPanelForSearch);
+    connect(m_ui.searchField, &QLineEdit::returnPressed, this, showPanelForSearch);
 
     CustomTextEditor *editor = m_ui.editor;
     connect(editor, &CustomTextEditor::signalContextMenu, this, &MainWnd::slotContextMenu);
@@ -451,7 +461,7 @@ void MainWnd::clearReview()
     m_found = m_left = 0;
     m_currentMark = nullptr;
     m_ui.editor->setChunkList(nullptr);
-    m_ui.sidePanel->hide();
+    m_ui.correctionPanel->clearMark();
     m_liveMarks.clear();
     qDeleteAll(m_chunks);
     m_chunks.clear();
@@ -479,6 +489,7 @@ void MainWnd::setCurrentMark(CorrectionItem *mark)
     } else {
         m_ui.editor->ensureLabelVisible(nullptr);
     }
+    m_ui.correctionPanel->showMark(mark);
 }
 
 void MainWnd::slotPositionChanged()
@@ -505,6 +516,9 @@ void MainWnd::retireMark(CorrectionItem *mark)
     m_liveMarks.removeOne(mark);
     if (m_left > 0)
         --m_left;
+    // The panel lets go of the mark before it is destroyed.
+    if (m_ui.correctionPanel->mark() == mark)
+        m_ui.correctionPanel->showMark(nullptr);
     mark->owner()->removeMark(mark); // destroys the mark and its label
     setCurrentMark(nullptr);
     m_ui.editor->ensureLabelVisible(nullptr);
@@ -714,7 +728,9 @@ void MainWnd::slotSearchContentChanged(const QString &text)
 void MainWnd::slotSidebarToogled(bool shown)
 {
     m_ui.sidePanel->setVisible(shown);
-    if (!shown)
+    if (shown)
+        m_ui.correctionPanel->slotTestAreaChanged(); // laid out at its shown width
+    else
         log(QStringLiteral("QL_Main_Hide_Sidebar"));
 }
 

@@ -1,5 +1,6 @@
 #include "mainwndui.h"
 
+#include "correctionpanel.h"
 #include "customtexteditor.h"
 #include "customwindow.h"
 #include "titlebar.h"
@@ -101,6 +102,10 @@ void MainWndUi::setupUi(CustomWindow *window)
     sidePanel->setFixedWidth(260);
     sidePanel->setStyleSheet(QStringLiteral("#sidePanel{background:#f5f7fa;border-left:1px solid #e6e6e6;}"));
     sidePanel->hide();
+    auto *sideLayout = new QVBoxLayout(sidePanel);
+    sideLayout->setContentsMargins(1, 0, 0, 0);
+    correctionPanel = new CorrectionPanel(sidePanel);
+    sideLayout->addWidget(correctionPanel);
     body->addWidget(sidePanel);
     outerLayout->addLayout(body, 1);
 

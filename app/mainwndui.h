@@ -3,6 +3,7 @@
 
 #include <QList>
 
+class CorrectionPanel;
 class CustomTextEditor;
 class CustomWindow;
 class QAbstractButton;
@@ -44,6 +45,7 @@ public:
     CustomTextEditor *editor = nullptr;
     QScrollBar *scrollBar = nullptr;
     QWidget *sidePanel = nullptr;
+    CorrectionPanel *correctionPanel = nullptr; // fills the side panel
 
     QLabel *wordsLabel = nullptr;
     QLabel *errorsLabel = nullptr;

@@ -1,6 +1,7 @@
 #include "explanation.h"
 
 #include "ccorrection.h"
+#include "lookuprequest.h"
 #include "serviceaddresses.h"
 
 #include <QNetworkReply>
@@ -37,7 +38,9 @@ void Explanation::fetch()
     }
     // Non-ASCII bytes of the query go out percent-encoded as UTF-8; every
     // other byte stays as the query has it.
-    m_manager.get(QNetworkRequest(QUrl::fromEncoded(address(), QUrl::TolerantMode)));
+    // The service has no time-out of its own: a request that hears nothing
+    // for the look-up time-out ends with an error, shown as a failure.
+    m_manager.get(LookupRequest::make(QUrl::fromEncoded(address(), QUrl::TolerantMode)));
 }
 
 void Explanation::slotFinished(QNetworkReply *reply)

@@ -39,6 +39,8 @@ public:
     void paintPlain();
 
     const CCorrection &correctionRecord() const { return m_correction; }
+    // The panel keeps the fetched explanation in the mark's record.
+    CCorrection &correctionRecord() { return m_correction; }
     int markErrorType() const { return m_markErrorType; }
     int editType() const { return m_editType; }
     QString flaggedText() const { return m_flaggedText; }
