@@ -6,6 +6,8 @@
 static bool registerContextMenuResources()
 {
     Q_INIT_RESOURCE(contextmenu);
+    // The warning icon and the tip picture are the side panel's.
+    Q_INIT_RESOURCE(panel);
     return true;
 }
 

@@ -87,6 +87,6 @@ def tip(width, height, radius=4.0):
     return shade
 
 
-png("op_normal.png", 16, 16, render(16, 16, warning((232, 163, 23, 255), (255, 255, 255, 255))))
+# op_normal.png and tip_3.png are the side panel's (ui/resources/panel).
 png("op_hover2.png", 16, 16, render(16, 16, warning((255, 255, 255, 255), (24, 114, 217, 255))))
-png("tip_3.png", 24, 24, render(24, 24, tip(24, 24)))
+
