@@ -11,6 +11,7 @@
 #include "customtexteditor.h"
 #include "localservices.h"
 #include "mainwnd.h"
+#include "reviewrun.h"
 #include "progressoverlay.h"
 #include "recordinghttpserver.h"
 #include "sentencesplitter.h"
@@ -67,16 +68,7 @@ private:
         return window;
     }
 
-    static bool review(MainWnd &window, const QString &text)
-    {
-        window.editor()->setDocumentText(text);
-        window.slotReview();
-        QElapsedTimer timer;
-        timer.start();
-        while (window.isReviewRunning() && timer.elapsed() < 120000)
-            QTest::qWait(20);
-        return !window.isReviewRunning();
-    }
+    static bool review(MainWnd &window, const QString &text) { return runReview(window, text); }
 
     static CorrectionItem *markOn(MainWnd &window, const QString &flagged)
     {

@@ -9,6 +9,7 @@
 #include "customtexteditor.h"
 #include "localservices.h"
 #include "mainwnd.h"
+#include "reviewrun.h"
 #include "reportfigures.h"
 #include "reportframe.h"
 #include "reportprogressbar.h"
@@ -51,16 +52,7 @@ private:
         return window;
     }
 
-    static bool review(MainWnd &window, const QString &text)
-    {
-        window.editor()->setDocumentText(text);
-        window.slotReview();
-        QElapsedTimer timer;
-        timer.start();
-        while (window.isReviewRunning() && timer.elapsed() < 120000)
-            QTest::qWait(20);
-        return !window.isReviewRunning();
-    }
+    static bool review(MainWnd &window, const QString &text) { return runReview(window, text); }
 
     static void setPreference(const char *key, const char *value)
     {
