@@ -26,7 +26,8 @@ void MainWnd::setUpSettings()
 
 void MainWnd::showSettings(bool withUpdate)
 {
-    if (m_reviewRunning || m_settingsCover->isVisible())
+    // Not over a running review or another cover (the report, a note dialog).
+    if (m_reviewRunning || m_settingsCover->isVisible() || areControlsLocked())
         return;
     if (withUpdate)
         m_settings->openWithUpdate(m_offeredVersion, m_versionText, m_resetSettings);

@@ -369,6 +369,11 @@ private slots:
             return int(QDialog::Accepted);
         });
         window.show();
+        // Not over another cover that holds the window.
+        window.setControlsLocked(true);
+        window.slotShowSetting();
+        QVERIFY(window.settingFrame()->isHidden() || !window.settingFrame()->isVisible());
+        window.setControlsLocked(false);
         window.slotShowSetting();
         SettingFrame *frame = window.settingFrame();
         QVERIFY(frame->isVisible());

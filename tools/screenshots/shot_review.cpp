@@ -1,6 +1,7 @@
 // Opens the main window on a sample essay, reviews it against freshly started
-// local services and saves a picture of the screen: shot-review <out.png> [menu]
-// ("menu" opens the title-bar menu before the picture is taken).
+// local services and saves a picture of the screen: shot-review <out.png> [menu|settings]
+// ("menu" opens the title-bar menu, "settings" the settings dialog, before the
+// picture is taken).
 #include "appsettings.h"
 #include "configfile.h"
 #include "customtexteditor.h"
@@ -57,6 +58,11 @@ int main(int argc, char **argv)
     if (argc > 2 && qstrcmp(argv[2], "menu") == 0) {
         CustomMenuBar *menu = window.menuBar();
         menu->mainMenu()->popup(menu->mapToGlobal(QPoint(0, menu->height())));
+        QTest::qWait(500);
+    }
+    if (argc > 2 && qstrcmp(argv[2], "settings") == 0) {
+        window.slotCloseReport(); // the report comes up after the review
+        window.slotShowSetting();
         QTest::qWait(500);
     }
     const QPixmap shot = window.screen()->grabWindow(0, 0, 0, 1080, 700);
