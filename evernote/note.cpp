@@ -119,57 +119,16 @@ bool Note::read(TBinaryProtocol &protocol)
             isset.notebookGuid = protocol.readField(type, TType::String, [&] { notebookGuid = protocol.readString(); return true; });
             break;
         case 12:
-            isset.tagGuids = protocol.readField(type, TType::List, [&] {
-                qint8 elementType;
-                qint32 size;
-                protocol.readListBegin(elementType, size);
-                if (elementType != TType::String) {
-                    for (qint32 i = 0; i < size && !protocol.hasError(); ++i)
-                        protocol.skip(elementType);
-                    return false;
-                }
-                for (qint32 i = 0; i < size && !protocol.hasError(); ++i) {
-                    tagGuids.append(protocol.readString());
-                }
-                return true;
-            });
+            isset.tagGuids = protocol.readField(type, TType::List, [&] { return protocol.readStringList(tagGuids); });
             break;
         case 13:
-            isset.resources = protocol.readField(type, TType::List, [&] {
-                qint8 elementType;
-                qint32 size;
-                protocol.readListBegin(elementType, size);
-                if (elementType != TType::Struct) {
-                    for (qint32 i = 0; i < size && !protocol.hasError(); ++i)
-                        protocol.skip(elementType);
-                    return false;
-                }
-                for (qint32 i = 0; i < size && !protocol.hasError(); ++i) {
-                    Resource element;
-                    element.read(protocol);
-                    resources.append(element);
-                }
-                return true;
-            });
+            isset.resources = protocol.readField(type, TType::List, [&] { return protocol.readStructList(resources); });
             break;
         case 14:
             isset.attributes = protocol.readField(type, TType::Struct, [&] { attributes.read(protocol); return true; });
             break;
         case 15:
-            isset.tagNames = protocol.readField(type, TType::List, [&] {
-                qint8 elementType;
-                qint32 size;
-                protocol.readListBegin(elementType, size);
-                if (elementType != TType::String) {
-                    for (qint32 i = 0; i < size && !protocol.hasError(); ++i)
-                        protocol.skip(elementType);
-                    return false;
-                }
-                for (qint32 i = 0; i < size && !protocol.hasError(); ++i) {
-                    tagNames.append(protocol.readString());
-                }
-                return true;
-            });
+            isset.tagNames = protocol.readField(type, TType::List, [&] { return protocol.readStringList(tagNames); });
             break;
         default:
             protocol.skip(type);

@@ -66,20 +66,7 @@ bool NoteFilter::read(TBinaryProtocol &protocol)
             isset.notebookGuid = protocol.readField(type, TType::String, [&] { notebookGuid = protocol.readString(); return true; });
             break;
         case 5:
-            isset.tagGuids = protocol.readField(type, TType::List, [&] {
-                qint8 elementType;
-                qint32 size;
-                protocol.readListBegin(elementType, size);
-                if (elementType != TType::String) {
-                    for (qint32 i = 0; i < size && !protocol.hasError(); ++i)
-                        protocol.skip(elementType);
-                    return false;
-                }
-                for (qint32 i = 0; i < size && !protocol.hasError(); ++i) {
-                    tagGuids.append(protocol.readString());
-                }
-                return true;
-            });
+            isset.tagGuids = protocol.readField(type, TType::List, [&] { return protocol.readStringList(tagGuids); });
             break;
         case 6:
             isset.timeZone = protocol.readField(type, TType::String, [&] { timeZone = protocol.readString(); return true; });

@@ -56,54 +56,13 @@ bool NoteList::read(TBinaryProtocol &protocol)
             isset.totalNotes = protocol.readField(type, TType::I32, [&] { totalNotes = protocol.readI32(); return true; });
             break;
         case 3:
-            isset.notes = protocol.readField(type, TType::List, [&] {
-                qint8 elementType;
-                qint32 size;
-                protocol.readListBegin(elementType, size);
-                if (elementType != TType::Struct) {
-                    for (qint32 i = 0; i < size && !protocol.hasError(); ++i)
-                        protocol.skip(elementType);
-                    return false;
-                }
-                for (qint32 i = 0; i < size && !protocol.hasError(); ++i) {
-                    Note element;
-                    element.read(protocol);
-                    notes.append(element);
-                }
-                return true;
-            });
+            isset.notes = protocol.readField(type, TType::List, [&] { return protocol.readStructList(notes); });
             break;
         case 4:
-            isset.stoppedWords = protocol.readField(type, TType::List, [&] {
-                qint8 elementType;
-                qint32 size;
-                protocol.readListBegin(elementType, size);
-                if (elementType != TType::String) {
-                    for (qint32 i = 0; i < size && !protocol.hasError(); ++i)
-                        protocol.skip(elementType);
-                    return false;
-                }
-                for (qint32 i = 0; i < size && !protocol.hasError(); ++i) {
-                    stoppedWords.append(protocol.readString());
-                }
-                return true;
-            });
+            isset.stoppedWords = protocol.readField(type, TType::List, [&] { return protocol.readStringList(stoppedWords); });
             break;
         case 5:
-            isset.searchedWords = protocol.readField(type, TType::List, [&] {
-                qint8 elementType;
-                qint32 size;
-                protocol.readListBegin(elementType, size);
-                if (elementType != TType::String) {
-                    for (qint32 i = 0; i < size && !protocol.hasError(); ++i)
-                        protocol.skip(elementType);
-                    return false;
-                }
-                for (qint32 i = 0; i < size && !protocol.hasError(); ++i) {
-                    searchedWords.append(protocol.readString());
-                }
-                return true;
-            });
+            isset.searchedWords = protocol.readField(type, TType::List, [&] { return protocol.readStringList(searchedWords); });
             break;
         case 6:
             isset.updateCount = protocol.readField(type, TType::I32, [&] { updateCount = protocol.readI32(); return true; });

@@ -1,9 +1,13 @@
 #ifndef TBINARYPROTOCOL_H
 #define TBINARYPROTOCOL_H
 
+#include "ttype.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace GammaLib {
 
@@ -76,6 +80,37 @@ public:
             return false;
         }
         return reader() && !m_error;
+    }
+
+    // Reads a list whose elements are read one by one with readElement(); a
+    // list of another element type is skipped whole and gives false.
+    template<typename ReadElement>
+    bool readList(qint8 expectedElement, ReadElement readElement)
+    {
+        qint8 elementType = 0;
+        qint32 size = 0;
+        readListBegin(elementType, size);
+        if (elementType != expectedElement) {
+            for (qint32 i = 0; i < size && !m_error; ++i)
+                skip(elementType);
+            return false;
+        }
+        for (qint32 i = 0; i < size && !m_error; ++i)
+            readElement();
+        return true;
+    }
+    bool readStringList(QStringList &out)
+    {
+        return readList(TType::String, [&] { out.append(readString()); });
+    }
+    template<typename Struct>
+    bool readStructList(QList<Struct> &out)
+    {
+        return readList(TType::Struct, [&] {
+            Struct element;
+            element.read(*this);
+            out.append(element);
+        });
     }
 
     // Struct nesting for readers of nested structs.
