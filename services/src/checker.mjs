@@ -3,6 +3,8 @@
 // (better word choices from WordNet) for overused plain words.
 import { LocalLinter, Dialect } from 'harper.js';
 import { binary } from 'harper.js/binary';
+import { ruleCorrections } from './rules/index.mjs';
+import { mergeCorrections } from './merge.mjs';
 
 // Stage names of the chunk config lists.
 export const STAGES = ['server.spell', 'server.real', 'server.mor', 'server.grammar', 'server.rule',
@@ -50,6 +52,17 @@ function windowsOf(text) {
   }
   out.push([s, text.length]);
   return out;
+}
+
+// A capitalised unknown word inside a sentence next to another capitalised
+// word ("Diana Krall", "Jeju Island") is a name, not a misspelling.
+function looksLikeName(sentence, raw) {
+  if (!/^[A-Z][a-z]+$/.test(raw.problem)) return false;
+  const before = sentence.slice(0, raw.start).trimEnd();
+  if (before === '' || /[.!?:"]$/.test(before)) return false;
+  const prev = (before.match(/(\S+)$/) || [''])[0];
+  const next = (sentence.slice(raw.end).match(/^\s+(\S+)/) || ['', ''])[1];
+  return /^[A-Z]/.test(prev) || /^[A-Z]/.test(next);
 }
 
 export class Checker {
@@ -171,6 +184,8 @@ export class Checker {
     if ((raw.kind === 'Typo' || raw.kind === 'BoundaryError') && unknownWord) {
       return { type: 'NONWORD', stage: 'server.spell', explain: 'spelling' };
     }
+    // The length hint is advice about a correct sentence, shown as a suggestion.
+    if (rule === 'LongSentences') return { type: 'SUGGESTION', stage: 'server.style', explain: 'style' };
     if (rule === 'RepeatedWords' || raw.kind === 'Repetition' || (raw.kind === 'Typo' && /^(\w+)\s+\1$/i.test(problem))) {
       return { type: 'STYLE', stage: 'server.style', explain: 'repetition' };
     }
@@ -297,9 +312,10 @@ export class Checker {
           if (rule && this.ruleOfMessage.size < 20000) this.ruleOfMessage.set(`${r.kind}:${r.message}`, rule);
         }
       }
-      const corrections = [];
+      let corrections = [];
       for (const raw of raws[i]) {
         const rule = raw.rule || names.get(`${raw.start}:${raw.end}:${raw.message}`) || this.ruleOfMessage.get(`${raw.kind}:${raw.message}`) || raw.kind;
+        if (raw.kind === 'Spelling' && looksLikeName(sentence, raw)) continue;
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
         const { start, end, candidates } = this.candidates(raw, sentence);
@@ -308,6 +324,7 @@ export class Checker {
           errorType: kind.type, explainType: kind.explain, featureKeys: [rule, raw.kind], candidates,
         });
       }
+      corrections = mergeCorrections(corrections, ruleCorrections(sentence, enabled));
       if (enrich && enabled('server.poststyle')) {
         corrections.push(...this.enrichment(sentence, corrections.map((c) => [c.start, c.end])));
       }

@@ -15,7 +15,7 @@ const MAX_SENTENCE_CHARS = 200000;
 const FIRST_BATCH = 1;
 const LARGEST_BATCH = 32;
 
-const DEFAULT_CONFIGS = [
+export const DEFAULT_CONFIGS = [
   ['server.style', '4', 'server.spell', '2', 'server.mor', '1', 'server.dependency', '0', 'server.grammar', '6',
     'server.rule', '7', 'server.real', '3', 'server.det', '5', 'server.poststyle', '9', 'server.confidence', '2'],
   ['server.mor', '1', 'server.spell', '2', 'server.style', '4', 'server.dependency', '0', 'server.grammar', '0',
@@ -24,7 +24,7 @@ const DEFAULT_CONFIGS = [
 
 export class BadRequest extends Error {}
 
-function stageTable(list) {
+export function stageTable(list) {
   const table = new Map();
   for (let i = 0; i + 1 < list.length; i += 2) table.set(String(list[i]), String(list[i + 1]));
   return table;

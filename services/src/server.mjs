@@ -13,6 +13,7 @@ import { usageRoutes } from './usage.mjs';
 import { Vocabulary } from './vocabulary.mjs';
 import { WordNet } from './wordnet.mjs';
 import { Checker } from './checker.mjs';
+import { ruleDescriptions } from './rules/index.mjs';
 import { checkRoute } from './checkroute.mjs';
 import { explanationRoute } from './explain.mjs';
 import { Lookup, lookupRoutes } from './lookup.mjs';
@@ -63,6 +64,7 @@ export async function startServices(options) {
   await checker.ready;
   let descriptions = {};
   try { descriptions = await checker.linter.getLintDescriptions(); } catch { descriptions = {}; }
+  descriptions = { ...descriptions, ...ruleDescriptions() };
 
   const exact = new Map();
   const add = (routes, limit = FORM_LIMIT) => {

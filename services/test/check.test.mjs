@@ -207,7 +207,7 @@ test('a sentence of more than 40 words keeps its misspellings; without other fin
   assert.ok(!of(0).some((c) => c.featureKeys[0] === 'LongSentences'));
   const hint = of(1);
   assert.equal(hint.length, 1);
-  assert.equal(hint[0].errorType, 'STYLE');
+  assert.equal(hint[0].errorType, 'SUGGESTION');
   assert.equal(hint[0].explainType, 'style');
   assert.deepEqual(hint[0].featureKeys, ['LongSentences', 'Readability']);
   assert.equal(hint[0].errorInfo, 'This sentence is 43 words long.');

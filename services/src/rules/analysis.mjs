@@ -1,0 +1,56 @@
+// One sentence read once for every rule: tokens with their character spans
+// (UTF-16 units, as the client counts), universal part-of-speech tags and
+// lemmas from wink-nlp's English model.
+import winkNLP from 'wink-nlp';
+import model from 'wink-eng-lite-web-model';
+
+const nlp = winkNLP(model);
+const its = nlp.its;
+
+export class Token {
+  constructor(i, text, start, pos, lemma) {
+    this.i = i;
+    this.text = text;
+    this.lower = text.toLowerCase();
+    this.start = start;
+    this.end = start + text.length;
+    this.pos = pos;
+    this.lemma = lemma;
+  }
+
+  is(...words) { return words.includes(this.lower); }
+  get isWord() { return /^[A-Za-z]/.test(this.text); }
+  get capitalised() { return /^[A-Z]/.test(this.text); }
+}
+
+export class Sentence {
+  constructor(text, tokens) {
+    this.text = text;
+    this.tokens = tokens;
+  }
+
+  at(i) { return i >= 0 && i < this.tokens.length ? this.tokens[i] : null; }
+
+  // Text of tokens a..b (inclusive) as written.
+  slice(a, b) { return this.text.slice(this.tokens[a].start, this.tokens[b].end); }
+}
+
+export function analyse(text) {
+  const doc = nlp.readDoc(text);
+  const toks = doc.tokens();
+  const values = toks.out(its.value);
+  const pos = toks.out(its.pos);
+  const lemmas = toks.out(its.lemma);
+  const tokens = [];
+  let at = 0;
+  for (let i = 0; i < values.length; i++) {
+    const v = values[i];
+    // The model splits contractions ("do" + "n't") and keeps the text of
+    // each piece; find each piece where it stands.
+    let start = text.indexOf(v, at);
+    if (start < 0) start = at;
+    tokens.push(new Token(i, v, start, pos[i], String(lemmas[i] || v).toLowerCase()));
+    at = start + v.length;
+  }
+  return new Sentence(text, tokens);
+}

@@ -1,0 +1,102 @@
+// The learner-error rules, run in one pass over each sentence with shared
+// tokens and tags. Each rule lives in its own file and states what it
+// catches, its error type, stage and explanation key, and examples that
+// must and must not fire.
+import { analyse } from './analysis.mjs';
+import subjectVerbAgreement from './subject-verb-agreement.mjs';
+import thereBeAgreement from './there-be-agreement.mjs';
+import verbAfterModal from './verb-after-modal.mjs';
+import verbAfterDo from './verb-after-do.mjs';
+import perfectParticiple from './perfect-participle.mjs';
+import passiveIntransitive from './passive-intransitive.mjs';
+import nounNumberAfterQuantifier from './noun-number-after-quantifier.mjs';
+import uncountableNoun from './uncountable-noun.mjs';
+import singularAfterDeterminer from './singular-after-determiner.mjs';
+import doubleComparison from './double-comparison.mjs';
+import doubleNegative from './double-negative.mjs';
+import verbPreposition from './verb-preposition.mjs';
+import pastTimeMarker from './past-time-marker.mjs';
+import beWithPlainVerb from './be-with-plain-verb.mjs';
+import participleWithoutAuxiliary from './participle-without-auxiliary.mjs';
+import yourYoure from './your-youre.mjs';
+import toToo from './to-too.mjs';
+import quietQuite from './quiet-quite.mjs';
+import acceptExcept from './accept-except.mjs';
+import loseLoose from './lose-loose.mjs';
+import affectEffect from './affect-effect.mjs';
+import missingArticle from './missing-article.mjs';
+import finalPunctuation from './final-punctuation.mjs';
+
+export const RULES = [
+  subjectVerbAgreement,
+  thereBeAgreement,
+  verbAfterModal,
+  verbAfterDo,
+  perfectParticiple,
+  passiveIntransitive,
+  nounNumberAfterQuantifier,
+  uncountableNoun,
+  singularAfterDeterminer,
+  doubleComparison,
+  doubleNegative,
+  verbPreposition,
+  pastTimeMarker,
+  beWithPlainVerb,
+  participleWithoutAuxiliary,
+  yourYoure,
+  toToo,
+  quietQuite,
+  acceptExcept,
+  loseLoose,
+  affectEffect,
+  missingArticle,
+  finalPunctuation,
+];
+
+// Candidate scores as the service ranks them: 0.95 × 0.8^rank.
+const score = (i) => Math.round(0.95 * Math.pow(0.8, i) * 1000) / 1000;
+
+// Corrections of one sentence from every rule whose stage is enabled.
+export function ruleCorrections(text, enabled = () => true, rules = RULES) {
+  const active = rules.filter((r) => enabled(r.stage));
+  if (active.length === 0 || !/[A-Za-z]/.test(text)) return [];
+  const s = analyse(text);
+  const out = [];
+  for (const rule of active) {
+    let found;
+    try {
+      found = rule.find(s);
+    } catch {
+      continue; // a rule's slip costs its own findings only
+    }
+    for (const f of found) {
+      const seen = new Set();
+      const candidates = [];
+      for (const c of f.candidates) {
+        const replacement = c.text ?? c;
+        const type = c.type ?? 'REPLACE';
+        if (type === 'REPLACE' && (!replacement || replacement === text.slice(f.start, f.end) || seen.has(replacement))) continue;
+        seen.add(replacement);
+        candidates.push({ correction: replacement, candidateType: type, score: score(candidates.length), originalScore: 0.05 });
+      }
+      if (candidates.length === 0) continue;
+      let { start, end } = f;
+      // A deletion takes the blanks on both sides along, so the single blank
+      // the client leaves joins the words.
+      if (candidates[0].candidateType === 'DELETION') {
+        if (start > 0 && text[start - 1] === ' ') start--;
+        if (end < text.length && text[end] === ' ') end++;
+      }
+      out.push({
+        loc: f.start, start, end, errorInfo: f.message || rule.catches, errorType: rule.errorType,
+        explainType: rule.explainType, featureKeys: [rule.name, 'Learner'], candidates: candidates.slice(0, 5),
+      });
+    }
+  }
+  return out;
+}
+
+// Plain-text descriptions of the rules, shown on explanation pages.
+export function ruleDescriptions() {
+  return Object.fromEntries(RULES.map((r) => [r.name, r.catches]));
+}

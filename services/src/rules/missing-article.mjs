@@ -1,0 +1,54 @@
+// A singular countable noun with an adjective and no article after "be",
+// "have" and the like: "He is good student", "It was big problem", "I have
+// new car". The article goes before the adjective.
+import { pluralOf, isUncountable, lexiconTag } from './lexicon.mjs';
+import { nounNumber, finding } from './grammar.mjs';
+
+// Nouns used without an article as often as with one.
+const OFTEN_BARE = new Set(['time', 'work', 'life', 'weather', 'sense', 'practice', 'fun', 'food', 'water', 'art', 'love',
+  'help', 'luck', 'business', 'progress', 'health', 'nature', 'space', 'power', 'energy', 'software', 'stuff', 'trouble',
+  'fashion', 'quality', 'value', 'rain', 'snow', 'sport', 'breakfast', 'lunch', 'dinner', 'class', 'school', 'home',
+  'church', 'bed', 'college', 'university', 'television', 'tv', 'experience', 'access', 'place', 'care', 'use', 'fire',
+  'light', 'attention', 'interest', 'pleasure', 'pain', 'fear', 'hope', 'faith', 'truth', 'age', 'data', 'law', 'language',
+  'english', 'history', 'science', 'mathematics', 'math', 'physics', 'chemistry', 'biology', 'money', 'transport', 'media',
+  'society', 'technology', 'industry', 'government', 'research', 'behavior', 'behaviour', 'fact', 'course', 'order', 'part',
+  'side', 'fault', 'sale', 'hand', 'foot', 'top', 'bottom', 'front', 'back', 'way', 'kind', 'sort', 'type', 'lot', 'plenty',
+  'enough', 'most', 'half', 'thing', 'something', 'room', 'pressure', 'stress', 'damage', 'change', 'control', 'cost',
+  'demand', 'opportunity', 'permission', 'price', 'space', 'skill', 'potential', 'risk', 'strength', 'talent', 'waste']);
+const ABSTRACT = /(ness|ity|ism|ment|ance|ence|tion|sion|ing|ure|ship|hood|dom|ics|age|th|cy)$/;
+
+export function countableSingular(t) {
+  if (nounNumber(t) !== 'singular' || t.pos !== 'NOUN') return false;
+  if (OFTEN_BARE.has(t.lower) || isUncountable(t.lower) || ABSTRACT.test(t.lower)) return false;
+  if (/Uncountable|Plural|Adjective/.test(lexiconTag(t.lower))) return false;
+  return pluralOf(t.lower) !== t.lower;
+}
+
+export default {
+  name: 'MissingArticle',
+  errorType: 'GRAMMAR',
+  stage: 'server.det',
+  explainType: 'article',
+  catches: 'A singular countable noun after an adjective, following "be" or "have", with no article.',
+  examples: {
+    fire: [['He is good student.', 'good', 'a good'], ['It was big problem for us.', 'big', 'a big'], ['I have new car.', 'new', 'a new'],
+      ['She is honest person.', 'honest', 'an honest']],
+    quiet: ['He is a good student.', 'It was hard work.', 'I have good news.', 'They are good students.', 'It is high time.',
+      'She is very happy.', 'I have much experience.', 'It was nice weather.'],
+  },
+  find(s) {
+    const out = [];
+    s.tokens.forEach((t, i) => {
+      if (!/^(is|was|be|been|am|are|were|become|became|have|has|had|need|needs|needed|want|wants|wanted|buy|bought|get|got|find|found)$/.test(t.lower)) return;
+      const a = s.at(i + 1);
+      if (!a || a.pos !== 'ADJ' || /^(more|most|less|least|such|many|much|few|enough|other|own|same|next|last|first|only|main|whole|every|several|various|numerous|some|any|all|both|no|certain|each|little)$/.test(a.lower)) return;
+      const n = s.at(i + 2);
+      if (!n || !countableSingular(n)) return;
+      const after = s.at(i + 3);
+      if (after && !(/^[.,!?;:]$/.test(after.text) || /^(for|to|in|at|of|on|with|that|who|which|and|but|because|when)$/.test(after.lower))) return;
+      const article = /^[aeio]/i.test(a.lower) || /^u(?!ni|se|su|ro)/i.test(a.lower) || /^hon/i.test(a.lower) ? 'an' : 'a';
+      out.push(finding(s, i + 1, i + 1, [`${article} ${a.text}`, `the ${a.text}`], `"${n.text}" is a countable noun: it needs an article.`));
+    });
+    return out;
+  },
+};

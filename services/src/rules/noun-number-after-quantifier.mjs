@@ -1,0 +1,63 @@
+// A countable noun after a number above one or a plural quantifier is
+// plural: "two cat", "many problem", "several reason", "one of the best
+// way", "these thing".
+import { pluralOf, matchCase, lexiconTag } from './lexicon.mjs';
+import { NUMBER_WORDS, nounNumber, finding } from './grammar.mjs';
+
+const PLURAL_QUANTIFIERS = new Set(['many', 'several', 'few', 'various', 'numerous', 'these', 'those', 'both', 'multiple',
+  'countless']);
+
+// The head noun of the phrase that starts at k (adjectives may come first).
+function headAfter(s, k) {
+  let j = k;
+  while (s.at(j) && s.tokens[j].pos === 'ADJ') j++;
+  const head = s.at(j);
+  if (!head || head.pos !== 'NOUN') return -1;
+  // "two bus stops": the last noun of a compound is the head.
+  const next = s.at(j + 1);
+  if (next && next.pos === 'NOUN') return -1;
+  if (next && /^(of|'s|-)$/.test(next.lower)) return -1;
+  if (lexiconTag(head.lower) === 'Gerund') return -1; // "both winning and losing"
+  return j;
+}
+
+export default {
+  name: 'NounNumber',
+  errorType: 'MOPHOLOGY',
+  stage: 'server.mor',
+  explainType: 'wordform',
+  catches: 'A singular countable noun after a number above one, "many", "several", "these" or "one of the".',
+  examples: {
+    fire: [['She has two cat.', 'cat', 'cats'], ['There are many problem in this city.', 'problem', 'problems'],
+      ['It is one of the best way to learn.', 'way', 'ways'], ['I bought three new book.', 'book', 'books'],
+      ['These thing are important.', 'thing', 'things']],
+    quiet: ['She has two cats.', 'I waited two hours.', 'Many people came.', 'It is one of the best ways.', 'Two bus stops are near.',
+      'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.'],
+  },
+  find(s) {
+    const out = [];
+    s.tokens.forEach((t, i) => {
+      let k = -1;
+      if ((NUMBER_WORDS.has(t.lower) && !/s$/.test(t.lower)) || (/^\d+$/.test(t.text) && Number(t.text) > 1 && Number(t.text) < 1000)) k = i + 1;
+      else if (PLURAL_QUANTIFIERS.has(t.lower) && (t.pos === 'ADJ' || t.pos === 'DET' || (t.pos === 'PRON' && /^(these|those)$/.test(t.lower)))) k = i + 1;
+      else if (t.lower === 'one' && s.at(i + 1)?.lower === 'of' && /^(the|my|his|her|our|their|your|these|those)$/.test(s.at(i + 2)?.lower || '')) {
+        k = i + 3;
+        while (s.at(k) && /^(most|best|worst|biggest|greatest|main|few|many|important)$/.test(s.tokens[k].lower) && s.tokens[k].pos !== 'NOUN') k++;
+      }
+      if (k < 0) return;
+      // A figure names a year or an ordinal as often as a count: only "3 book".
+      if (/^\d+$/.test(t.text) && s.at(i + 1)?.pos !== 'NOUN') return;
+      if (/^(many|few|several)$/.test(t.lower) && s.at(i + 1)?.lower === 'time') return; // "many time": much time, or many times
+      const prev = s.at(i - 1);
+      if (prev && /^(the|a|an|every|each|of)$/.test(prev.lower) && NUMBER_WORDS.has(t.lower)) return; // "the two", "every two weeks" stays
+      const j = headAfter(s, k);
+      if (j < 0) return;
+      const head = s.tokens[j];
+      if (nounNumber(head) !== 'singular') return;
+      const plural = pluralOf(head.lower);
+      if (!plural || plural === head.lower) return;
+      out.push(finding(s, j, j, [matchCase(head.text, plural)], `"${t.text}" counts more than one: use the plural "${plural}".`));
+    });
+    return out;
+  },
+};

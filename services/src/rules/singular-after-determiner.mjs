@@ -1,0 +1,36 @@
+// "a", "an", "one", "each", "every" and "another" come before a singular
+// noun: "every students", "a books", "another problems".
+import { singularOf, matchCase } from './lexicon.mjs';
+import { nounNumber, finding } from './grammar.mjs';
+
+export default {
+  name: 'SingularAfterDeterminer',
+  errorType: 'MOPHOLOGY',
+  stage: 'server.mor',
+  explainType: 'wordform',
+  catches: 'A plural noun after "a", "an", "each", "every" or "another".',
+  examples: {
+    fire: [['Every students must come.', 'students', 'student'], ['He is a good friends of mine.', 'friends', 'friend'],
+      ['Each countries has a flag.', 'countries', 'country'], ['I have another problems.', 'problems', 'problem']],
+    quiet: ['Every student must come.', 'A few people came.', 'Every two weeks we meet.', 'He earns a hundred dollars.',
+      'A lot of people agree.', 'It is a means to an end.', 'I have a series of tests.'],
+  },
+  find(s) {
+    const out = [];
+    s.tokens.forEach((t, i) => {
+      if (!/^(a|an|each|every|another)$/.test(t.lower) || t.pos !== 'DET') return;
+      let j = i + 1;
+      while (s.at(j) && s.tokens[j].pos === 'ADJ') j++;
+      if (j > i + 1 && /^(few|lot|couple|number|dozen|hundred|thousand|million)$/.test(s.tokens[j - 1].lower)) return;
+      const head = s.at(j);
+      if (!head || head.pos !== 'NOUN' || /^(lot|few|couple|number|dozen|hundred|thousand|million)$/.test(head.lower)) return;
+      const next = s.at(j + 1);
+      if (next && (next.pos === 'NOUN' || next.lower === "'s")) return;
+      if (nounNumber(head) !== 'plural') return;
+      const single = singularOf(head.lower);
+      if (!single || single === head.lower) return;
+      out.push(finding(s, j, j, [matchCase(head.text, single)], `"${t.text}" is followed by a singular noun.`));
+    });
+    return out;
+  },
+};

@@ -1,0 +1,126 @@
+// Subject–verb agreement after a pronoun or a noun phrase that opens a
+// clause: "She have", "He go", "They goes", "We is", "The dogs barks",
+// "My brother like". The verb takes the form its subject asks for.
+import { verbForms, pluralOf, singularOf, matchCase } from './lexicon.mjs';
+import { SINGULAR_SUBJECTS, PLURAL_SUBJECTS, MODALS, verbFormOf, skipAdverbs, clauseStartsAt, nounNumber, finding, surelyVerb } from './grammar.mjs';
+
+const SUBJUNCTIVE_OPENERS = new Set(['if', 'wish', 'though', 'unless', 'whether']);
+// Words before a pronoun that make it an object or start a question.
+const NOT_SUBJECT_AFTER = new Set(['let', 'lets', 'make', 'makes', 'made', 'help', 'helps', 'helped', 'see', 'saw', 'watch',
+  'hear', 'heard', 'have', 'has', 'had', 'does', 'do', 'did', 'is', 'are', 'was', 'were', 'am', 'to', 'for', 'with']);
+const DETERMINERS = new Set(['the', 'a', 'an', 'this', 'that', 'these', 'those', 'my', 'your', 'his', 'her', 'its', 'our',
+  'their', 'every', 'each', 'many', 'some', 'most', 'all', 'several', 'few', 'both', 'no', 'any', 'such']);
+
+function singularFix(v) {
+  const w = v.lower;
+  if (w === 'are' || w === "'re") return 'is';
+  if (w === 'were') return 'was';
+  if (w === 'have' || w === "'ve") return 'has';
+  if (w === 'do') return 'does';
+  if (v.pos === 'VERB' && verbFormOf(v) === 'base' && surelyVerb(v)) return verbForms(v.lemma).PresentTense;
+  return '';
+}
+
+function pluralFix(v, subject) {
+  const w = v.lower;
+  if (w === 'is' || w === "'s") return subject === 'i' ? 'am' : 'are';
+  if (w === 'was') return subject === 'i' ? '' : 'were';
+  if (w === 'has') return 'have';
+  if (w === 'does') return 'do';
+  if (w === 'am') return subject === 'i' ? '' : 'are';
+  if (v.pos === 'VERB' && verbFormOf(v) === '3sg') return verbForms(v.lemma).Infinitive;
+  return '';
+}
+
+function subjunctive(s, i) {
+  for (let k = i - 1; k >= Math.max(0, i - 3); k--) if (SUBJUNCTIVE_OPENERS.has(s.tokens[k].lower)) return true;
+  return false;
+}
+
+// Pronoun subjects.
+function pronounFindings(s, out) {
+  s.tokens.forEach((t, i) => {
+    const w = t.lower;
+    const single = SINGULAR_SUBJECTS.has(w) && (t.pos === 'PRON' || t.pos === 'DET' && w === 'each');
+    const plural = PLURAL_SUBJECTS.has(w);
+    if (!single && !plural) return;
+    const prev = s.at(i - 1);
+    if (prev && (NOT_SUBJECT_AFTER.has(prev.lower) || MODALS.has(prev.lower))) return;
+    if (prev && /^(and|or|nor)$/.test(prev.lower)) return;
+    const next = s.at(i + 1);
+    if (next && /^(and|or|nor|who|which|of|,)$/.test(next.lower)) return;
+    if ((w === 'it' || w === 'you' || w === 'this' || w === 'that' || w === 'each') && !clauseStartsAt(s, i)) return;
+    if (w === 'that' && i > 0) return;
+    const j = skipAdverbs(s, i + 1);
+    const v = s.at(j);
+    if (!v || !(v.pos === 'VERB' || v.pos === 'AUX')) return;
+    // "it ... were" after if/wish is the subjunctive.
+    if (v.lower === 'were' && subjunctive(s, i)) return;
+    const fix = single ? singularFix(v) : pluralFix(v, w);
+    if (fix && fix !== v.lower) out.push(finding(s, j, j, [fix], `"${t.text}" takes "${fix}".`));
+  });
+}
+
+// Noun-phrase subjects at the start of a clause: [determiner] [adjectives,
+// nouns] head noun, then the verb.
+function nounFindings(s, out) {
+  for (let a = 0; a < s.tokens.length; a++) {
+    if (!clauseStartsAt(s, a)) continue;
+    const before = s.at(a - 1);
+    if (before && /^(and|or|nor|than|as|that)$/.test(before.lower)) continue;
+    let k = a;
+    if (s.tokens[k] && DETERMINERS.has(s.tokens[k].lower)) k++;
+    const first = k;
+    while (s.at(k) && (s.tokens[k].pos === 'ADJ' || s.tokens[k].pos === 'NOUN')) k++;
+    if (k === first) continue;
+    const head = s.at(k - 1);
+    if (!head || head.pos !== 'NOUN') continue;
+    // Bare nouns open a clause only at the start of the sentence or after a comma.
+    if (first === a && a > 0 && s.tokens[a - 1].lower !== ',') continue;
+    if (first === a && s.tokens[a].capitalised && a > 0) continue;
+    const number = nounNumber(head);
+    if (!number) continue;
+    const j = skipAdverbs(s, k);
+    const v = s.at(j);
+    if (!v || !(v.pos === 'VERB' || v.pos === 'AUX')) continue;
+    const after = s.at(j + 1);
+    // "The books he reads": a reduced relative clause, the verb is not the head's.
+    if (v.pos === 'VERB' && s.at(k) && s.tokens[k].pos === 'PRON') continue;
+    if (after && after.lower === 'of' && v.pos === 'VERB') continue;
+    if (v.lower === 'were' && subjunctive(s, a)) continue;
+    const fix = number === 'singular' ? singularFix(v) : pluralFix(v, '');
+    if (!fix || fix === v.lower) continue;
+    if (j === k && v.pos === 'VERB') {
+      // Subject and verb side by side: either may be the slip ("scientist
+      // assume"), so the mark covers both and offers both mends.
+      const other = number === 'singular' ? pluralOf(head.lower) : singularOf(head.lower);
+      const mends = [`${head.text} ${matchCase(v.text, fix)}`];
+      if (other && other !== head.lower && head.lower !== 'people') mends.push(`${matchCase(head.text, other)} ${v.text}`);
+      out.push(finding(s, k - 1, j, mends, `"${head.text}" and "${v.text}" do not agree.`));
+    } else {
+      out.push(finding(s, j, j, [matchCase(v.text, fix)], `"${head.text}" takes "${fix}".`));
+    }
+  }
+}
+
+export default {
+  name: 'SubjectVerbAgreement',
+  errorType: 'MOPHOLOGY',
+  stage: 'server.mor',
+  explainType: 'agreement',
+  catches: 'A present-tense verb that does not agree with its pronoun or noun subject.',
+  examples: {
+    fire: [['She have a brother in Canada.', 'have', 'has'], ['He go to work by bus.', 'go', 'goes'],
+      ['They goes to the gym.', 'goes', 'go'], ['We is ready now.', 'is', 'are'], ['My sister live in Paris.', 'sister live', 'sister lives'],
+      ['The old trees grows slowly.', 'trees grows', 'trees grow'], ['Everyone want a holiday.', 'want', 'wants'],
+      ['I has a dog.', 'has', 'have']],
+    quiet: ['She has a brother.', 'Let him go home.', 'If it were me, I would stay.', 'Does he know?', 'My mother and father are teachers.',
+      'The people I met were kind.', 'He and she are friends.', 'The news is good.', 'I wish she were here.', 'They made it work.'],
+  },
+  find(s) {
+    const out = [];
+    pronounFindings(s, out);
+    nounFindings(s, out);
+    return out;
+  },
+};

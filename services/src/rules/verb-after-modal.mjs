@@ -1,0 +1,41 @@
+// A modal verb takes the bare infinitive: "can goes", "will went",
+// "should studied", "must to go".
+import { verbForms } from './lexicon.mjs';
+import { MODALS, verbFormOf, skipAdverbs, finding } from './grammar.mjs';
+
+export default {
+  name: 'VerbAfterModal',
+  errorType: 'MOPHOLOGY',
+  stage: 'server.mor',
+  explainType: 'wordform',
+  catches: 'A verb after can, could, will, would, shall, should, may, might or must that is not in its plain form.',
+  examples: {
+    fire: [['She can speaks three languages.', 'speaks', 'speak'], ['We will went to the beach.', 'went', 'go'],
+      ['You should not eaten so much.', 'eaten', 'eat'], ['He must to leave now.', 'to', '']],
+    quiet: ['She can speak three languages.', 'I will be there.', 'You should have told me.', 'The can was empty.',
+      'It may be raining.', 'We will need more time.'],
+  },
+  find(s) {
+    const out = [];
+    s.tokens.forEach((t, i) => {
+      if (!MODALS.has(t.lower) || t.pos !== 'AUX') return;
+      const prev = s.at(i - 1);
+      if (prev && /^(the|a|this|that|my|his|her|free|own)$/.test(prev.lower)) return; // "the will", "a can"
+      if (prev && prev.pos === 'ADP') return; // "in may parts": a misspelt word, not a modal
+      const j = skipAdverbs(s, i + 1);
+      const v = s.at(j);
+      if (!v) return;
+      if (v.lower === 'to' && t.lower === 'must' && s.at(j + 1)?.pos === 'VERB') {
+        out.push(finding(s, j, j, [{ text: '', type: 'DELETION' }], 'No "to" after a modal verb.'));
+        return;
+      }
+      if (v.pos !== 'VERB') return;
+      const form = verbFormOf(v);
+      if (form === '3sg' || form === 'past' || (form === 'participle' && !/^(been)$/.test(v.lower))) {
+        const base = verbForms(v.lemma).Infinitive;
+        if (base && base !== v.lower) out.push(finding(s, j, j, [base], `After "${t.text}" use the plain form "${base}".`));
+      }
+    });
+    return out;
+  },
+};
