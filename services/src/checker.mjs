@@ -33,6 +33,13 @@ const POST_STYLE_KINDS = new Set(['Capitalization', 'Punctuation', 'Formatting']
 const REAL_KINDS = new Set(['WordChoice', 'Malapropism', 'Eggcorn']);
 const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
 
+// Engine rules left out: typography that plain text need not follow
+// (dashes, ellipses), choices where both forms are standard (serial comma,
+// "non-stop", British words), and a rule that misreads learners' clauses
+// ("I learned will help" -> "learned to").
+export const ENGINE_RULES_OFF = ['LongSentences', 'Dashes', 'NumericRangeEnDash', 'EllipsisLength', 'OxfordComma',
+  'DisjointPrefixes', 'Regionalisms', 'MissingTo'];
+
 // Longest piece of text handed to the linter at once.
 const LINT_WINDOW = 3000;
 // A sentence with more words than this gets the length hint.
@@ -79,7 +86,7 @@ export class Checker {
     // engine keeps only one of overlapping findings: every misspelling of a
     // sentence of more than 40 words would vanish behind it. The hint is
     // made here instead, for long sentences without other findings.
-    this.ready = this.linter.setup().then(() => this.linter.setLintConfig({ LongSentences: false }));
+    this.ready = this.linter.setup().then(() => this.linter.setLintConfig(Object.fromEntries(ENGINE_RULES_OFF.map((r) => [r, false]))));
   }
 
   isWord(w) {
@@ -316,6 +323,7 @@ export class Checker {
       for (const raw of raws[i]) {
         const rule = raw.rule || names.get(`${raw.start}:${raw.end}:${raw.message}`) || this.ruleOfMessage.get(`${raw.kind}:${raw.message}`) || raw.kind;
         if (raw.kind === 'Spelling' && looksLikeName(sentence, raw)) continue;
+        if (!raw.rule && ENGINE_RULES_OFF.includes(rule)) continue;
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
         const { start, end, candidates } = this.candidates(raw, sentence);

@@ -26,6 +26,10 @@ import loseLoose from './lose-loose.mjs';
 import affectEffect from './affect-effect.mjs';
 import missingArticle from './missing-article.mjs';
 import finalPunctuation from './final-punctuation.mjs';
+import regularisedPast from './regularised-past.mjs';
+import gerundAfterPreposition from './gerund-after-preposition.mjs';
+import bareInfinitive from './bare-infinitive.mjs';
+import shortComparative from './short-comparative.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -51,6 +55,10 @@ export const RULES = [
   affectEffect,
   missingArticle,
   finalPunctuation,
+  regularisedPast,
+  gerundAfterPreposition,
+  bareInfinitive,
+  shortComparative,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.

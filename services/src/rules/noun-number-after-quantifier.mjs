@@ -3,6 +3,7 @@
 // way", "these thing".
 import { pluralOf, matchCase, lexiconTag } from './lexicon.mjs';
 import { NUMBER_WORDS, nounNumber, finding } from './grammar.mjs';
+import { countableSingular } from './missing-article.mjs';
 
 const PLURAL_QUANTIFIERS = new Set(['many', 'several', 'few', 'various', 'numerous', 'these', 'those', 'both', 'multiple',
   'countless']);
@@ -30,9 +31,9 @@ export default {
   examples: {
     fire: [['She has two cat.', 'cat', 'cats'], ['There are many problem in this city.', 'problem', 'problems'],
       ['It is one of the best way to learn.', 'way', 'ways'], ['I bought three new book.', 'book', 'books'],
-      ['These thing are important.', 'thing', 'things']],
+      ['These thing are important.', 'thing', 'things'], ['There are a lot of problem here.', 'problem', 'problems'], ['Some of the student left.', 'student', 'students']],
     quiet: ['She has two cats.', 'I waited two hours.', 'Many people came.', 'It is one of the best ways.', 'Two bus stops are near.',
-      'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.'],
+      'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.', 'A lot of time.', 'Lots of money.', 'Some of the work is done.'],
   },
   find(s) {
     const out = [];
@@ -43,6 +44,15 @@ export default {
       else if (t.lower === 'one' && s.at(i + 1)?.lower === 'of' && /^(the|my|his|her|our|their|your|these|those)$/.test(s.at(i + 2)?.lower || '')) {
         k = i + 3;
         while (s.at(k) && /^(most|best|worst|biggest|greatest|main|few|many|important)$/.test(s.tokens[k].lower) && s.tokens[k].pos !== 'NOUN') k++;
+      }
+      else if (/^(lot|lots|plenty|kinds|types|sorts|variety|number)$/.test(t.lower) && s.at(i + 1)?.lower === 'of' && (t.lower !== 'lot' || s.at(i - 1)?.lower === 'a')) {
+        k = i + 2;
+        const head = s.at(headAfter(s, k));
+        if (!head || !countableSingular(head)) return;
+      } else if (/^(some|many|most|all|both|few|several)$/.test(t.lower) && s.at(i + 1)?.lower === 'of' && s.at(i + 2)?.lower === 'the') {
+        k = i + 3;
+        const head = s.at(headAfter(s, k));
+        if (!head || !countableSingular(head)) return;
       }
       if (k < 0) return;
       // A figure names a year or an ordinal as often as a count: only "3 book".

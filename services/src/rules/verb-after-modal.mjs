@@ -1,5 +1,5 @@
 // A modal verb takes the bare infinitive: "can goes", "will went",
-// "should studied", "must to go".
+// "should studied".
 import { verbForms } from './lexicon.mjs';
 import { MODALS, verbFormOf, skipAdverbs, finding } from './grammar.mjs';
 
@@ -11,7 +11,7 @@ export default {
   catches: 'A verb after can, could, will, would, shall, should, may, might or must that is not in its plain form.',
   examples: {
     fire: [['She can speaks three languages.', 'speaks', 'speak'], ['We will went to the beach.', 'went', 'go'],
-      ['You should not eaten so much.', 'eaten', 'eat'], ['He must to leave now.', 'to', '']],
+      ['You should not eaten so much.', 'eaten', 'eat']],
     quiet: ['She can speak three languages.', 'I will be there.', 'You should have told me.', 'The can was empty.',
       'It may be raining.', 'We will need more time.'],
   },
@@ -25,10 +25,6 @@ export default {
       const j = skipAdverbs(s, i + 1);
       const v = s.at(j);
       if (!v) return;
-      if (v.lower === 'to' && t.lower === 'must' && s.at(j + 1)?.pos === 'VERB') {
-        out.push(finding(s, j, j, [{ text: '', type: 'DELETION' }], 'No "to" after a modal verb.'));
-        return;
-      }
       if (v.pos !== 'VERB') return;
       const form = verbFormOf(v);
       if (form === '3sg' || form === 'past' || (form === 'participle' && !/^(been)$/.test(v.lower))) {
