@@ -56,7 +56,7 @@ export async function evaluate(checker, corpus) {
 // --cache FILE keeps the engine's own lints between runs, so that tuning the
 // learner rules does not wait for the engine each time.
 function keepEngineAnswers(checker, file) {
-  const saved = fs.existsSync(file) ? JSON.parse(fs.readFileSync(file, 'utf8')) : { lints: {}, names: {} };
+  const saved = fs.existsSync(file) ? JSON.parse(fs.readFileSync(file, 'utf8')) : { lints: {} };
   checker.engineAnswers = saved;
   const lintMany = checker.lintMany.bind(checker);
   checker.lintMany = async (sentences, titles) => {
@@ -67,12 +67,6 @@ function keepEngineAnswers(checker, file) {
       todo.forEach((i, k) => { saved.lints[key(sentences[i], i)] = got[k]; });
     }
     return sentences.map((t, i) => structuredClone(saved.lints[key(t, i)]));
-  };
-  const ruleNames = checker.ruleNames.bind(checker);
-  checker.ruleNames = async (sentence, title) => {
-    const key = `${title ? 1 : 0}|${sentence}`;
-    if (!(key in saved.names)) saved.names[key] = [...(await ruleNames(sentence, title))];
-    return new Map(saved.names[key]);
   };
 }
 

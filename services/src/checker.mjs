@@ -79,9 +79,6 @@ export class Checker {
     this.vocabulary = vocabulary;
     this.wordnet = wordnet;
     this.linter = new LocalLinter({ binary, dialect: Dialect.American });
-    // Rule name of each lint message seen so far: most messages repeat, and
-    // asking the linter for rule names costs a second pass over a sentence.
-    this.ruleOfMessage = new Map();
     // The engine's own long-sentence rule covers the whole sentence, and the
     // engine keeps only one of overlapping findings: every misspelling of a
     // sentence of more than 40 words would vanish behind it. The hint is
@@ -118,8 +115,12 @@ export class Checker {
           pos += b - a + 2;
         }
       }
-      const lints = await this.linter.lint(pieces.join('\n\n'), { language: 'plaintext', forceAllHeadings: title });
-      for (const lint of lints) {
+      // The lints grouped by rule: one pass gives both the findings and the
+      // rule names that the feature keys carry.
+      const organized = await this.linter.organizedLints(pieces.join('\n\n'), { language: 'plaintext', forceAllHeadings: title });
+      const lints = [];
+      for (const [rule, list] of Object.entries(organized)) for (const lint of list) lints.push([rule, lint]);
+      for (const [rule, lint] of lints) {
         try {
           const span = lint.span();
           let k = starts.length - 1;
@@ -135,7 +136,7 @@ export class Checker {
             return out;
           });
           results[owner.i].push({
-            start: local.start, end: local.end, kind: lint.lint_kind(), message: lint.message(),
+            rule, start: local.start, end: local.end, kind: lint.lint_kind(), message: lint.message(),
             problem: lint.get_problem_text(), suggestions,
           });
         } finally {
@@ -159,25 +160,11 @@ export class Checker {
       const end = m.index + piece.trimEnd().length;
       const words = (piece.match(/[\p{L}\p{N}]+(?:['\u2019][\p{L}]+)*/gu) || []).length;
       if (words > LONG_SENTENCE_WORDS && !lints.some((l) => l.start < end && l.end > start)) {
-        out.push({ start, end, kind: 'Readability', rule: 'LongSentences', message: `This sentence is ${words} words long.`,
+        out.push({ hint: true, start, end, kind: 'Readability', rule: 'LongSentences', message: `This sentence is ${words} words long.`,
           problem: text.slice(start, end), suggestions: [] });
       }
     }
     return out;
-  }
-
-  // Rule names of a sentence's lints, keyed by "start:end:message".
-  async ruleNames(sentence, title) {
-    const organized = await this.linter.organizedLints(sentence, { language: 'plaintext', forceAllHeadings: Boolean(title) });
-    const names = new Map();
-    for (const [rule, lints] of Object.entries(organized)) {
-      for (const lint of lints) {
-        const span = lint.span();
-        names.set(`${span.start}:${span.end}:${lint.message()}`, rule);
-        lint.free();
-      }
-    }
-    return names;
   }
 
   classify(raw, rule) {
@@ -301,7 +288,7 @@ export class Checker {
   // Corrections of checked sentences. `configs[i]` is the stage table of
   // sentence i (name -> value); a stage whose value is "0" or that is
   // missing is not run.
-  async check(sentences, configs, { titles = [], enrich = true } = {}) {
+  async check(sentences, configs, { titles = [], enrich = true, rules = true } = {}) {
     const raws = await this.lintMany(sentences, titles);
     for (let i = 0; i < sentences.length; i++) raws[i].push(...this.longSentenceHints(sentences[i], raws[i]));
     const results = [];
@@ -309,21 +296,11 @@ export class Checker {
       const sentence = sentences[i];
       const stages = configs[i];
       const enabled = (stage) => stages.has(stage) && stages.get(stage) !== '0';
-      let names = new Map();
-      // Rule names need a second pass over the whole sentence; a sentence
-      // linted in windows goes by the names already known.
-      if (sentence.length <= LINT_WINDOW && raws[i].some((r) => !r.rule && !this.ruleOfMessage.has(`${r.kind}:${r.message}`))) {
-        names = await this.ruleNames(sentence, titles[i]);
-        for (const r of raws[i]) {
-          const rule = names.get(`${r.start}:${r.end}:${r.message}`);
-          if (rule && this.ruleOfMessage.size < 20000) this.ruleOfMessage.set(`${r.kind}:${r.message}`, rule);
-        }
-      }
       let corrections = [];
       for (const raw of raws[i]) {
-        const rule = raw.rule || names.get(`${raw.start}:${raw.end}:${raw.message}`) || this.ruleOfMessage.get(`${raw.kind}:${raw.message}`) || raw.kind;
+        const rule = raw.rule || raw.kind;
         if (raw.kind === 'Spelling' && looksLikeName(sentence, raw)) continue;
-        if (!raw.rule && ENGINE_RULES_OFF.includes(rule)) continue;
+        if (!raw.hint && ENGINE_RULES_OFF.includes(rule)) continue;
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
         const { start, end, candidates } = this.candidates(raw, sentence);
@@ -332,7 +309,7 @@ export class Checker {
           errorType: kind.type, explainType: kind.explain, featureKeys: [rule, raw.kind], candidates,
         });
       }
-      corrections = mergeCorrections(corrections, ruleCorrections(sentence, enabled));
+      if (rules) corrections = mergeCorrections(corrections, ruleCorrections(sentence, enabled));
       if (enrich && enabled('server.poststyle')) {
         corrections.push(...this.enrichment(sentence, corrections.map((c) => [c.start, c.end])));
       }

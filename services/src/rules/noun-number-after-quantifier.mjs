@@ -31,9 +31,9 @@ export default {
   examples: {
     fire: [['She has two cat.', 'cat', 'cats'], ['There are many problem in this city.', 'problem', 'problems'],
       ['It is one of the best way to learn.', 'way', 'ways'], ['I bought three new book.', 'book', 'books'],
-      ['These thing are important.', 'thing', 'things'], ['There are a lot of problem here.', 'problem', 'problems'], ['Some of the student left.', 'student', 'students']],
+      ['These thing are important.', 'thing', 'things'], ['There are a lot of problem here.', 'problem', 'problems'], ['Some of the student left.', 'student', 'students'], ['I read some book about it.', 'book', 'books']],
     quiet: ['She has two cats.', 'I waited two hours.', 'Many people came.', 'It is one of the best ways.', 'Two bus stops are near.',
-      'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.', 'A lot of time.', 'Lots of money.', 'Some of the work is done.'],
+      'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.', 'A lot of time.', 'Lots of money.', 'Some of the work is done.', 'Some time ago.', 'Some water.'],
   },
   find(s) {
     const out = [];
@@ -45,7 +45,11 @@ export default {
         k = i + 3;
         while (s.at(k) && /^(most|best|worst|biggest|greatest|main|few|many|important)$/.test(s.tokens[k].lower) && s.tokens[k].pos !== 'NOUN') k++;
       }
-      else if (/^(lot|lots|plenty|kinds|types|sorts|variety|number)$/.test(t.lower) && s.at(i + 1)?.lower === 'of' && (t.lower !== 'lot' || s.at(i - 1)?.lower === 'a')) {
+      else if (t.lower === 'some' && t.pos === 'DET' && !/^(of|other|more|time|day|way|kind|sort|type)$/.test(s.at(i + 1)?.lower || '')) {
+        k = i + 1;
+        const head = s.at(headAfter(s, k));
+        if (!head || !countableSingular(head) || head.i !== i + 1) return;
+      } else if (/^(lot|lots|plenty|kinds|types|sorts|variety|number)$/.test(t.lower) && s.at(i + 1)?.lower === 'of' && (t.lower !== 'lot' || s.at(i - 1)?.lower === 'a')) {
         k = i + 2;
         const head = s.at(headAfter(s, k));
         if (!head || !countableSingular(head)) return;

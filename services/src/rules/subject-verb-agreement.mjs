@@ -1,7 +1,7 @@
 // Subject–verb agreement after a pronoun or a noun phrase that opens a
 // clause: "She have", "He go", "They goes", "We is", "The dogs barks",
 // "My brother like". The verb takes the form its subject asks for.
-import { verbForms, pluralOf, singularOf, matchCase } from './lexicon.mjs';
+import { verbForms, pluralOf, singularOf, matchCase, lexiconTag } from './lexicon.mjs';
 import { SINGULAR_SUBJECTS, PLURAL_SUBJECTS, MODALS, verbFormOf, skipAdverbs, clauseStartsAt, nounNumber, finding, surelyVerb } from './grammar.mjs';
 
 const SUBJUNCTIVE_OPENERS = new Set(['if', 'wish', 'though', 'unless', 'whether']);
@@ -76,12 +76,18 @@ function nounFindings(s, out) {
     const head = s.at(k - 1);
     if (!head || head.pos !== 'NOUN') continue;
     // Bare nouns open a clause only at the start of the sentence or after a comma.
-    if (first === a && a > 0 && s.tokens[a - 1].lower !== ',') continue;
+    if (first === a && a > 0 && !/^(,|when|if|because|that|while|although|though|since|whether|but|so)$/.test(s.tokens[a - 1].lower)) continue;
     if (first === a && s.tokens[a].capitalised && a > 0) continue;
     const number = nounNumber(head);
     if (!number) continue;
     const j = skipAdverbs(s, k);
-    const v = s.at(j);
+    let v = s.at(j);
+    // The tagger reads a verb after a singular noun as a noun now and then
+    // ("teacher ask me"); a word the lexicon lists as a verb, followed by an
+    // object, is taken as the verb.
+    if (v && v.pos === 'NOUN' && lexiconTag(v.lower) === 'Infinitive' && s.at(j + 1) && /^(DET|PRON)$/.test(s.tokens[j + 1].pos)) {
+      v = Object.assign(Object.create(Object.getPrototypeOf(v)), v, { pos: 'VERB' });
+    }
     if (!v || !(v.pos === 'VERB' || v.pos === 'AUX')) continue;
     const after = s.at(j + 1);
     // "The books he reads": a reduced relative clause, the verb is not the head's.
