@@ -30,6 +30,7 @@ import regularisedPast from './regularised-past.mjs';
 import gerundAfterPreposition from './gerund-after-preposition.mjs';
 import bareInfinitive from './bare-infinitive.mjs';
 import shortComparative from './short-comparative.mjs';
+import missingBe from './missing-be.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -59,6 +60,7 @@ export const RULES = [
   gerundAfterPreposition,
   bareInfinitive,
   shortComparative,
+  missingBe,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
@@ -68,7 +70,12 @@ const score = (i) => Math.round(0.95 * Math.pow(0.8, i) * 1000) / 1000;
 export function ruleCorrections(text, enabled = () => true, rules = RULES) {
   const active = rules.filter((r) => enabled(r.stage));
   if (active.length === 0 || !/[A-Za-z]/.test(text)) return [];
-  const s = analyse(text);
+  let s;
+  try {
+    s = analyse(text);
+  } catch {
+    return [];
+  }
   const out = [];
   for (const rule of active) {
     let found;
