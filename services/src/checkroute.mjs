@@ -12,8 +12,6 @@ const MAX_INFLATED = 8 * 1024 * 1024;
 const MAX_SENTENCES = 20000;
 // One review holds at most 10,000 words, possibly in a single sentence.
 const MAX_SENTENCE_CHARS = 200000;
-const FIRST_BATCH = 1;
-const LARGEST_BATCH = 32;
 
 export const DEFAULT_CONFIGS = [
   ['server.style', '4', 'server.spell', '2', 'server.mor', '1', 'server.dependency', '0', 'server.grammar', '6',
@@ -54,7 +52,7 @@ export function readCheckRequest(value) {
   return { session, sents, configs, tables: configTypes.map(stageTable), lexsubConfidence: lexsub };
 }
 
-export function checkRoute({ store, checker, vocabulary, log }) {
+export function checkRoute({ store, pool, vocabulary, log }) {
   return async (req, res, body) => {
     let request;
     try {
@@ -69,19 +67,18 @@ export function checkRoute({ store, checker, vocabulary, log }) {
     let gone = false;
     res.on('close', () => { gone = true; });
     const todo = request.configs.map((c, i) => (c >= 0 ? i : -1)).filter((i) => i >= 0);
-    let batch = FIRST_BATCH;
-    for (let at = 0; at < todo.length && !gone; at += batch, batch = Math.min(LARGEST_BATCH, batch * 2)) {
-      const idx = todo.slice(at, at + batch);
-      const results = await checker.check(
-        idx.map((i) => request.sents[i]),
-        idx.map((i) => request.tables[request.configs[i]]),
-        { titles: idx.map((i) => request.tables[request.configs[i]].get('server.grammar') === '0'),
-          enrich: request.lexsubConfidence > 0 },
-      );
-      for (let k = 0; k < idx.length && !gone; k++) res.write(frame(sentenceRecordJson(idx[k], results[k])));
-      // Let other requests through between batches.
-      await new Promise((resolve) => setImmediate(resolve));
-    }
+    const tables = todo.map((i) => request.tables[request.configs[i]]);
+    // Records go out as pieces finish, in any order: the client places each
+    // by its sentence index.
+    await pool.run({
+      sentences: todo.map((i) => request.sents[i]),
+      configs: tables,
+      titles: tables.map((t) => t.get('server.grammar') === '0'),
+      enrich: request.lexsubConfidence > 0,
+    }, {
+      onResult: (k, corrections) => { if (!gone) res.write(frame(sentenceRecordJson(todo[k], corrections))); },
+      isGone: () => gone,
+    });
     if (!gone) {
       res.write(frame(documentRecordJson(documentScores(request.sents, vocabulary))));
       res.end();

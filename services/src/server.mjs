@@ -1,7 +1,8 @@
 #!/usr/bin/env node
 // Quillet's local product services: every product host's paths on one
 // loopback port. Usage: node src/server.mjs [--port N] [--data DIR]
-//   [--session-ttl SECONDS]. Prints "listening <port>" on stdout when ready.
+//   [--session-ttl SECONDS] [--workers N]. Prints "listening <port>" on
+//   stdout when ready.
 import http from 'node:http';
 import fs from 'node:fs';
 import os from 'node:os';
@@ -12,7 +13,7 @@ import { accountRoutes } from './accounts.mjs';
 import { usageRoutes } from './usage.mjs';
 import { Vocabulary } from './vocabulary.mjs';
 import { WordNet } from './wordnet.mjs';
-import { Checker } from './checker.mjs';
+import { CheckPool } from './checkpool.mjs';
 import { ruleDescriptions } from './rules/index.mjs';
 import { checkRoute } from './checkroute.mjs';
 import { explanationRoute } from './explain.mjs';
@@ -38,10 +39,12 @@ export function parseArgs(argv) {
     if (arg === '--port') options.port = Number(value());
     else if (arg === '--data') options.data = path.resolve(value());
     else if (arg === '--session-ttl') options.sessionTtl = Number(value());
+    else if (arg === '--workers') options.workers = Number(value());
     else throw new Error(`unknown option ${arg}`);
   }
   if (!Number.isInteger(options.port) || options.port < 0 || options.port > 65535) throw new Error('bad --port');
   if (!(options.sessionTtl > 0)) throw new Error('bad --session-ttl');
+  if (options.workers !== undefined && !(Number.isInteger(options.workers) && options.workers >= 1 && options.workers <= 64)) throw new Error('bad --workers');
   return options;
 }
 
@@ -54,17 +57,16 @@ export async function startServices(options) {
   const releaseDir = path.join(options.data, 'releases');
   seedReleases(releaseDir);
   const store = new Store(path.join(options.data, 'services.db'), { sessionTtl: options.sessionTtl });
-  const checker = new Checker();
+  const started = Date.now();
+  const pool = new CheckPool({ workers: options.workers, log });
   const vocabulary = new Vocabulary();
   const wordnet = new WordNet();
-  checker.vocabulary = vocabulary;
-  checker.wordnet = wordnet;
   const lookup = new Lookup({ wordnet, vocabulary });
   const releases = new Releases(releaseDir, log);
-  await checker.ready;
-  let descriptions = {};
-  try { descriptions = await checker.linter.getLintDescriptions(); } catch { descriptions = {}; }
-  descriptions = { ...descriptions, ...ruleDescriptions() };
+  // The engines are loaded and warmed up before the port opens.
+  await pool.ready;
+  log(`${pool.size} checking engines ready in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+  const descriptions = { ...pool.descriptions, ...ruleDescriptions() };
 
   const exact = new Map();
   const add = (routes, limit = FORM_LIMIT) => {
@@ -77,7 +79,7 @@ export async function startServices(options) {
   add({ '/Veska/QLDictCN': lookups['/Veska/QLDictCN'], '/Veska/QLTranslation': lookups['/Veska/QLTranslation'] });
   const versions = versionRoutes(releases);
   add({ '/update/quilletapp': versions['/update/quilletapp'] });
-  add({ '/unified/': checkRoute({ store, checker, vocabulary, log }), '/unified': checkRoute({ store, checker, vocabulary, log }) }, CHECK_LIMIT);
+  add({ '/unified/': checkRoute({ store, pool, vocabulary, log }), '/unified': checkRoute({ store, pool, vocabulary, log }) }, CHECK_LIMIT);
   const english = explanationRoute('en', () => descriptions);
   const chinese = explanationRoute('zh', () => descriptions);
   const home = async (req, res) => sendHtml(res, page('Quillet services', '<h1>Quillet services</h1><p>Local product services of Quillet.</p>'));
@@ -145,6 +147,8 @@ export async function startServices(options) {
     }).then(() => {
       lookup.close();
       wordnet.close();
+      return pool.close();
+    }).then(() => {
       store.close();
     });
     return closing;
@@ -157,7 +161,7 @@ async function main() {
   try {
     options = parseArgs(process.argv.slice(2));
   } catch (err) {
-    process.stderr.write(`quillet-services: ${err.message}\nusage: node src/server.mjs [--port N] [--data DIR] [--session-ttl SECONDS]\n`);
+    process.stderr.write(`quillet-services: ${err.message}\nusage: node src/server.mjs [--port N] [--data DIR] [--session-ttl SECONDS] [--workers N]\n`);
     process.exit(2);
   }
   let services;

@@ -11,7 +11,7 @@ import { readCorpus, makeChecker, evaluate } from '../quality/run.mjs';
 const here = path.dirname(fileURLToPath(import.meta.url));
 
 test('every rule fires on its own examples with its first candidate, and stays quiet on the others', () => {
-  const topics = new Set(['agreement', 'wordform', 'grammar', 'usage', 'confused', 'article', 'punctuation', 'style']);
+  const topics = new Set(['agreement', 'wordform', 'grammar', 'usage', 'confused', 'article', 'punctuation', 'style', 'capitalization']);
   for (const rule of RULES) {
     assert.ok(rule.name && rule.catches, 'a rule names what it catches');
     assert.ok(ERROR_TYPES.includes(rule.errorType), `${rule.name}: error type ${rule.errorType}`);

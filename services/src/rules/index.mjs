@@ -31,6 +31,7 @@ import gerundAfterPreposition from './gerund-after-preposition.mjs';
 import bareInfinitive from './bare-infinitive.mjs';
 import shortComparative from './short-comparative.mjs';
 import missingBe from './missing-be.mjs';
+import sentenceStart from './sentence-start.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -61,6 +62,7 @@ export const RULES = [
   bareInfinitive,
   shortComparative,
   missingBe,
+  sentenceStart,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
