@@ -16,7 +16,7 @@ import { Checker } from './checker.mjs';
 import { checkRoute } from './checkroute.mjs';
 import { explanationRoute } from './explain.mjs';
 import { Lookup, lookupRoutes } from './lookup.mjs';
-import { Releases, seedReleases, versionRoutes } from './versions.mjs';
+import { Releases, seedReleases, seedUpdateRelease, versionRoutes } from './versions.mjs';
 import { pageRoutes } from './pages.mjs';
 
 const FORM_LIMIT = 1024 * 1024;
@@ -37,6 +37,7 @@ export function parseArgs(argv) {
     if (arg === '--port') options.port = Number(value());
     else if (arg === '--data') options.data = path.resolve(value());
     else if (arg === '--session-ttl') options.sessionTtl = Number(value());
+    else if (arg === '--seed-update') options.seedUpdate = true;
     else throw new Error(`unknown option ${arg}`);
   }
   if (!Number.isInteger(options.port) || options.port < 0 || options.port > 65535) throw new Error('bad --port');
@@ -52,6 +53,7 @@ export async function startServices(options) {
   fs.mkdirSync(options.data, { recursive: true });
   const releaseDir = path.join(options.data, 'releases');
   seedReleases(releaseDir);
+  if (options.seedUpdate) seedUpdateRelease(releaseDir);
   const store = new Store(path.join(options.data, 'services.db'), { sessionTtl: options.sessionTtl });
   const checker = new Checker();
   const vocabulary = new Vocabulary();
