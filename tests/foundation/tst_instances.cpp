@@ -2,6 +2,7 @@
 // start after a crash, and the updater's guard and channel.
 #include "closerequestserver.h"
 #include "instancekeys.h"
+#include "recordinghttpserver.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -255,14 +256,19 @@ private slots:
         QLocalServer::removeServer(InstanceKeys::updateChannel());
         QVERIFY(channel.listen(InstanceKeys::updateChannel()));
 
-        QProcess *first = start(QStringLiteral("update"), {QStringLiteral("2180|0")});
+        // A version service that never answers keeps the first updater waiting.
+        RecordingHttpServer service;
+        service.setDefaultReply(RecordingHttpServer::neverAnswer());
+        QProcess *first = start(QStringLiteral("update"),
+                                {QStringLiteral("2180|0"), QStringLiteral("--service-host"), service.host()});
         QVERIFY(first->waitForStarted(5000));
         QVERIFY(channel.waitForNewConnection(10000));
         QLocalSocket *peer = channel.nextPendingConnection();
         QVERIFY(peer->waitForReadyRead(5000));
         QCOMPARE(peer->readLine().trimmed(), QByteArray("0"));
 
-        QProcess *second = start(QStringLiteral("update"), {QStringLiteral("2180|0")});
+        QProcess *second = start(QStringLiteral("update"),
+                                 {QStringLiteral("2180|0"), QStringLiteral("--service-host"), service.host()});
         QVERIFY(exitsCleanly(second, 10000));
         QCOMPARE(first->state(), QProcess::Running);
 
