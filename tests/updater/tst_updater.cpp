@@ -17,6 +17,8 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -399,6 +401,36 @@ private slots:
         QCOMPARE(process->exitCode(), 0);
         QCOMPARE(snapshot(m_folder), before);
         verifyNoLeftovers();
+    }
+
+    void progressWithoutKnownSizes()
+    {
+        // Answers without a length: the body ends when the connection closes.
+        QTcpServer raw;
+        QVERIFY(raw.listen(QHostAddress::LocalHost));
+        const QString base = QStringLiteral("http://127.0.0.1:%1").arg(raw.serverPort());
+        const QByteArray list = ("quillet-main|2197|" + base + "/f/1||;quillet_es.qm|3|" + base
+                                 + "/f/2|translations;")
+                                    .toUtf8();
+        connect(&raw, &QTcpServer::newConnection, this, [&raw, list] {
+            QTcpSocket *socket = raw.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket, list] {
+                const QByteArray request = socket->readAll();
+                QByteArray body = request.startsWith("GET /update/") ? list : QByteArray(100000, 'n');
+                if (request.startsWith("GET /f/2"))
+                    body = "qm without size";
+                socket->write("HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\n\r\n");
+                socket->write(body);
+                socket->disconnectFromHost();
+            });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        });
+        ChannelPeer peer;
+        QVERIFY(runUpdate(QStringLiteral("2197|0"), QStringLiteral("127.0.0.1:%1").arg(raw.serverPort())));
+        verifyRisingProgress(peer.lines, QStringLiteral("UpdateSuccess"));
+        QVERIFY2(peer.lines.contains(QStringLiteral("50")), qPrintable(peer.lines.join(QLatin1Char(' '))));
+        QCOMPARE(readFile(m_folder + QStringLiteral("/quillet-main")), QByteArray(100000, 'n'));
+        QCOMPARE(readFile(m_folder + QStringLiteral("/translations/quillet_es.qm")), QByteArray("qm without size"));
     }
 
     void badArgumentWithoutListenerEnds_data()
