@@ -1,6 +1,7 @@
 // Single-instance behaviour of the real programs: second start, restart,
 // start after a crash, and the updater's guard and channel.
 #include "closerequestserver.h"
+#include "installjournal.h"
 #include "instancekeys.h"
 #include "recordinghttpserver.h"
 
@@ -188,6 +189,27 @@ private slots:
         QProcess *restarted = start(QStringLiteral("quillet-main"), {QStringLiteral("restart")});
         QVERIFY(exitsCleanly(next, 10000));
         QVERIFY(restarted->state() == QProcess::Running || restarted->waitForStarted(1000));
+    }
+
+    // An update killed half-way is undone when the program starts.
+    void startSettlesAnInterruptedUpdate()
+    {
+        const QString folder = QStringLiteral(QUILLET_BIN_DIR);
+        const QString added = folder + QStringLiteral("/update-trial.txt");
+        QTemporaryDir source;
+        QFile copy(source.filePath(QStringLiteral("new")));
+        QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write("added by an update") > 0);
+        copy.close();
+        {
+            InstallJournal journal(folder);
+            QVERIFY(journal.begin({added}));
+            QVERIFY(journal.install(copy.fileName(), added));
+        }
+        QVERIFY(QFile::exists(added) && InstallJournal::hasJournal(folder));
+        QProcess *main = startMainAndWait();
+        QVERIFY(main);
+        QTRY_VERIFY_WITH_TIMEOUT(!InstallJournal::hasJournal(folder), 10000);
+        QVERIFY(!QFile::exists(added));
     }
 
     // The server a restarted copy waits for: it takes the name once the copy
