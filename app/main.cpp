@@ -52,6 +52,8 @@ int main(int argc, char *argv[])
                      &GammaLib::SharedMemoryObject::slotPlantoCloseApp);
     server.start(guard->isFirstInstance());
 
+    if (guard->isFirstInstance())
+        StartupSteps::repairInterruptedUpdate();
     StartupSteps::applyStoredProxy();
     if (!StartupSteps::signIn())
         return 0;

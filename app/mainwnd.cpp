@@ -803,6 +803,8 @@ void MainWnd::slotGetLastVersionFinished(const QStringList &list)
 
 void MainWnd::slotUpdateStatusChanged(int n, const QString &text)
 {
+    // -1 after a finished update: nothing is waiting any more.
+    m_updateAvailable = n >= 0;
     m_ui.updateIndicator->setVisible(n >= 0);
     m_offeredVersion = n;
     m_versionText = text;

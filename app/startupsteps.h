@@ -14,6 +14,10 @@ void registerMetaTypes();
 // No proxy is applied until the proxy settings exist.
 void applyStoredProxy();
 
+// Finishes or undoes an update of the program folder that was cut short (a
+// crash, a killed updater), unless an updater is running right now.
+void repairInterruptedUpdate();
+
 // Runs the sign-in dialog modally; false when the user closed it.
 bool signIn();
 

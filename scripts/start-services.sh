@@ -2,6 +2,8 @@
 # Starts Quillet's local product services in the background on
 # 127.0.0.1:47880, unless something already answers there, and waits until
 # they accept connections. Log and pid file go to the services' data folder.
+# Arguments go to the server (for example --seed-update, which adds a newer
+# release for trying "Update now").
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 port=47880
@@ -24,7 +26,7 @@ fi
 mkdir -p "$data"
 log="$data/services.log"
 cd "$here/services"
-setsid node src/server.mjs --port "$port" --data "$data" >>"$log" 2>&1 </dev/null &
+setsid node src/server.mjs --port "$port" --data "$data" "$@" >>"$log" 2>&1 </dev/null &
 pid=$!
 echo "$pid" >"$data/services.pid"
 for _ in $(seq 1 600); do

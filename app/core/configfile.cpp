@@ -151,6 +151,11 @@ void ConfigFile::clearValue(const QString &key)
     m_entries.insert(key, Entry());
 }
 
+void ConfigFile::setEntry(const QString &key, const QString &text, const QString &defaultText)
+{
+    m_entries.insert(key, Entry{text, defaultText});
+}
+
 void ConfigFile::addDefault(const QString &key, const QString &text)
 {
     if (!m_entries.contains(key))

@@ -36,6 +36,8 @@ public:
     // afterwards even when it was first created by setValue() (which makes
     // the first value its default).
     void clearValue(const QString &key);
+    // Sets both the value and the default of key.
+    void setEntry(const QString &key, const QString &text, const QString &defaultText);
     // Adds key with value and default set to text unless it already has an entry.
     void addDefault(const QString &key, const QString &text);
 

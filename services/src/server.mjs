@@ -18,7 +18,7 @@ import { ruleDescriptions } from './rules/index.mjs';
 import { checkRoute } from './checkroute.mjs';
 import { explanationRoute } from './explain.mjs';
 import { Lookup, lookupRoutes } from './lookup.mjs';
-import { Releases, seedReleases, versionRoutes } from './versions.mjs';
+import { Releases, seedReleases, seedUpdateRelease, versionRoutes } from './versions.mjs';
 import { pageRoutes } from './pages.mjs';
 
 const FORM_LIMIT = 1024 * 1024;
@@ -40,6 +40,7 @@ export function parseArgs(argv) {
     else if (arg === '--data') options.data = path.resolve(value());
     else if (arg === '--session-ttl') options.sessionTtl = Number(value());
     else if (arg === '--workers') options.workers = Number(value());
+    else if (arg === '--seed-update') options.seedUpdate = true;
     else throw new Error(`unknown option ${arg}`);
   }
   if (!Number.isInteger(options.port) || options.port < 0 || options.port > 65535) throw new Error('bad --port');
@@ -56,6 +57,7 @@ export async function startServices(options) {
   fs.mkdirSync(options.data, { recursive: true });
   const releaseDir = path.join(options.data, 'releases');
   seedReleases(releaseDir);
+  if (options.seedUpdate) seedUpdateRelease(releaseDir);
   const store = new Store(path.join(options.data, 'services.db'), { sessionTtl: options.sessionTtl });
   const started = Date.now();
   const pool = new CheckPool({ workers: options.workers, log });
@@ -161,7 +163,7 @@ async function main() {
   try {
     options = parseArgs(process.argv.slice(2));
   } catch (err) {
-    process.stderr.write(`quillet-services: ${err.message}\nusage: node src/server.mjs [--port N] [--data DIR] [--session-ttl SECONDS] [--workers N]\n`);
+    process.stderr.write(`quillet-services: ${err.message}\nusage: node src/server.mjs [--port N] [--data DIR] [--session-ttl SECONDS] [--workers N] [--seed-update]\n`);
     process.exit(2);
   }
   let services;

@@ -3,6 +3,7 @@
 //   releases/<version>/manifest.json  {"version":2170,"text":"2.1.7.0","reset":false,
 //                                      "date":"...","notes":"...","files":[{"name","version","subdir"}]}
 //   releases/<version>/files/[<subdir>/]<name>
+import crypto from 'node:crypto';
 import fs from 'node:fs';
 import path from 'node:path';
 import { sendText, send } from './http.mjs';
@@ -14,6 +15,24 @@ export function seedReleases(dir) {
   if (fs.existsSync(dir) && fs.readdirSync(dir).length > 0) return;
   fs.mkdirSync(path.join(folder, 'files'), { recursive: true });
   fs.writeFileSync(path.join(folder, 'manifest.json'), `${JSON.stringify(DEFAULT_RELEASE, null, 2)}\n`);
+}
+
+// A newer release to try the updater with ("--seed-update"): two small text
+// files, one of them in a subdirectory. Added once; an existing 2180 stays.
+export const UPDATE_RELEASE = {
+  version: 2180, text: '2.1.8.0', reset: false, date: '2027-01-15', notes: 'Update trial release',
+  files: [{ name: 'whatsnew.txt', version: 2180, subdir: '' }, { name: 'release-notes.txt', version: 2180, subdir: 'docs' }],
+};
+
+export function seedUpdateRelease(dir) {
+  const folder = path.join(dir, String(UPDATE_RELEASE.version));
+  if (fs.existsSync(path.join(folder, 'manifest.json'))) return;
+  fs.mkdirSync(path.join(folder, 'files', 'docs'), { recursive: true });
+  fs.writeFileSync(path.join(folder, 'files', 'whatsnew.txt'),
+    'Quillet 2.1.8.0\n\nWhat is new: the updater installs releases as one step.\n');
+  fs.writeFileSync(path.join(folder, 'files', 'docs', 'release-notes.txt'),
+    'Quillet 2.1.8.0 release notes\n\n- Updates are checked against a SHA-256 digest.\n');
+  fs.writeFileSync(path.join(folder, 'manifest.json'), `${JSON.stringify(UPDATE_RELEASE, null, 2)}\n`);
 }
 
 const SAFE_NAME = /^[A-Za-z0-9][A-Za-z0-9._ -]*$/;
@@ -55,6 +74,17 @@ export class Releases {
     return this.all().find((m) => String(m.version) === String(version)) || null;
   }
 
+  // SHA-256 in hexadecimal of a release file, or '' when it cannot be read.
+  digest(version, rel) {
+    const file = this.filePath(version, rel);
+    if (!file) return '';
+    try {
+      return crypto.createHash('sha256').update(fs.readFileSync(file)).digest('hex');
+    } catch {
+      return '';
+    }
+  }
+
   filePath(version, rel) {
     const parts = rel.split('/').filter(Boolean);
     if (parts.length === 0 || !parts.every((p) => SAFE_NAME.test(p) && p !== '..' && p !== '.')) return null;
@@ -68,7 +98,8 @@ export function versionRoutes(releases) {
   return {
     // Latest version: "<number>|<text>|<date>|<notes>|<reset>", where the last
     // field repeats the number when the update resets the user's settings.
-    // With "?versionid=": "<name>|<version>|<address>|<subdir>;" per file.
+    // With "?versionid=": "<name>|<version>|<address>|<subdir>|<sha256>;" per
+    // file; readers of four fields ignore the digest.
     '/update/quilletapp': async (req, res, body, url) => {
       const versionId = url.searchParams.get('versionid');
       if (versionId === null) {
@@ -82,8 +113,10 @@ export function versionRoutes(releases) {
       if (!m) return sendText(res, '');
       const host = req.headers.host || '127.0.0.1';
       const list = m.files.map((f) => {
-        const rel = [f.subdir, f.name].filter(Boolean).map(encodeURIComponent).join('/');
-        return `${f.name}|${f.version}|http://${host}/update/files/${m.version}/${rel}|${f.subdir || ''};`;
+        const parts = [f.subdir, f.name].filter(Boolean);
+        const rel = parts.map(encodeURIComponent).join('/');
+        const digest = releases.digest(m.version, parts.join('/'));
+        return `${f.name}|${f.version}|http://${host}/update/files/${m.version}/${rel}|${f.subdir || ''}|${digest};`;
       });
       sendText(res, list.join(''));
     },

@@ -92,6 +92,8 @@ test('command line options', () => {
   assert.equal(parseArgs([]).port, 47880);
   assert.equal(parseArgs(['--port', '0']).port, 0);
   assert.equal(parseArgs(['--session-ttl', '5']).sessionTtl, 5);
+  assert.equal(parseArgs(['--seed-update']).seedUpdate, true);
+  assert.equal(parseArgs([]).seedUpdate, undefined);
   assert.throws(() => parseArgs(['--port', 'x']));
   assert.throws(() => parseArgs(['--bogus']));
   assert.throws(() => parseArgs(['--data']));

@@ -1,5 +1,6 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
+import crypto from 'node:crypto';
 import fs from 'node:fs';
 import path from 'node:path';
 import { startServer, get, request, post } from './helpers.mjs';
@@ -40,6 +41,11 @@ test('a new release in the release folder is offered, listed and downloadable', 
     const file = await get(p, u.pathname);
     assert.equal(file.status, 200);
     assert.equal(file.text, name === 'quillet-main' ? 'new program' : 'qm bytes');
+  }
+  // A fifth field carries the SHA-256 of each file.
+  for (const e of entries) {
+    assert.equal(e.length, 5);
+    assert.equal(e[4], crypto.createHash('sha256').update(e[0] === 'quillet-main' ? 'new program' : 'qm bytes').digest('hex'));
   }
   // Only listed files, never anything outside the release folder.
   assert.equal((await get(p, '/update/files/2180/../../services.db')).status, 404);
@@ -96,4 +102,26 @@ test('unknown paths, methods and bad addresses get 4xx', async () => {
   assert.equal((await request(p, 'DELETE', '/Login-new.ashx')).status, 405);
   assert.equal((await request(p, 'GET', '/?qew2=%E0%A4%A')).status, 200);
   assert.equal((await post(p, '/Login-new.ashx', [['userName', '%%%'], ['hashUserPassword', '%zz']])).text, 'UserNotExit');
+});
+
+test('--seed-update adds release 2180 with a file in a subdirectory, each with its digest', async () => {
+  const seeded = await startServer(['--seed-update']);
+  try {
+    const p = seeded.port;
+    const latest = (await get(p, '/update/quilletapp')).text.split('|');
+    assert.equal(latest[0], '2180');
+    assert.notEqual(latest[4], latest[0]);
+    const entries = (await get(p, '/update/quilletapp?versionid=2180')).text.split(';').filter(Boolean).map((e) => e.split('|'));
+    assert.deepEqual(entries.map((e) => [e[0], e[1], e[3]]), [['whatsnew.txt', '2180', ''], ['release-notes.txt', '2180', 'docs']]);
+    for (const e of entries) {
+      const file = await get(p, new URL(e[2]).pathname);
+      assert.equal(file.status, 200);
+      assert.ok(file.body.length > 0);
+      assert.equal(e[4], crypto.createHash('sha256').update(file.body).digest('hex'));
+    }
+    // The older release stays listed.
+    assert.equal((await get(p, '/update/quilletapp?versionid=2170')).text, '');
+  } finally {
+    await seeded.stop();
+  }
 });

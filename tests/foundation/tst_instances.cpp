@@ -1,7 +1,9 @@
 // Single-instance behaviour of the real programs: second start, restart,
 // start after a crash, and the updater's guard and channel.
 #include "closerequestserver.h"
+#include "installjournal.h"
 #include "instancekeys.h"
+#include "recordinghttpserver.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -189,6 +191,27 @@ private slots:
         QVERIFY(restarted->state() == QProcess::Running || restarted->waitForStarted(1000));
     }
 
+    // An update killed half-way is undone when the program starts.
+    void startSettlesAnInterruptedUpdate()
+    {
+        const QString folder = QStringLiteral(QUILLET_BIN_DIR);
+        const QString added = folder + QStringLiteral("/update-trial.txt");
+        QTemporaryDir source;
+        QFile copy(source.filePath(QStringLiteral("new")));
+        QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write("added by an update") > 0);
+        copy.close();
+        {
+            InstallJournal journal(folder);
+            QVERIFY(journal.begin({added}));
+            QVERIFY(journal.install(copy.fileName(), added));
+        }
+        QVERIFY(QFile::exists(added) && InstallJournal::hasJournal(folder));
+        QProcess *main = startMainAndWait();
+        QVERIFY(main);
+        QTRY_VERIFY_WITH_TIMEOUT(!InstallJournal::hasJournal(folder), 10000);
+        QVERIFY(!QFile::exists(added));
+    }
+
     // The server a restarted copy waits for: it takes the name once the copy
     // it replaces has let go of it, and clears a socket file nobody serves,
     // but never takes the name from a copy that still listens.
@@ -255,14 +278,19 @@ private slots:
         QLocalServer::removeServer(InstanceKeys::updateChannel());
         QVERIFY(channel.listen(InstanceKeys::updateChannel()));
 
-        QProcess *first = start(QStringLiteral("update"), {QStringLiteral("2180|0")});
+        // A version service that never answers keeps the first updater waiting.
+        RecordingHttpServer service;
+        service.setDefaultReply(RecordingHttpServer::neverAnswer());
+        QProcess *first = start(QStringLiteral("update"),
+                                {QStringLiteral("2180|0"), QStringLiteral("--service-host"), service.host()});
         QVERIFY(first->waitForStarted(5000));
         QVERIFY(channel.waitForNewConnection(10000));
         QLocalSocket *peer = channel.nextPendingConnection();
         QVERIFY(peer->waitForReadyRead(5000));
         QCOMPARE(peer->readLine().trimmed(), QByteArray("0"));
 
-        QProcess *second = start(QStringLiteral("update"), {QStringLiteral("2180|0")});
+        QProcess *second = start(QStringLiteral("update"),
+                                 {QStringLiteral("2180|0"), QStringLiteral("--service-host"), service.host()});
         QVERIFY(exitsCleanly(second, 10000));
         QCOMPARE(first->state(), QProcess::Running);
 

@@ -3,6 +3,7 @@
 // version check and the exchange with the updater over its local channel.
 #include "appsettings.h"
 #include "configfile.h"
+#include "localservices.h"
 #include "mainwnd.h"
 #include "proxypanel.h"
 #include "proxysettings.h"
@@ -10,8 +11,10 @@
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
 #include "settingframe.h"
+#include "versionhelper.h"
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -356,6 +359,100 @@ private slots:
         frame->restartButton()->click();
         QCOMPARE(restart.size(), 1);
         preferences().setValue(QStringLiteral("language"), QStringLiteral("en"));
+    }
+
+    // "Update now" against the local services and the real updater program,
+    // copied into a scratch program folder.
+    void updateNowInstallsTheRelease()
+    {
+        LocalServices services;
+        QVERIFY2(services.start(), qPrintable(services.errorOutput()));
+        const QString release = services.dataDir() + QStringLiteral("/releases/2190");
+        QVERIFY(QDir().mkpath(release + QStringLiteral("/files/docs")));
+        QByteArray program(2 * 1024 * 1024, Qt::Uninitialized);
+        for (int i = 0; i < program.size(); ++i)
+            program[i] = char((i * 7919) >> 3);
+        const auto write = [](const QString &path, const QByteArray &bytes) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        QVERIFY(write(release + QStringLiteral("/files/quillet-main"), program));
+        QVERIFY(write(release + QStringLiteral("/files/docs/notes.txt"), "notes 2190"));
+        QVERIFY(write(release + QStringLiteral("/manifest.json"),
+                      R"({"version":2190,"text":"2.1.9.0","reset":false,"date":"","notes":"","files":[)"
+                      R"({"name":"quillet-main","version":2190},{"name":"notes.txt","version":2190,"subdir":"docs"}]})"));
+
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QVERIFY(QFile::copy(QStringLiteral(QUILLET_BINARY_DIR "/bin/update"), folder.filePath(QStringLiteral("update"))));
+        QVERIFY(write(folder.filePath(QStringLiteral("quillet-main")), "old program"));
+        // The dialog starts the updater with one argument; the updater is
+        // told where this test's version service listens.
+        const QString wrapper = folder.filePath(QStringLiteral("update-here"));
+        QVERIFY(write(wrapper, QStringLiteral("#!/bin/sh\nexec \"%1\" \"$1\" --service-host %2\n")
+                                   .arg(folder.filePath(QStringLiteral("update")), services.host())
+                                   .toUtf8()));
+        QFile::setPermissions(wrapper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ConfigFile installed(folder.path(), QStringLiteral("ver.dat"));
+        installed.setValue(QStringLiteral("VersionId"), QStringLiteral("2170"));
+        QVERIFY(installed.save());
+
+        auto &addresses = GammaLib::ServiceAddresses::instance();
+        const QString apiHost = addresses.host(GammaLib::ServiceAddresses::Api);
+        addresses.setHost(GammaLib::ServiceAddresses::Api, services.host());
+        auto frame = std::make_unique<SettingFrame>();
+        addresses.setHost(GammaLib::ServiceAddresses::Api, apiHost);
+        frame->setProgramFolder(folder.path());
+        frame->setUpdaterProgram(wrapper);
+        frame->openSettings();
+        frame->show();
+        QSignalSpy errors(frame.get(), &SettingFrame::signalError);
+        QSignalSpy updates(frame.get(), &SettingFrame::signlUpdate);
+        frame->updateButton()->click();
+        QCOMPARE(frame->updateTextLabel()->text(), QStringLiteral("Checking for updates..."));
+        QTRY_COMPARE_WITH_TIMEOUT(frame->updateState(), int(SettingFrame::Available), 20000);
+        QCOMPARE(frame->updateTextLabel()->text(), QStringLiteral("v 2.1.9.0 available"));
+
+        QList<int> progress;
+        connect(frame->updateProgress(), &QProgressBar::valueChanged, this,
+                [&progress](int value) { progress.append(value); });
+        frame->updateButton()->click();
+        QCOMPARE(frame->updateState(), int(SettingFrame::Updating));
+        QTRY_COMPARE_WITH_TIMEOUT(frame->updateState(), int(SettingFrame::Done), 60000);
+        QVERIFY(errors.isEmpty());
+        QCOMPARE(frame->updateProgress()->value(), 100);
+        for (int i = 1; i < progress.size(); ++i)
+            QVERIFY(progress.at(i) > progress.at(i - 1));
+        QCOMPARE(frame->updateButton()->text(), QStringLiteral("Restart Quillet"));
+        QCOMPARE(updates.last().at(0).toInt(), -1);
+
+        QFile replaced(folder.filePath(QStringLiteral("quillet-main")));
+        QVERIFY(replaced.open(QIODevice::ReadOnly));
+        QVERIFY(replaced.readAll() == program);
+        QFile notes(folder.filePath(QStringLiteral("docs/notes.txt")));
+        QVERIFY(notes.open(QIODevice::ReadOnly));
+        QCOMPARE(notes.readAll(), QByteArray("notes 2190"));
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("quillet-main.old"))));
+        QCOMPARE(GammaLib::VersionHelper::installedVersion(folder.path()), 2190);
+        ConfigFile version(folder.path(), QStringLiteral("ver.dat"));
+        QCOMPARE(version.value(QStringLiteral("File_notes.txt")), QStringLiteral("2190"));
+    }
+
+    void finishedUpdateClearsTheMainWindowsFlag()
+    {
+        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+        GammaLib::prepareSegmentation();
+        MainWnd window;
+        window.show();
+        window.slotGetLastVersionFinished({QStringLiteral("99999"), QStringLiteral("9.9"), QString(), QString(),
+                                           QStringLiteral("0")});
+        // The update is done: the title-bar hint opens the plain settings.
+        emit window.settingFrame()->signlUpdate(-1, QString());
+        window.slotGotoUpdate();
+        QVERIFY(window.settingFrame()->isVisible());
+        QCOMPARE(window.settingFrame()->updateState(), int(SettingFrame::Idle));
+        window.settingFrame()->slotClose();
+        window.slotCloseSetting();
     }
 
     void mainWindowOpensAndCloses()
