@@ -1,6 +1,8 @@
 #ifndef REPORTFRAMEFORM_H
 #define REPORTFRAMEFORM_H
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QLabel;
@@ -17,6 +19,8 @@ namespace Ui {
 // chart, inside a scroll area so a small window still reaches everything.
 class ReportFrameClass
 {
+    Q_DECLARE_TR_FUNCTIONS(ReportFrameClass)
+
 public:
     void setupUi(QWidget *frame);
     // Puts the fixed texts in the interface language.
