@@ -277,7 +277,7 @@ Tenga en cuenta que a menudo la palabra marcada como «Palabras confusas» es co
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Comentarios</translation>
+        <translation>Enviar comentarios</translation>
     </message>
     <message>
         <source>About Quillet</source>
@@ -460,7 +460,7 @@ Puede que intente sobrescribir un archivo que está en uso, o que necesite insta
     </message>
     <message>
         <source>Browser built-in proxy</source>
-        <translation>Proxy del sistema</translation>
+        <translation>Proxy del navegador</translation>
     </message>
     <message>
         <source>Proxy type</source>

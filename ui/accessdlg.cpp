@@ -31,10 +31,12 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBox>
 #include <QVBoxLayout>
+#include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -143,6 +145,7 @@ AccessDlg::AccessDlg(Mode mode, QWidget *parent)
     m_bannerTimer->setSingleShot(true);
     connect(m_bannerTimer, &QTimer::timeout, this, &AccessDlg::slotCheckLoadBanner);
     QTimer::singleShot(0, this, &AccessDlg::slotCheckLoadBanner);
+    fitHeight();
 }
 
 AccessDlg::~AccessDlg()
@@ -376,6 +379,10 @@ void AccessDlg::slotCheckLoadFinished()
         m_bannerPage = new GuardedWebPage(m_bannerView);
         m_bannerPage->setDelegateLinks(true);
         m_bannerView->setPage(m_bannerPage);
+        // The product's pages answer in the language the browser asks for:
+        // the interface language, unless that is English (then the system's).
+        if (GammaLib::currentLanguage() != QLatin1String("en"))
+            m_bannerPage->profile()->setHttpAcceptLanguage(GammaLib::currentLanguage());
         m_bannerView->setContextMenuPolicy(Qt::NoContextMenu);
         m_bannerView->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
         m_bannerView->setFixedHeight(140);
@@ -400,8 +407,23 @@ void AccessDlg::slotShowWebView()
     // Grow downwards and upwards alike, so the dialog stays centred.
     const QRect before = geometry();
     m_bannerArea->show();
-    adjustSize();
+    fitHeight();
     move(before.x(), before.y() - (height() - before.height()) / 2);
+}
+
+void AccessDlg::fitHeight()
+{
+    // Not adjustSize(): it stops at two thirds of the screen, too little for
+    // the taller lines of Chinese and Japanese text once the banner is up.
+    ensurePolished();
+    layout()->activate();
+    int tallest = 0;
+    for (int i = 0; i < m_toolBox->count(); ++i)
+        tallest = qMax(tallest, m_toolBox->widget(i)->sizeHint().height());
+    int wanted = sizeHint().height() + qMax(0, tallest - m_toolBox->currentWidget()->sizeHint().height());
+    if (QScreen *shown = screen())
+        wanted = qMin(wanted, shown->availableGeometry().height());
+    resize(width(), qMax(wanted, minimumSizeHint().height()));
 }
 
 void AccessDlg::slotLinkClicked(const QUrl &url)

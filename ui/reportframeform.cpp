@@ -44,7 +44,7 @@ void ReportFrameClass::setupUi(QWidget *frame)
 
     auto *outer = new QVBoxLayout(frame);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto *scroll = new QScrollArea(frame);
+    auto *scroll = scrollArea = new QScrollArea(frame);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     outer->addWidget(scroll);

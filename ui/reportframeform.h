@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QWidget;
 class ReportProgressBar;
 class RingChart;
@@ -26,6 +27,7 @@ public:
     // Puts the fixed texts in the interface language.
     void retranslateUi();
 
+    QScrollArea *scrollArea = nullptr; // holds the page with everything below
     QPushButton *closeButton = nullptr;
 
     std::array<QLabel *, 3> ringTitles{};   // spelling, grammar, other
