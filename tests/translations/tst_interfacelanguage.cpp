@@ -18,6 +18,7 @@
 #include "serviceaddresses.h"
 #include "settingframe.h"
 #include "titlebar.h"
+#include "tutorialoverlay.h"
 #include "useraccess.h"
 #include "voccataprogressbar.h"
 
@@ -392,6 +393,18 @@ private slots:
             QVERIFY(scroll);
             if (scroll->verticalScrollBar()->isVisible())
                 problems << QStringLiteral("sign-in page %1 scrolls").arg(page);
+        }
+
+        // The first-run tutorial over the window, page by page.
+        {
+            TutorialOverlay tutorial(window->ui().central);
+            tutorial.setGeometry(window->ui().central->rect());
+            tutorial.show();
+            for (int page = 0; page < tutorial.pageCount(); ++page) {
+                tutorial.setCurrentPage(page);
+                settle(window.get());
+                problems << layoutProblems(&tutorial);
+            }
         }
 
         MessageBox box(QCoreApplication::translate(
