@@ -36,7 +36,6 @@
 #include <QTimer>
 #include <QToolBox>
 #include <QVBoxLayout>
-#include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -379,10 +378,6 @@ void AccessDlg::slotCheckLoadFinished()
         m_bannerPage = new GuardedWebPage(m_bannerView);
         m_bannerPage->setDelegateLinks(true);
         m_bannerView->setPage(m_bannerPage);
-        // The product's pages answer in the language the browser asks for:
-        // the interface language, unless that is English (then the system's).
-        if (GammaLib::currentLanguage() != QLatin1String("en"))
-            m_bannerPage->profile()->setHttpAcceptLanguage(GammaLib::currentLanguage());
         m_bannerView->setContextMenuPolicy(Qt::NoContextMenu);
         m_bannerView->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
         m_bannerView->setFixedHeight(140);

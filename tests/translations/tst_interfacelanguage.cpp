@@ -37,6 +37,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
 #include <QtTest>
 
 #include <memory>
@@ -286,6 +288,17 @@ private slots:
         QVERIFY(buttons.contains(QStringLiteral("Facebook でログイン")));
         auto *sina = dialog.findChild<QPushButton *>(QStringLiteral("sinaButton"));
         QVERIFY(sina && sina->isHidden());
+        // The banner page is asked for, and comes, in Japanese.
+        dialog.show();
+        auto *banner = dialog.findChild<QWidget *>(QStringLiteral("bannerArea"));
+        QVERIFY(banner);
+        QTRY_VERIFY_WITH_TIMEOUT(banner->isVisible(), 30000);
+        auto *view = dialog.findChild<QWebEngineView *>(QStringLiteral("bannerView"));
+        QVERIFY(view);
+        QCOMPARE(view->page()->profile()->httpAcceptLanguage(), QStringLiteral("ja"));
+        QString shown;
+        view->page()->toPlainText([&shown](const QString &text) { shown = text; });
+        QTRY_VERIFY_WITH_TIMEOUT(shown.contains(QStringLiteral("校正")), 15000);
     }
 
     void spanishInterface()
