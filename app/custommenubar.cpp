@@ -37,7 +37,7 @@ CustomMenuBar::CustomMenuBar(ConfigFile &preferences, QWidget *parent)
     m_userCenter = m_menu->addAction(tr("User center"));
     m_settings = m_menu->addAction(tr("Settings"));
     m_helpMenu = m_menu->addMenu(tr("Help"));
-    m_faq = m_helpMenu->addAction(QStringLiteral("FAQ"));
+    m_faq = m_helpMenu->addAction(tr("FAQ"));
     m_feedback = m_helpMenu->addAction(tr("Feedback"));
     m_about = m_helpMenu->addAction(tr("About Quillet"));
     m_menu->addSeparator();

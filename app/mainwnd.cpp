@@ -54,9 +54,10 @@ ConfigFile &preferences() { return AppSettings::preferenceConfig(); }
 ConfigFile &settings() { return AppSettings::settingConfig(); }
 bool preferenceIsTrue(const char *key) { return AppSettings::isTrue(preferences().value(QLatin1String(key))); }
 
-const char *const kConnectionError =
+const char *const kConnectionError = QT_TRANSLATE_NOOP(
+    "MainWnd",
     "Oops, nobody answered. There's a connection error or Quillet is not home right now.\t\t\t   "
-    "\n\nPlease check your network connection. You may need to use proxy under certain circumstances.";
+    "\n\nPlease check your network connection. You may need to use proxy under certain circumstances.");
 
 } // namespace
 

@@ -6,16 +6,30 @@
 #include "settingframe.h"
 
 #include <QGridLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 void MainWnd::setUpSettings()
 {
     m_settingsCover = new Overlay(m_ui.central);
     m_settingsCover->setCoveredWidget(m_ui.central);
     m_settingsCover->setDimColor(QColor(40, 40, 40, 120));
-    auto *layout = new QGridLayout(m_settingsCover);
-    m_settings = new SettingFrame(m_settingsCover);
+    // Centred over the window; a window smaller than the dialog (long texts in
+    // some languages) scrolls it instead of squeezing it.
+    auto *coverLayout = new QVBoxLayout(m_settingsCover);
+    coverLayout->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(m_settingsCover);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea{background:transparent;}"));
+    auto *place = new QWidget;
+    auto *layout = new QGridLayout(place);
+    m_settings = new SettingFrame(place);
     m_settings->setMaximumWidth(760);
     layout->addWidget(m_settings, 0, 0, Qt::AlignCenter);
+    scroll->setWidget(place);
+    place->setAutoFillBackground(false); // the cover's dim shows around the dialog
+    coverLayout->addWidget(scroll);
     m_settingsCover->hide();
 
     connect(m_settings, &SettingFrame::signalClose, this, &MainWnd::slotCloseSetting);

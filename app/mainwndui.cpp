@@ -37,7 +37,7 @@ void MainWndUi::setupUi(CustomWindow *window)
     central->setObjectName(QStringLiteral("mainCentral"));
     central->setStyleSheet(QStringLiteral(
         "#mainCentral{background:#ffffff;}"
-        "QPushButton{border:1px solid #d6dbe1;border-radius:3px;padding:4px 12px;color:#444;"
+        "QPushButton{border:1px solid #d6dbe1;border-radius:3px;padding:4px 10px;color:#444;"
         "background:#f7f9fb;font:10pt \"Arial, Sans-serif\";}"
         "QPushButton:hover{background:#e9f1fb;border-color:#1872d9;}"
         "QPushButton:disabled{color:#b0b0b0;background:#fafafa;border-color:#eeeeee;}"
@@ -74,7 +74,10 @@ void MainWndUi::setupUi(CustomWindow *window)
     toolbar->addStretch();
     searchField = new QLineEdit(central);
     searchField->setPlaceholderText(QObject::tr("Search or Translate"));
-    searchField->setFixedWidth(200);
+    // Narrower when the tool bar's texts are long (Spanish), so the window
+    // still fits a small screen.
+    searchField->setMinimumWidth(110);
+    searchField->setMaximumWidth(200);
     searchButton = toolButton(QObject::tr("Search"), QObject::tr("Search"), central);
     searchButton->setEnabled(false);
     sidebarToggle = new QCheckBox(QObject::tr("Side panel"), central);

@@ -31,6 +31,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBox>
@@ -143,6 +144,7 @@ AccessDlg::AccessDlg(Mode mode, QWidget *parent)
     m_bannerTimer->setSingleShot(true);
     connect(m_bannerTimer, &QTimer::timeout, this, &AccessDlg::slotCheckLoadBanner);
     QTimer::singleShot(0, this, &AccessDlg::slotCheckLoadBanner);
+    fitHeight();
 }
 
 AccessDlg::~AccessDlg()
@@ -400,8 +402,23 @@ void AccessDlg::slotShowWebView()
     // Grow downwards and upwards alike, so the dialog stays centred.
     const QRect before = geometry();
     m_bannerArea->show();
-    adjustSize();
+    fitHeight();
     move(before.x(), before.y() - (height() - before.height()) / 2);
+}
+
+void AccessDlg::fitHeight()
+{
+    // Not adjustSize(): it stops at two thirds of the screen, too little for
+    // the taller lines of Chinese and Japanese text once the banner is up.
+    ensurePolished();
+    layout()->activate();
+    int tallest = 0;
+    for (int i = 0; i < m_toolBox->count(); ++i)
+        tallest = qMax(tallest, m_toolBox->widget(i)->sizeHint().height());
+    int wanted = sizeHint().height() + qMax(0, tallest - m_toolBox->currentWidget()->sizeHint().height());
+    if (QScreen *shown = screen())
+        wanted = qMin(wanted, shown->availableGeometry().height());
+    resize(width(), qMax(wanted, minimumSizeHint().height()));
 }
 
 void AccessDlg::slotLinkClicked(const QUrl &url)

@@ -99,6 +99,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Tall enough for the tallest page without scrolling, within the screen.
+    void fitHeight();
     void buildSignUpPage(QWidget *page);
     void buildLogInPage(QWidget *page);
     void loadRememberedLogin();

@@ -122,9 +122,10 @@ CorrectionPanel::CorrectionPanel(QWidget *parent)
     m_profanityTip = new QLabel(this);
     m_profanityTip->setObjectName(QStringLiteral("profanityTip"));
     m_profanityTip->setWordWrap(true);
-    m_profanityTip->resize(238, 48);
     m_profanityTip->setText(tr("This option may contain profanity. Please use with caution."));
     m_profanityTip->setStyleSheet(QLatin1String(kProfanityTipStyle));
+    // Tall enough for the text in every interface language.
+    m_profanityTip->resize(238, qMax(48, m_profanityTip->heightForWidth(238)));
     m_profanityTip->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_profanityTip->hide();
 
@@ -336,10 +337,12 @@ void CorrectionPanel::placeHint(HintKind kind)
     m_ui.contents->layout()->activate();
     const QRect view = m_ui.explanationView->geometry();
     m_hintIcon->move(view.right() - 26, view.top() + 6);
-    m_hintTip->setGeometry(view.left() + 8, view.top() + 26, qMax(120, view.width() - 16),
-                           hintTipHeight(confused));
     m_hintTip->setStyleSheet(confused ? m_styleConfused : m_styleEnrichment);
     m_hintTip->setText(confused ? m_helpConfused : m_helpEnrichment);
+    // The height of the language's table, or more when the text needs it.
+    const int width = qMax(120, view.width() - 16);
+    m_hintTip->setGeometry(view.left() + 8, view.top() + 26, width,
+                           qMax(hintTipHeight(confused), m_hintTip->heightForWidth(width)));
     m_hintIcon->raise();
     m_hintTip->raise();
     m_hintIcon->show();

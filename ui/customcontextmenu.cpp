@@ -107,8 +107,9 @@ void CustomContextMenu::createTip()
     m_tip->setAttribute(Qt::WA_ShowWithoutActivating);
     m_tip->setWordWrap(true);
     m_tip->setText(m_tipText);
-    m_tip->resize(m_tipSize);
     m_tip->setStyleSheet(m_tipStyle);
+    // Tall enough for the text in every interface language.
+    m_tip->resize(m_tipSize.width(), qMax(m_tipSize.height(), m_tip->heightForWidth(m_tipSize.width())));
     m_tip->hide();
 }
 

@@ -1,6 +1,9 @@
 #include "guardedwebpage.h"
 
+#include "currentlanguage.h"
+
 #include <QWebEngineCertificateError>
+#include <QWebEngineProfile>
 
 namespace {
 
@@ -35,6 +38,10 @@ private:
 GuardedWebPage::GuardedWebPage(QObject *parent)
     : QWebEnginePage(parent)
 {
+    // Pages answer in the language the browser asks for: the interface
+    // language, unless that is English (then the system's).
+    if (GammaLib::currentLanguage() != QLatin1String("en"))
+        profile()->setHttpAcceptLanguage(GammaLib::currentLanguage());
     connect(this, &QWebEnginePage::certificateError, this, &GuardedWebPage::rejectCertificate);
 }
 

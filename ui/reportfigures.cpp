@@ -11,10 +11,11 @@ namespace ReportFigures {
 
 namespace {
 
-QString tr(const char *text)
+// The report's texts belong to the report frame's translation context.
+struct Texts
 {
-    return QCoreApplication::translate("ReportFrame", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ReportFrame)
+};
 
 } // namespace
 
@@ -91,16 +92,16 @@ QString ratingText(double score)
     if (!scoreGiven(score))
         return QString();
     if (score <= 0.1)
-        return tr("Troll");
+        return Texts::tr("Troll");
     if (score <= 0.2)
-        return tr("Dreadful");
+        return Texts::tr("Dreadful");
     if (score <= 0.3)
-        return tr("Poor");
+        return Texts::tr("Poor");
     if (score <= 0.6)
-        return tr("Acceptable");
+        return Texts::tr("Acceptable");
     if (score <= 0.8)
-        return tr("Exceeds Expectations");
-    return tr("Outstanding");
+        return Texts::tr("Exceeds Expectations");
+    return Texts::tr("Outstanding");
 }
 
 int ratingBarValue(double score)
@@ -115,12 +116,12 @@ int ratingBarValue(double score)
 
 QString mistakesText(int count)
 {
-    return tr("%1 mistake(s) found").arg(std::max(0, count));
+    return Texts::tr("%1 mistake(s) found").arg(std::max(0, count));
 }
 
 QString countsText(int wordCount, int sentenceCount)
 {
-    return tr("%1 word(s) in %2 sentence(s)").arg(std::max(0, wordCount)).arg(std::max(0, sentenceCount));
+    return Texts::tr("%1 word(s) in %2 sentence(s)").arg(std::max(0, wordCount)).arg(std::max(0, sentenceCount));
 }
 
 int averageLength(int wordCount, int sentenceCount)
@@ -132,14 +133,14 @@ int averageLength(int wordCount, int sentenceCount)
 
 QString averageText(int wordCount, int sentenceCount)
 {
-    return tr("%1 word(s) per sentence").arg(averageLength(wordCount, sentenceCount));
+    return Texts::tr("%1 word(s) per sentence").arg(averageLength(wordCount, sentenceCount));
 }
 
 QString suggestionsText(bool enrichmentEnabled, int suggestions)
 {
     if (!enrichmentEnabled)
-        return tr("(Disabled)");
-    return tr("%1 suggestion(s) made").arg(std::max(0, suggestions));
+        return Texts::tr("(Disabled)");
+    return Texts::tr("%1 suggestion(s) made").arg(std::max(0, suggestions));
 }
 
 QList<int> levelPercentages(const QList<int> &levelCounts)
@@ -166,16 +167,18 @@ QStringList levelTexts(const QString &language)
 {
     if (language == QLatin1String("zh-CN"))
         return axisTexts(language);
-    return {tr("A1 (Breakthrough)"), tr("A2 (Waystage)"), tr("B1 (Threshold)"), tr("B2 (Vantage)"),
-            tr("C1 (Effective Operational Proficiency)"), tr("C2 (Mastery)")};
+    return {Texts::tr("A1 (Breakthrough)"), Texts::tr("A2 (Waystage)"), Texts::tr("B1 (Threshold)"), Texts::tr("B2 (Vantage)"),
+            Texts::tr("C1 (Effective Operational Proficiency)"), Texts::tr("C2 (Mastery)")};
 }
 
 QStringList axisTexts(const QString &language)
 {
     if (language == QLatin1String("zh-CN"))
-        return {QStringLiteral("BASE"), QStringLiteral("CET4"), QStringLiteral("CET6"),
-                QStringLiteral("IELTS"), QStringLiteral("TOEFL"), QStringLiteral("GRE")};
-    return {tr("A1"), tr("A2"), tr("B1"), tr("B2"), tr("C1"), tr("C2")};
+        //: Exam levels of the Chinese interface: high-school English, College English
+        //: Test bands 4 and 6, IELTS, TOEFL, GRE. Only the Chinese interface shows them.
+        return {Texts::tr("BASE"), Texts::tr("CET4"), Texts::tr("CET6"),
+                Texts::tr("IELTS"), Texts::tr("TOEFL"), Texts::tr("GRE")};
+    return {Texts::tr("A1"), Texts::tr("A2"), Texts::tr("B1"), Texts::tr("B2"), Texts::tr("C1"), Texts::tr("C2")};
 }
 
 QString levelTooltip(const QString &levelText, int count)

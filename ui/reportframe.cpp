@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QUrl>
 
 ReportFrame::ReportFrame(QWidget *parent)
@@ -57,6 +58,10 @@ void ReportFrame::showReport(double vocabularyScore, double structureScore, cons
         m_form.levelBars[i]->setValue(percentages.at(i), count, texts.at(i));
         m_form.axisLabels[i]->setText(axes.at(i));
     }
+    // New texts and the rating labels shown or hidden change the room the page
+    // needs; the scroll area only notices when the page is resized.
+    if (QWidget *page = m_form.scrollArea->widget())
+        page->adjustSize();
 }
 
 void ReportFrame::fillScore(double score, bool kind, QLabel *rating, QLabel *tooSimple, ReportProgressBar *bar)

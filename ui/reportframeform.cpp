@@ -16,11 +16,6 @@ namespace Ui {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ReportFrameClass", text);
-}
-
 QLabel *label(QWidget *parent, const char *objectName, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto *result = new QLabel(parent);
@@ -49,7 +44,7 @@ void ReportFrameClass::setupUi(QWidget *frame)
 
     auto *outer = new QVBoxLayout(frame);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto *scroll = new QScrollArea(frame);
+    auto *scroll = scrollArea = new QScrollArea(frame);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     outer->addWidget(scroll);
@@ -175,7 +170,8 @@ void ReportFrameClass::retranslateUi()
     structureTitle->setText(tr("Structure"));
     structureTooSimple->setText(tr("(Too simple to tell.)"));
     levelButton->setText(tr("vocabulary level"));
-    const char *const axes[6] = {"A1", "A2", "B1", "B2", "C1", "C2"};
+    static const char *const axes[6] = {QT_TR_NOOP("A1"), QT_TR_NOOP("A2"), QT_TR_NOOP("B1"),
+                                        QT_TR_NOOP("B2"), QT_TR_NOOP("C1"), QT_TR_NOOP("C2")};
     for (int i = 0; i < 6; ++i)
         axisLabels[i]->setText(tr(axes[i]));
     suggestionsTitle->setText(tr("Total Suggestions"));

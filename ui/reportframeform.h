@@ -1,10 +1,13 @@
 #ifndef REPORTFRAMEFORM_H
 #define REPORTFRAMEFORM_H
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QWidget;
 class ReportProgressBar;
 class RingChart;
@@ -17,11 +20,14 @@ namespace Ui {
 // chart, inside a scroll area so a small window still reaches everything.
 class ReportFrameClass
 {
+    Q_DECLARE_TR_FUNCTIONS(ReportFrameClass)
+
 public:
     void setupUi(QWidget *frame);
     // Puts the fixed texts in the interface language.
     void retranslateUi();
 
+    QScrollArea *scrollArea = nullptr; // holds the page with everything below
     QPushButton *closeButton = nullptr;
 
     std::array<QLabel *, 3> ringTitles{};   // spelling, grammar, other

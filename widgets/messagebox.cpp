@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -96,6 +97,10 @@ void MessageBox::place()
     // Centred over the parent window, or over the screen when that would
     // put the box outside the screen's available area.
     adjustSize();
+    // adjustSize() narrows a box with a long text to fit a small screen after
+    // it took the height for the wider box; the text then needs more lines.
+    if (layout() && layout()->hasHeightForWidth())
+        resize(width(), qMax(height(), layout()->totalHeightForWidth(width())));
     QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
     QRect box(QPoint(), size());

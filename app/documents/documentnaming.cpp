@@ -1,14 +1,18 @@
 #include "documentnaming.h"
 
+#include <QCoreApplication>
+
 QString DocumentNaming::openFilter()
 {
-    return QStringLiteral("All supported files (*.txt *.doc *.docx)");
+    return QCoreApplication::translate("DocumentNaming", "All supported files (*.txt *.doc *.docx)");
 }
 
 QStringList DocumentNaming::saveFilters()
 {
-    return {QStringLiteral("Text document(*.txt)"), QStringLiteral("Word document(*.docx)"),
-            QStringLiteral("Word 97-2003 document(*.doc)")};
+    // Translations keep the patterns in brackets: the chosen filter is told apart by them.
+    return {QCoreApplication::translate("DocumentNaming", "Text document(*.txt)"),
+            QCoreApplication::translate("DocumentNaming", "Word document(*.docx)"),
+            QCoreApplication::translate("DocumentNaming", "Word 97-2003 document(*.doc)")};
 }
 
 int DocumentNaming::preselectedFilter(const QString &storedIndex)

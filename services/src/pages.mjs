@@ -58,19 +58,64 @@ const LOGOS = {
   '/images/logo.png': makePng(64, 64, [25, 160, 220], [255, 255, 255]),
 };
 
-const BANNER = `<!DOCTYPE html>
-<html><head><meta charset="utf-8"><title>jQuery Quillet</title>
+// The banner of the sign-in dialog, in the language the client asks for with
+// Accept-Language (the program sends its interface language); English otherwise.
+const BANNER_TEXTS = {
+  en: ['Quillet', 'Write clear, correct English. Press Review and every sentence comes back with corrections, explanations and better word choices.'],
+  'zh-CN': ['Quillet 英语写作助手', '写出清楚、正确的英语。点击“批改”，每个句子都会得到修改建议、讲解和更好的用词。'],
+  es: ['Quillet', 'Escriba un inglés claro y correcto. Pulse Revisar y cada oración vuelve con correcciones, explicaciones y mejores palabras.'],
+  ja: ['Quillet', '明快で正しい英語を書きましょう。「校正」を押すと、すべての文に訂正、説明、よりよい言葉の提案が返ってきます。'],
+};
+
+function banner(lang) {
+  const [title, text] = BANNER_TEXTS[lang];
+  return `<!DOCTYPE html>
+<html lang="${lang}"><head><meta charset="utf-8"><title>jQuery Quillet</title>
 <style>body{margin:0;font-family:Arial,sans-serif;background:#19A0DC;color:#fff}
 div{padding:18px 24px}h1{font-size:18pt;margin:0 0 6px 0}p{margin:0;font-size:10pt}</style></head>
-<body><div><h1>Quillet</h1><p>Write clear, correct English. Press Review and every sentence comes back with corrections, explanations and better word choices.</p></div></body></html>
+<body><div><h1>${escapeHtml(title)}</h1><p>${escapeHtml(text)}</p></div></body></html>
 `;
+}
+
+// The first language of an Accept-Language header that the pages exist in:
+// "zh-CN" for any Chinese, "es", "ja", else "en". Weights are honoured.
+export function pageLanguage(header) {
+  const wanted = String(header || '').split(',').map((part, i) => {
+    const [tag, ...params] = part.trim().split(';');
+    const q = params.map((x) => x.trim()).find((x) => x.startsWith('q='));
+    const weight = q ? Number(q.slice(2)) : 1;
+    return { tag: tag.trim().toLowerCase(), weight: Number.isFinite(weight) ? weight : 0, i };
+  }).filter((x) => x.tag && x.weight > 0).sort((a, b) => b.weight - a.weight || a.i - b.i);
+  for (const { tag } of wanted) {
+    const primary = tag.split('-')[0];
+    if (primary === 'zh') return 'zh-CN';
+    if (primary === 'es' || primary === 'ja' || primary === 'en') return primary;
+  }
+  return 'en';
+}
+
+// The help page in each interface language (the steps hold trusted markup).
+const HELP = {
+  en: ['Quillet help', ['Type, paste or open a document.', 'Press <b>Review</b>. Flagged words are coloured, with the best candidate underneath.',
+    'Click a mark to see every candidate and an explanation in the side panel; apply a candidate, ignore the mark or add the word to your glossary.',
+    'Type a word into the search box for a dictionary entry or a translation.']],
+  'zh-CN': ['Quillet 帮助', ['输入、粘贴或打开一篇文档。', '点击<b>批改</b>。有问题的词会以颜色标出，最佳修改显示在其下方。',
+    '点击标记，在侧边栏查看所有候选修改和讲解；可以采纳修改、忽略标记，或把该词加入个人词库。',
+    '在搜索框中输入单词，即可查词典或翻译。']],
+  es: ['Ayuda de Quillet', ['Escriba, pegue o abra un documento.', 'Pulse <b>Revisar</b>. Las palabras marcadas se colorean y la mejor corrección aparece debajo.',
+    'Haga clic en una marca para ver todas las opciones y una explicación en el panel lateral; aplique una opción, ignore la marca o añada la palabra a su glosario.',
+    'Escriba una palabra en el cuadro de búsqueda para ver su entrada de diccionario o su traducción.']],
+  ja: ['Quillet ヘルプ', ['文書を入力するか、貼り付けるか、開きます。', '<b>校正</b>を押します。指摘された語に色が付き、最適な候補がその下に表示されます。',
+    'マークをクリックすると、サイドパネルにすべての候補と説明が表示されます。候補を適用するか、マークを無視するか、語を用語集に追加します。',
+    '検索ボックスに単語を入力すると、辞書の項目や翻訳が表示されます。']],
+};
 
 export function pageRoutes(store) {
   return {
     '/apps_compressed/': async (req, res) => sendText(res, 'ok'),
     '/test.htm': async (req, res) => sendHtml(res, page('Quillet', '<p>Quillet services are reachable.</p>')),
     '/Veska/GetSampleText': async (req, res) => sendText(res, SAMPLE_TEXT),
-    '/client/banner.htm': async (req, res) => sendHtml(res, BANNER),
+    '/client/banner.htm': async (req, res) => sendHtml(res, banner(pageLanguage(req.headers['accept-language']))),
     ...Object.fromEntries(Object.entries(LOGOS).map(([p, png]) => [p, async (req, res) => send(res, 200, png, 'image/png', { 'Cache-Control': 'max-age=86400' })])),
 
     '/Account/LoginFromClient': async (req, res) => {
@@ -95,9 +140,10 @@ export function pageRoutes(store) {
 <p>Accounts live in the local services' database on this computer, so there is no e-mail reset. Register again with another address, or ask the person who runs the services on this machine to remove the old account from the database in the services' data folder.</p>`)),
     '/Download': async (req, res) => sendHtml(res, page('Download Quillet', `<h1>Download Quillet</h1>
 <p>Quillet is built from its source tree: run <code>scripts/run.sh</code> to install what it needs, build it and start it. New versions are offered by the program's own update check (Settings, Update).</p>`)),
-    '/Help': async (req, res) => sendHtml(res, page('Quillet help', `<h1>Quillet help</h1>
-<ol><li>Type, paste or open a document.</li><li>Press <b>Review</b>. Flagged words are coloured, with the best candidate underneath.</li>
-<li>Click a mark to see every candidate and an explanation in the side panel; apply a candidate, ignore the mark or add the word to your glossary.</li>
-<li>Type a word into the search box for a dictionary entry or a translation.</li></ol>`)),
+    '/Help': async (req, res) => {
+      const lang = pageLanguage(req.headers['accept-language']);
+      const [title, steps] = HELP[lang];
+      sendHtml(res, page(title, `<h1>${escapeHtml(title)}</h1>\n<ol>${steps.map((x) => `<li>${x}</li>`).join('')}</ol>`, lang));
+    },
   };
 }

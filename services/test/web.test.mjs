@@ -125,3 +125,21 @@ test('--seed-update adds release 2180 with a file in a subdirectory, each with i
     await seeded.stop();
   }
 });
+
+test('the banner and the help page answer in the language the client asks for', async () => {
+  const p = server.port;
+  const ask = (path, lang) => request(p, 'GET', path, null, lang ? { 'Accept-Language': lang } : {});
+  const expected = { 'zh-CN': '批改', es: 'Revisar', ja: '校正', en: 'Review' };
+  for (const [lang, word] of Object.entries(expected)) {
+    const banner = (await ask('/client/banner.htm', lang)).text;
+    assert.match(banner, /<title>jQuery Quillet<\/title>/);
+    assert.ok(banner.includes(`<html lang="${lang}">`), lang);
+    assert.ok(banner.includes(word), lang);
+    const help = (await ask('/Help', lang)).text;
+    assert.ok(help.includes(word), lang);
+  }
+  // A browser's list with weights; nothing known falls back to English.
+  assert.ok((await ask('/client/banner.htm', 'fr-FR, ja;q=0.8, es;q=0.5')).text.includes('lang="ja"'));
+  assert.ok((await ask('/client/banner.htm', 'de-DE')).text.includes('lang="en"'));
+  assert.ok((await ask('/client/banner.htm')).text.includes('lang="en"'));
+});

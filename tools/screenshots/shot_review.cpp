@@ -1,20 +1,29 @@
 // Opens the main window on a sample essay, reviews it against freshly started
-// local services and saves a picture of the screen: shot-review <out.png> [menu|settings|update]
-// ("menu" opens the title-bar menu, "settings" the settings dialog, before the
-// picture is taken; "update" runs "Update now" in the settings dialog with
-// the real updater on a scratch program folder, pictured half-way).
+// local services and saves a picture of the screen:
+//   shot-review <out.png> [report|review|menu|settings|signin|update] [en|zh-CN|es|ja]
+// "report" (the default) keeps the report that follows the review, "review"
+// closes it and shows the marks with the side panel, "menu" opens the
+// title-bar menu, "settings" the settings dialog, "signin" pictures the
+// sign-in dialog alone, "update" runs "Update now" in the settings dialog
+// with the real updater on a scratch program folder, pictured half-way. The
+// language is installed as start-up does, from the program's folder.
+#include "accessdlg.h"
 #include "appsettings.h"
 #include "configfile.h"
 #include "customtexteditor.h"
 #include "localservices.h"
 #include "custommenubar.h"
+#include "languagechoice.h"
 #include "mainwnd.h"
+#include "mainwndui.h"
 #include "recordinghttpserver.h"
 #include "settingframe.h"
 #include "sentencesplitter.h"
 #include "useraccess.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,6 +31,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <cstdio>
 
 int main(int argc, char **argv)
@@ -33,7 +43,21 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: shot-review <out.png>\n");
         return 2;
     }
+    const QByteArray view = argc > 2 ? QByteArray(argv[2]) : QByteArray("report");
+    const QString language = argc > 3 ? QString::fromLatin1(argv[3]) : QStringLiteral("en");
     AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+    AppSettings::preferenceConfig().setValue(QStringLiteral("show_report"), QStringLiteral("True"));
+    AppSettings::preferenceConfig().setValue(QStringLiteral("language"), language);
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    QTranslator applicationTranslator;
+    QTranslator toolkitTranslator;
+    if (LanguageChoice::install(AppSettings::preferenceConfig(), QLocale::English, applicationTranslator,
+                                toolkitTranslator)
+            != language
+        && language != QLatin1String("en")) {
+        std::fprintf(stderr, "no translation for %s beside the program\n", qPrintable(language));
+        return 1;
+    }
     GammaLib::prepareSegmentation();
     const bool update = argc > 2 && qstrcmp(argv[2], "update") == 0;
     LocalServices services;
@@ -44,6 +68,23 @@ int main(int argc, char **argv)
     services.pointServiceTableHere();
     GammaLib::UserAccess::instance().setSessionKey(
         services.registerAndLogIn(QStringLiteral("reader@example.com"), QStringLiteral("pictures-1")));
+
+    if (view == "signin") {
+        AccessDlg dialog;
+        dialog.move(40, 30);
+        dialog.show();
+        QTest::qWait(4000); // the banner page
+        // Showing the banner re-creates the native window; put it back in place.
+        dialog.move(40, 30);
+        QTest::qWait(500);
+        const QRect area = QRect(QPoint(40, 30), dialog.size()).adjusted(-10, -10, 10, 10);
+        const QPixmap shot = dialog.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
+            std::fprintf(stderr, "could not write %s\n", argv[1]);
+            return 1;
+        }
+        return 0;
+    }
 
     MainWnd window;
     window.setMessagePresenter([](const QString &, const QStringList &, bool *) { return 0; });
@@ -62,12 +103,17 @@ int main(int argc, char **argv)
     while (window.isReviewRunning())
         QTest::qWait(20);
     QTest::qWait(800);
-    if (argc > 2 && qstrcmp(argv[2], "menu") == 0) {
+    if (view == "review") {
+        window.slotCloseReport();
+        window.ui().sidebarToggle->setChecked(true);
+        QTest::qWait(500);
+    }
+    if (view == "menu") {
         CustomMenuBar *menu = window.menuBar();
         menu->mainMenu()->popup(menu->mapToGlobal(QPoint(0, menu->height())));
         QTest::qWait(500);
     }
-    if (argc > 2 && qstrcmp(argv[2], "settings") == 0) {
+    if (view == "settings") {
         window.slotCloseReport(); // the report comes up after the review
         window.slotShowSetting();
         QTest::qWait(500);
