@@ -1,5 +1,6 @@
 // A generated document for the benchmarks.
 import fs from 'node:fs';
+import { detokenise } from '../quality/measure.mjs';
 
 const PARAGRAPH = [
   'The committee met on Tuesday to discuss the budget for the coming year.',
@@ -27,6 +28,20 @@ export function documentOf(words, seed = 0) {
       if (w[k].length > 4) w[k] = w[k][0] + w[k][2] + w[k][1] + w[k].slice(3);
       s = w.join(' ');
     }
+    sents.push(s);
+    count += s.split(/\s+/).length;
+  }
+  return { sents, count };
+}
+
+// The first sentences of a corpus file (one tokenised sentence per line) up
+// to the given number of words, as ordinary text.
+export function corpusDocument(file, words) {
+  const sents = [];
+  let count = 0;
+  for (const line of fs.readFileSync(file, 'utf8').split('\n')) {
+    if (!line.trim() || count >= words) continue;
+    const s = detokenise(line);
     sents.push(s);
     count += s.split(/\s+/).length;
   }

@@ -5,31 +5,17 @@
 // of the same text says little). TEXT_FILE holds one sentence per line (a
 // learner corpus, say); without it a second generated document is used.
 // Run it a few times per variant, alternating, and compare medians.
-import fs from 'node:fs';
 import { makeChecker } from '../quality/run.mjs';
-import { detokenise } from '../quality/measure.mjs';
 import { DEFAULT_CONFIGS, stageTable } from '../src/checkroute.mjs';
 import { ruleCorrections } from '../src/rules/index.mjs';
-import { documentOf } from './document.mjs';
+import { documentOf, corpusDocument } from './document.mjs';
 
 const args = process.argv.slice(2);
 let rules = true;
 if (args[0] === '--rules') { rules = args[1] !== 'off'; args.splice(0, 2); }
 const [file, wordsArg] = args;
 const words = Number(wordsArg || 10000);
-let sents;
-if (file) {
-  sents = [];
-  let count = 0;
-  for (const line of fs.readFileSync(file, 'utf8').split('\n')) {
-    if (!line.trim() || count >= words) continue;
-    const s = detokenise(line);
-    sents.push(s);
-    count += s.split(/\s+/).length;
-  }
-} else {
-  ({ sents } = documentOf(words, 1));
-}
+const { sents } = file ? corpusDocument(file, words) : documentOf(words, 1);
 const count = sents.reduce((n, s) => n + s.split(/\s+/).length, 0);
 const table = stageTable(DEFAULT_CONFIGS[0]);
 const time = async (fn) => {

@@ -13,25 +13,13 @@ import os from 'node:os';
 import { LocalLinter, Dialect } from 'harper.js';
 import { binary } from 'harper.js/binary';
 import { startServer, registerAndLogIn, check, checkBody } from '../test/helpers.mjs';
-import { detokenise } from '../quality/measure.mjs';
-import { documentOf } from './document.mjs';
+import { documentOf, corpusDocument } from './document.mjs';
 
 const [file, wordsArg] = process.argv.slice(2);
 const words = Number(wordsArg || 10000);
 
 function corpusText(seed) {
-  if (file && seed === 0) {
-    const sents = [];
-    let count = 0;
-    for (const line of fs.readFileSync(file, 'utf8').split('\n')) {
-      if (!line.trim() || count >= words) continue;
-      const s = detokenise(line);
-      sents.push(s);
-      count += s.split(/\s+/).length;
-    }
-    return { sents, count };
-  }
-  return documentOf(words, seed);
+  return file && seed === 0 ? corpusDocument(file, words) : documentOf(words, seed);
 }
 
 const seconds = (t) => Number(process.hrtime.bigint() - t) / 1e9;
