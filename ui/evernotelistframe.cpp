@@ -54,7 +54,7 @@ EvernoteListFrame::EvernoteListFrame(QWidget *parent)
     m_listLayout->setSpacing(0);
     m_listLayout->addStretch(1);
     m_scroll->setWidget(m_listHost);
-    m_scroll->setWidgetResizable(false);
+    m_scroll->setWidgetResizable(true);
 
     m_previewTitle = new QLabel(this);
     m_previewTitle->setObjectName(QStringLiteral("notePreviewTitle"));
@@ -224,6 +224,7 @@ void EvernoteListFrame::slotGetNote(EDAMErrorCode code)
         m_entries[index].text = text;
         m_entries[index].loaded = true;
         m_items.at(index)->setText(text);
+        fitItems();
         if (index == m_selected) {
             m_previewText->setPlainText(text);
             m_open->setText(tr("Open"));
@@ -324,10 +325,9 @@ void EvernoteListFrame::fitItems()
     // The entries take the list's whole width, less the scroll bar when it shows.
     const QScrollBar *bar = m_scroll->verticalScrollBar();
     const bool barShown = bar->maximum() > bar->minimum();
-    const int width = m_scroll->width() - 2 * m_scroll->frameWidth() - (barShown ? bar->sizeHint().width() : 0);
-    m_listHost->setFixedWidth(qMax(40, width));
-    m_listHost->adjustSize();
-    m_listHost->resize(qMax(40, width), m_listLayout->sizeHint().height());
+    const int width = qMax(40, m_scroll->width() - 2 * m_scroll->frameWidth() - (barShown ? bar->sizeHint().width() : 0));
+    for (NoteItemWidget *item : std::as_const(m_items))
+        item->setFixedWidth(width);
 }
 
 void EvernoteListFrame::resizeEvent(QResizeEvent *event)

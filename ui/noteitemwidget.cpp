@@ -27,13 +27,13 @@ NoteItemWidget::NoteItemWidget(int index, const QString &title, qint64 createdMs
     m_titleLabel = new QLabel(this);
     m_titleLabel->setObjectName(QStringLiteral("noteTitle"));
     m_titleLabel->setTextFormat(Qt::PlainText);
-    m_titleLabel->setMinimumWidth(10);
+    m_titleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_dateLabel = new QLabel(formatDate(createdMs), this);
     m_dateLabel->setObjectName(QStringLiteral("noteDate"));
     m_textLabel = new QLabel(this);
     m_textLabel->setObjectName(QStringLiteral("noteText"));
     m_textLabel->setTextFormat(Qt::PlainText);
-    m_textLabel->setMinimumWidth(10);
+    m_textLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_textLabel->hide();
 
     auto *layout = new QVBoxLayout(this);
