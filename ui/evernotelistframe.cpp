@@ -306,10 +306,9 @@ void EvernoteListFrame::slotSearchTextChanged(const QString &text)
         m_items.at(m_selected)->setSelected(false);
         m_selected = -1;
     }
-    if (visible == 0 || m_selected < 0) {
-        if (visible == 0 || m_selected < 0)
-            clearPreview();
-    }
+    // With the selection gone (or nothing left to show) the preview is empty.
+    if (visible == 0 || m_selected < 0)
+        clearPreview();
     fitItems();
 }
 
