@@ -101,6 +101,7 @@ MainWnd::MainWnd(QWidget *parent)
     connect(bar, &Titlebar::signalShare, this, &MainWnd::slotShare);
     setUpMenu();
     setUpSettings();
+    setUpEvernote();
 
     QScrollBar *inner = m_ui.editor->verticalScrollBar();
     connect(inner, &QScrollBar::valueChanged, m_ui.scrollBar, &QScrollBar::setValue);
@@ -1020,10 +1021,6 @@ void MainWnd::slotRestartApp()
 
 // Later areas: files, notes, settings, report, web pages ------------------------------------------
 
-void MainWnd::slotOpenEvernote() {}
-void MainWnd::slotSaveAsEvernote() {}
-void MainWnd::slotEvernoteFinished() { setControlsLocked(false); }
-void MainWnd::slotOpenEvernoteFinished(const QString &) { setControlsLocked(false); }
 void MainWnd::slotErrorSetting(const QString &text) { ask(text, {tr("OK")}); }
 void MainWnd::slotCloseReport()
 {

@@ -20,6 +20,8 @@ class ChunkEntry;
 class CustomMenuBar;
 class Overlay;
 class SettingFrame;
+class EvernoteProgressFrame;
+class EvernoteListFrame;
 class CheckTaskThread;
 class CorrectionItem;
 class LoadingBox;
@@ -65,6 +67,8 @@ public:
 
     CustomMenuBar *menuBar() const { return m_menuBar; }
     SettingFrame *settingFrame() const { return m_settings; }
+    EvernoteProgressFrame *evernoteProgressFrame() const { return m_evernoteProgress; }
+    EvernoteListFrame *evernoteListFrame() const { return m_evernoteList; }
 
     // Loads a document into the editor (open dialog and recent files); false
     // when the user kept the current text or the file could not be read.
@@ -183,6 +187,8 @@ private:
     bool saveDocument();
     void setUpMenu();
     void setUpSettings();
+    void setUpEvernote();
+    void startEvernote(int mode);
     void showSettings(bool withUpdate);
     void openWebPage(const QString &path);
     void startRestart();
@@ -194,6 +200,9 @@ private:
     CustomMenuBar *m_menuBar = nullptr;
     Overlay *m_settingsCover = nullptr;
     SettingFrame *m_settings = nullptr;
+    Overlay *m_evernoteCover = nullptr;
+    EvernoteProgressFrame *m_evernoteProgress = nullptr;
+    EvernoteListFrame *m_evernoteList = nullptr;
 
     // Review state
     QList<ChunkEntry *> m_chunks;

@@ -149,6 +149,7 @@ void Evernote::slotCreateNote(EDAMErrorCode code)
 
 void Evernote::finish(EDAMErrorCode code)
 {
+    m_finishedRequest = m_request;
     m_request = None;
     emit signalFinished(code);
 }

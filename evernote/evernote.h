@@ -38,6 +38,10 @@ public:
     void cancel();
 
     Request currentRequest() const { return m_request; }
+    // The request whose end signalFinished() is reporting (or last reported):
+    // a slot can tell a listing's end from a note's even when another
+    // listener has already started the next request.
+    Request finishedRequest() const { return m_finishedRequest; }
     NoteList notes() const { return m_notes; }
     Note note() const { return m_note; }
     QString noteStoreUrl() const { return m_noteStoreUrl; }
@@ -69,6 +73,7 @@ private:
     QString m_text;
     QString m_guid;
     Request m_request = None;
+    Request m_finishedRequest = None;
     NoteList m_notes;
     Note m_note;
     UserStore *m_userStore = nullptr;

@@ -52,14 +52,14 @@ QString Manager::callbackUrl()
     return ServiceAddresses::instance().url(ServiceAddresses::Web, QString());
 }
 
-const char *Manager::consumerKey()
+QString Manager::consumerKey()
 {
-    return "tovermilch-3157";
+    return ServiceAddresses::instance().evernoteConsumerKey();
 }
 
-const char *Manager::consumerSecret()
+QString Manager::consumerSecret()
 {
-    return "5e07b2d94a13c68f";
+    return ServiceAddresses::instance().evernoteConsumerSecret();
 }
 
 QString Manager::makeNonce()
@@ -86,8 +86,8 @@ void Manager::reset()
 {
     m_table.clear();
     m_table.insert(kCallback, callbackUrl());
-    m_table.insert(kConsumerKey, QString::fromLatin1(consumerKey()));
-    m_table.insert(kConsumerSecret, QString::fromLatin1(consumerSecret()));
+    m_table.insert(kConsumerKey, consumerKey());
+    m_table.insert(kConsumerSecret, consumerSecret());
     m_table.insert(kNonce, makeNonce());
     m_table.insert(kTimestamp, makeTimestamp());
     m_table.insert(kSignatureMethod, QStringLiteral("HMAC-SHA1"));

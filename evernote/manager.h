@@ -35,8 +35,8 @@ public:
     // The token-request address and the application's identity.
     static QString oauthUrl();
     static QString callbackUrl();
-    static const char *consumerKey();
-    static const char *consumerSecret();
+    static QString consumerKey();
+    static QString consumerSecret();
 
     // Resets the table, signs and POSTs; answers with signalRequestToken().
     void RequestToken(const QString &method, const QString &url);

@@ -53,10 +53,16 @@ void UserStore::slotGetNoteStoreUrl(bool ok)
             return true;
         });
     });
-    // Only an https address is used: the token must not travel in clear.
+    // The token must not travel in clear to anyone new: an https address, or
+    // one on the very host and port of a user store reached over http (the
+    // local note service).
     if (code == EDAM::Success) {
         const QUrl parsed(url);
-        if (!parsed.isValid() || parsed.scheme() != QLatin1String("https") || parsed.host().isEmpty())
+        const QUrl own = m_transport->url();
+        const bool secure = parsed.scheme() == QLatin1String("https");
+        const bool sameServer = parsed.scheme() == own.scheme() && parsed.host() == own.host()
+                                && parsed.port(-1) == own.port(-1);
+        if (!parsed.isValid() || parsed.host().isEmpty() || !(secure || sameServer))
             code = EDAM::MalformedAnswer;
     }
     if (code != EDAM::Success)

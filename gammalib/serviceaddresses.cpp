@@ -13,12 +13,20 @@ QString ServiceAddresses::defaultProductHost()
     return QStringLiteral(QUILLET_DEFAULT_SERVICE_HOST);
 }
 
+QString ServiceAddresses::defaultNoteHost()
+{
+    return QStringLiteral(QUILLET_DEFAULT_NOTE_HOST);
+}
+
 ServiceAddresses::ServiceAddresses()
+    : m_consumerKey(QStringLiteral("tovermilch-3157"))
+    , m_consumerSecret(QStringLiteral("5e07b2d94a13c68f"))
 {
     setProductHosts(defaultProductHost());
     m_addresses[FacebookWww] = {QStringLiteral("https"), QStringLiteral("www.facebook.com")};
     m_addresses[FacebookGraph] = {QStringLiteral("https"), QStringLiteral("graph.facebook.com")};
-    m_addresses[Evernote] = {QStringLiteral("https"), QStringLiteral("www.evernote.com")};
+    // The local note service, so notes work with no outside account.
+    m_addresses[Evernote] = {QStringLiteral("http"), defaultNoteHost()};
 }
 
 void ServiceAddresses::setProductHosts(const QString &host)

@@ -47,6 +47,17 @@ public:
 
     // The compiled-in default product host ("127.0.0.1:<port>").
     static QString defaultProductHost();
+    // The compiled-in default note-service host, the local note service.
+    static QString defaultNoteHost();
+
+    // The application's identity at the note service (OAuth consumer).
+    QString evernoteConsumerKey() const { return m_consumerKey; }
+    QString evernoteConsumerSecret() const { return m_consumerSecret; }
+    void setEvernoteConsumer(const QString &key, const QString &secret)
+    {
+        m_consumerKey = key;
+        m_consumerSecret = secret;
+    }
 
 private:
     ServiceAddresses();
@@ -57,6 +68,8 @@ private:
     };
     QHash<int, Address> m_addresses;
     bool m_chinese = false;
+    QString m_consumerKey;
+    QString m_consumerSecret;
 };
 
 } // namespace GammaLib

@@ -1,8 +1,9 @@
 #!/usr/bin/env node
 // Quillet's local product services: every product host's paths on one
 // loopback port. Usage: node src/server.mjs [--port N] [--data DIR]
-//   [--session-ttl SECONDS] [--workers N]. Prints "listening <port>" on
-//   stdout when ready.
+//   [--session-ttl SECONDS] [--workers N] [--seed-update] [--note-port N]
+//   [--note-token-ttl SECONDS]. Prints "listening <port>" and then
+//   "notes <note service port>" on stdout when ready.
 import http from 'node:http';
 import fs from 'node:fs';
 import os from 'node:os';
@@ -20,6 +21,7 @@ import { explanationRoute } from './explain.mjs';
 import { Lookup, lookupRoutes } from './lookup.mjs';
 import { Releases, seedReleases, seedUpdateRelease, versionRoutes } from './versions.mjs';
 import { pageRoutes } from './pages.mjs';
+import { startNoteService } from './noteservice.mjs';
 
 const FORM_LIMIT = 1024 * 1024;
 const CHECK_LIMIT = 4 * 1024 * 1024;
@@ -29,6 +31,8 @@ export function parseArgs(argv) {
     port: 47880,
     data: path.join(os.homedir(), '.local', 'share', 'quillet-services'),
     sessionTtl: 7 * 24 * 3600,
+    notePort: undefined,
+    noteTokenTtl: 365 * 24 * 3600,
   };
   for (let i = 0; i < argv.length; i++) {
     const arg = argv[i];
@@ -41,11 +45,17 @@ export function parseArgs(argv) {
     else if (arg === '--session-ttl') options.sessionTtl = Number(value());
     else if (arg === '--workers') options.workers = Number(value());
     else if (arg === '--seed-update') options.seedUpdate = true;
+    else if (arg === '--note-port') options.notePort = Number(value());
+    else if (arg === '--note-token-ttl') options.noteTokenTtl = Number(value());
     else throw new Error(`unknown option ${arg}`);
   }
   if (!Number.isInteger(options.port) || options.port < 0 || options.port > 65535) throw new Error('bad --port');
   if (!(options.sessionTtl > 0)) throw new Error('bad --session-ttl');
   if (options.workers !== undefined && !(Number.isInteger(options.workers) && options.workers >= 1 && options.workers <= 64)) throw new Error('bad --workers');
+  // A free port for the services means a free one for the note service too.
+  if (options.notePort === undefined) options.notePort = options.port === 0 ? 0 : 47881;
+  if (!Number.isInteger(options.notePort) || options.notePort < 0 || options.notePort > 65535) throw new Error('bad --note-port');
+  if (!(options.noteTokenTtl > 0)) throw new Error('bad --note-token-ttl');
   return options;
 }
 
@@ -137,11 +147,21 @@ export async function startServices(options) {
     server.listen(options.port, '127.0.0.1', resolve);
   });
 
+  let notes;
+  try {
+    notes = await startNoteService({ port: options.notePort, store, accessTtl: options.noteTokenTtl, clock: options.clock, log });
+  } catch (err) {
+    server.close();
+    store.close();
+    throw err;
+  }
+
   let closing = null;
   const close = () => {
     if (closing) return closing;
     closing = new Promise((resolve) => {
       clearInterval(purge);
+      notes.close();
       server.close(() => resolve());
       server.closeIdleConnections();
       // Streams still running get a moment to finish, then are cut.
@@ -155,7 +175,7 @@ export async function startServices(options) {
     });
     return closing;
   };
-  return { server, port: server.address().port, close, store };
+  return { server, port: server.address().port, notePort: notes.port, notes, close, store };
 }
 
 async function main() {
@@ -163,7 +183,7 @@ async function main() {
   try {
     options = parseArgs(process.argv.slice(2));
   } catch (err) {
-    process.stderr.write(`quillet-services: ${err.message}\nusage: node src/server.mjs [--port N] [--data DIR] [--session-ttl SECONDS] [--workers N] [--seed-update]\n`);
+    process.stderr.write(`quillet-services: ${err.message}\nusage: node src/server.mjs [--port N] [--data DIR] [--session-ttl SECONDS] [--workers N] [--seed-update] [--note-port N] [--note-token-ttl SECONDS]\n`);
     process.exit(2);
   }
   let services;
@@ -174,7 +194,7 @@ async function main() {
     process.exit(1);
   }
   log(`data folder ${options.data}`);
-  process.stdout.write(`listening ${services.port}\n`);
+  process.stdout.write(`listening ${services.port}\nnotes ${services.notePort}\n`);
   const stop = (signal) => {
     log(`${signal}: shutting down`);
     services.close().then(() => process.exit(0));

@@ -3,6 +3,7 @@
 import Database from 'better-sqlite3';
 import crypto from 'node:crypto';
 import { promisify } from 'node:util';
+import { NOTES_MIGRATION } from './notedata.mjs';
 
 const scrypt = promisify(crypto.scrypt);
 const SCRYPT_PARAMS = { N: 16384, r: 8, p: 1, maxmem: 64 * 1024 * 1024 };
@@ -50,6 +51,7 @@ const MIGRATIONS = [
      correction_list TEXT, choose INTEGER, type INTEGER,
      received_at INTEGER NOT NULL
    );`,
+  NOTES_MIGRATION,
 ];
 
 export const ANONYMOUS_KEY = '2727-2727';

@@ -21,18 +21,18 @@ export async function startServer(extra = []) {
   const reap = () => { if (child.exitCode === null) child.kill('SIGKILL'); };
   process.once('exit', reap);
   child.once('exit', () => process.removeListener('exit', reap));
-  const port = await new Promise((resolve, reject) => {
+  const [port, notePort] = await new Promise((resolve, reject) => {
     let out = '';
     const timer = setTimeout(() => reject(new Error(`server did not start: ${stderr}`)), 60000);
     child.stdout.on('data', (d) => {
       out += d;
-      const m = /^listening (\d+)\n/.exec(out);
-      if (m) { clearTimeout(timer); resolve(Number(m[1])); }
+      const m = /^listening (\d+)\nnotes (\d+)\n/.exec(out);
+      if (m) { clearTimeout(timer); resolve([Number(m[1]), Number(m[2])]); }
     });
     child.on('exit', (code) => { clearTimeout(timer); reject(new Error(`server exited with ${code}: ${stderr}`)); });
   });
   return {
-    port, data, child,
+    port, notePort, data, child,
     host: `127.0.0.1:${port}`,
     stderr: () => stderr,
     async stop() {

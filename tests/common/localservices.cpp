@@ -53,16 +53,19 @@ bool LocalServices::start(const QStringList &extraArguments)
         m_process->waitForReadyRead(200);
         out += m_process->readAllStandardOutput();
         m_stderr += m_process->readAllStandardError();
-        const int newline = out.indexOf('\n');
-        if (newline >= 0) {
-            const QByteArray line = out.left(newline).trimmed();
+        // "listening <port>", then "notes <port>" for the note service.
+        const QList<QByteArray> lines = out.split('\n');
+        if (lines.size() >= 3) {
             bool ok = false;
-            if (line.startsWith("listening ")) {
-                const int port = line.mid(10).toInt(&ok);
-                if (ok && port > 0) {
-                    m_port = port;
-                    return true;
-                }
+            bool noteOk = false;
+            const QByteArray first = lines.at(0).trimmed();
+            const QByteArray second = lines.at(1).trimmed();
+            const int port = first.startsWith("listening ") ? first.mid(10).toInt(&ok) : 0;
+            const int notePort = second.startsWith("notes ") ? second.mid(6).toInt(&noteOk) : 0;
+            if (ok && noteOk && port > 0 && notePort > 0) {
+                m_port = port;
+                m_notePort = notePort;
+                return true;
             }
             break;
         }
@@ -87,6 +90,7 @@ void LocalServices::stop()
         m_process.reset();
     }
     m_port = 0;
+    m_notePort = 0;
     m_dataDir.reset();
 }
 
@@ -98,6 +102,11 @@ bool LocalServices::isRunning() const
 QString LocalServices::host() const
 {
     return QStringLiteral("127.0.0.1:%1").arg(m_port);
+}
+
+QString LocalServices::noteHost() const
+{
+    return QStringLiteral("127.0.0.1:%1").arg(m_notePort);
 }
 
 QString LocalServices::dataDir() const
@@ -163,5 +172,8 @@ QString LocalServices::registerAndLogIn(const QString &email, const QString &pas
 
 void LocalServices::pointServiceTableHere() const
 {
-    GammaLib::ServiceAddresses::instance().setProductHosts(host());
+    GammaLib::ServiceAddresses &table = GammaLib::ServiceAddresses::instance();
+    table.setProductHosts(host());
+    table.setScheme(GammaLib::ServiceAddresses::Evernote, QStringLiteral("http"));
+    table.setHost(GammaLib::ServiceAddresses::Evernote, noteHost());
 }

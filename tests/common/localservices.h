@@ -26,6 +26,8 @@ public:
 
     int port() const { return m_port; }
     QString host() const; // "127.0.0.1:<port>"
+    int notePort() const { return m_notePort; }
+    QString noteHost() const; // the note service, "127.0.0.1:<port>"
     QString dataDir() const;
     QString errorOutput() const; // what the server logged so far
 
@@ -33,7 +35,8 @@ public:
     // upper-case hex MD5 of the password; returns the session key or "".
     QString registerAndLogIn(const QString &email, const QString &password);
 
-    // Points every product host of the service table at this server.
+    // Points every product host of the service table, and the note-service
+    // host, at this server.
     void pointServiceTableHere() const;
 
     // POSTs a form body to a path of the server and returns the answer body
@@ -44,6 +47,7 @@ private:
     std::unique_ptr<QProcess> m_process;
     std::unique_ptr<QTemporaryDir> m_dataDir;
     int m_port = 0;
+    int m_notePort = 0;
     mutable QByteArray m_stderr;
 };
 

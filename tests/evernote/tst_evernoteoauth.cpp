@@ -78,7 +78,7 @@ private:
         const QString base = OAuth::signatureBaseString(QStringLiteral("POST"), m_server.url(QStringLiteral("/oauth")),
                                                         parameters);
         // RFC 5849 3.4.2: both secrets percent-encoded.
-        const QByteArray key = QByteArray(Manager::consumerSecret()) + '&' + OAuth::percentEncode(tokenSecret).toLatin1();
+        const QByteArray key = Manager::consumerSecret().toLatin1() + '&' + OAuth::percentEncode(tokenSecret).toLatin1();
         return !signature.isEmpty() && referenceHmacSha1(key, base.toLatin1()) == signature.toLatin1();
     }
 
