@@ -5,6 +5,7 @@ import { LocalLinter, Dialect } from 'harper.js';
 import { binary } from 'harper.js/binary';
 import { ruleCorrections } from './rules/index.mjs';
 import { mergeCorrections } from './merge.mjs';
+import { Spelling } from './spelling.mjs';
 
 // Stage names of the chunk config lists.
 export const STAGES = ['server.spell', 'server.real', 'server.mor', 'server.grammar', 'server.rule',
@@ -23,7 +24,8 @@ const PLAIN_WORDS = new Map([
   ['use', ['VB', 'v']], ['say', ['VB', 'v']], ['think', ['VB', 'v']], ['want', ['VB', 'v']],
 ]);
 // Enrichment candidates WordNet offers that are too rare or odd to propose.
-const ENRICH_STOP = new Set(['bully', 'corking', 'cracking', 'dandy', 'groovy', 'peachy', 'swell', 'smashing', 'goodish', 'hot', 'slap-up', 'bang-up', 'keen', 'neat', 'nifty', 'old', 'full', 'white', 'banging', 'thumping', 'whopping', 'walloping', 'whacking', 'super', 'macro', 'let', 'have', 'go', 'rattling']);
+const ENRICH_STOP = new Set(['bully', 'corking', 'cracking', 'dandy', 'groovy', 'peachy', 'swell', 'smashing', 'goodish', 'hot', 'slap-up', 'bang-up', 'keen', 'neat', 'nifty', 'old', 'full', 'white', 'banging', 'thumping', 'whopping', 'walloping', 'whacking', 'super', 'macro', 'let', 'have', 'go', 'rattling', 'rubber', 'catchy', 'master', 'micro',
+  'oversize', 'demo', 'utilise', 'fleet', 'lousy', 'rotten', 'distinguished', 'newsworthy', 'solid', 'burning']);
 
 export const ERROR_TYPES = ['NONWORD', 'REAL', 'MOPHOLOGY', 'GRAMMAR', 'STYLE', 'SUGGESTION', 'IMPROVE'];
 
@@ -84,6 +86,11 @@ export class Checker {
     // sentence of more than 40 words would vanish behind it. The hint is
     // made here instead, for long sentences without other findings.
     this.ready = this.linter.setup().then(() => this.linter.setLintConfig(Object.fromEntries(ENGINE_RULES_OFF.map((r) => [r, false]))));
+  }
+
+  spelling() {
+    this.speller ??= new Spelling(this.vocabulary);
+    return this.speller;
   }
 
   isWord(w) {
@@ -175,6 +182,11 @@ export class Checker {
     const unknownWord = singleWord && !this.isWord(problem);
     const caseOnly = first && firstText.toLowerCase() === problem.toLowerCase();
     if (raw.kind === 'Spelling') return { type: 'NONWORD', stage: 'server.spell', explain: 'spelling' };
+    // "wether" -> "wet her": a word learners rarely mean, offered only as two
+    // words, is a misspelling of a nearer common word.
+    if (singleWord && this.spelling().onlySplits(problem, raw.suggestions.map((s) => s.text), this.isWord(problem))) {
+      return { type: 'NONWORD', stage: 'server.spell', explain: 'spelling' };
+    }
     if ((raw.kind === 'Typo' || raw.kind === 'BoundaryError') && unknownWord) {
       return { type: 'NONWORD', stage: 'server.spell', explain: 'spelling' };
     }
@@ -241,6 +253,21 @@ export class Checker {
     return { start, end, candidates: out.slice(0, 5) };
   }
 
+  // A misspelling's candidates: nearest and commonest words first, splits
+  // last; a word offered only as a split gets the near common words before it.
+  spellingCandidates(word, candidates) {
+    if (!/^[A-Za-z']+$/.test(word) || candidates.some((c) => c.candidateType !== 'REPLACE')) return candidates;
+    const sp = this.spelling();
+    let texts = candidates.map((c) => c.correction);
+    if (sp.onlySplits(word, texts, this.isWord(word))) {
+      const keep = /^[A-Z]/.test(word) ? (w) => w[0].toUpperCase() + w.slice(1) : (w) => w;
+      texts = [...sp.near(word).map(keep).filter((w) => !texts.includes(w)), ...texts];
+    }
+    return sp.rank(word, texts).slice(0, 5).map((correction, i) => ({
+      correction, candidateType: 'REPLACE', score: Math.round(0.95 * Math.pow(0.8, i) * 1000) / 1000, originalScore: 0.05,
+    }));
+  }
+
   enrichment(sentence, taken) {
     const out = [];
     const re = /[A-Za-z]+/g;
@@ -252,6 +279,14 @@ export class Checker {
       const start = m.index;
       const end = start + word.length;
       if (taken.some(([s, e]) => start < e && end > s)) continue;
+      // Never a name ("Big Ben"): a capital inside the sentence, or a
+      // capitalised word next to it.
+      if (/^[A-Z]/.test(word)) {
+        const before = sentence.slice(0, start).trim();
+        const next = (sentence.slice(end).match(/^\s+(\S)/) || ['', ''])[1];
+        if (before !== '' && !/[.!?:"]$/.test(before)) continue;
+        if (/[A-Z]/.test(next)) continue;
+      }
       const [tag, pos] = plain;
       const base = word.toLowerCase().replace(/s$/, (x) => (tag === 'NNS' ? '' : x));
       const options = this.enrichmentOptions(base, pos, tag);
@@ -262,8 +297,23 @@ export class Checker {
         featureKeys: [base, ...options],
         candidates: options.map((w, i) => ({ correction: keep(w), candidateType: 'REPLACE', score: Math.round(0.6 * Math.pow(0.85, i) * 1000) / 1000, originalScore: 0.4 })),
       });
+      // One suggestion a sentence is enough; more read as nagging.
+      break;
     }
     return out;
+  }
+
+  // Whether the alternative's most common sense is the plain word's most
+  // common sense or one WordNet lists as similar to it: "huge" for "big"
+  // passes, "ample" (mostly "more than enough") does not.
+  sameMainSense(word, alt, pos) {
+    const first = (w) => this.wordnet.lookup(w).find((x) => (x.pos === 's' ? 'a' : x.pos) === pos);
+    const a = first(word);
+    const b = first(alt);
+    if (!a || !b) return false;
+    if (a.offset === b.offset) return true;
+    const linked = (x, y) => x.pointers.some((p) => p.symbol === '&' && p.offset === y.offset);
+    return linked(a, b) || linked(b, a);
   }
 
   // Better words for a plain word, worked out once per word.
@@ -275,10 +325,10 @@ export class Checker {
     // The word's most common sense and the words similar to it; only words
     // the CEFR lists hold themselves (not through a lemma) are offered.
     const options = this.wordnet.synonyms(base, pos, 1)
-      .filter((w) => /^[a-z]+$/.test(w) && !ENRICH_STOP.has(w) && this.vocabulary.cefr.has(w))
+      .filter((w) => /^[a-z]+$/.test(w) && !ENRICH_STOP.has(w) && this.vocabulary.cefr.has(w) && this.sameMainSense(base, w, pos))
       .map((w, order) => ({ w, level: this.vocabulary.cefr.get(w), order }))
-      .filter((o) => o.level >= Math.max(2, own + 1) && o.level <= 4)
-      .sort((a, b) => Math.abs(a.level - 3) - Math.abs(b.level - 3) || a.order - b.order)
+      .filter((o) => o.level >= Math.max(2, own + 1) && o.level <= 3)
+      .sort((a, b) => a.level - b.level || a.order - b.order)
       .slice(0, 3)
       .map((o) => (tag === 'NNS' ? `${o.w}s` : o.w));
     this.enrichCache.set(key, options);
@@ -303,7 +353,8 @@ export class Checker {
         if (!raw.hint && ENGINE_RULES_OFF.includes(rule)) continue;
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
-        const { start, end, candidates } = this.candidates(raw, sentence);
+        let { start, end, candidates } = this.candidates(raw, sentence);
+        if (kind.type === 'NONWORD') candidates = this.spellingCandidates(raw.problem.trim(), candidates);
         corrections.push({
           loc: raw.start, start, end, errorInfo: raw.message,
           errorType: kind.type, explainType: kind.explain, featureKeys: [rule, raw.kind], candidates,
