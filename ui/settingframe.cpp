@@ -171,6 +171,12 @@ void SettingFrame::slotRecoverTip() { m_proxy->slotRecoverTip(); }
 
 void SettingFrame::slotClose()
 {
+    keepChoices();
+    emit signalClose();
+}
+
+void SettingFrame::keepChoices()
+{
     ConfigFile &store = preferences();
     store.setValue(QStringLiteral("goto_next"), AppSettings::boolText(m_gotoNext->isChecked()));
     store.setValue(QStringLiteral("enrichment_enable"), AppSettings::boolText(m_enrichment->isChecked()));
@@ -184,7 +190,6 @@ void SettingFrame::slotClose()
         sendToUpdater("Cancel");
         setUpdateState(Available);
     }
-    emit signalClose();
 }
 
 // Language -------------------------------------------------------------------------------
@@ -203,6 +208,8 @@ void SettingFrame::slotLanguageChanged(int index)
 
 void SettingFrame::slotRestart()
 {
+    // A restart leaves the dialog as Close does: what the user chose is kept.
+    keepChoices();
     emit signalRestart();
 }
 
@@ -257,7 +264,7 @@ void SettingFrame::slotUpdate()
         setUpdateState(Available);
         break;
     case Done:
-        emit signalRestart();
+        slotRestart();
         break;
     default:
         break;

@@ -82,6 +82,9 @@ public slots:
 private:
     void buildForm();
     void loadControls();
+    // Stores the switches and the proxy, installs the proxy and stops a
+    // running update: what leaving the dialog does, by Close or by a restart.
+    void keepChoices();
     void setUpdateState(int state);
     void startCheck();
     void handleVersionAnswer();

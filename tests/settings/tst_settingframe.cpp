@@ -361,6 +361,56 @@ private slots:
         preferences().setValue(QStringLiteral("language"), QStringLiteral("en"));
     }
 
+    // "Restart Quillet" leaves the dialog like Close: the switches, the proxy
+    // and the language reach the file the restarted program reads.
+    void restartKeepsTheChoices()
+    {
+        preferences().setValue(QStringLiteral("language"), QStringLiteral("en"));
+        preferences().setValue(QStringLiteral("goto_next"), QStringLiteral("True"));
+        preferences().setValue(QStringLiteral("show_report"), QStringLiteral("False"));
+        QVERIFY(preferences().save());
+        auto frame = makeFrame();
+        frame->gotoNextBox()->setChecked(false);
+        frame->reportBox()->setChecked(true);
+        frame->proxyPanel()->typeBox()->setCurrentIndex(ProxySettings::Socks5);
+        frame->proxyPanel()->serverField()->setText(QStringLiteral(" socks.corp "));
+        frame->languageBox()->setCurrentIndex(2);
+        frame->slotLanguageChanged(2);
+        QSignalSpy restart(frame.get(), &SettingFrame::signalRestart);
+        QSignalSpy closed(frame.get(), &SettingFrame::signalClose);
+        frame->restartButton()->click();
+        QCOMPARE(restart.size(), 1);
+        QCOMPARE(closed.size(), 0);
+        ConfigFile reread(preferences().directory(), QStringLiteral("preference.ini"));
+        QCOMPARE(reread.value(QStringLiteral("goto_next")), QStringLiteral("False"));
+        QCOMPARE(reread.value(QStringLiteral("show_report")), QStringLiteral("True"));
+        QCOMPARE(reread.value(QStringLiteral("proxy_type")), QStringLiteral("2"));
+        QCOMPARE(reread.value(QStringLiteral("proxy_socks5_host")), QStringLiteral("socks.corp"));
+        QCOMPARE(reread.value(QStringLiteral("language")), QStringLiteral("es"));
+        QCOMPARE(QNetworkProxy::applicationProxy().hostName(), QStringLiteral("socks.corp"));
+
+        // The same after a finished update, whose button restarts too.
+        frame->openWithUpdate(2200, QStringLiteral("2.2.0"), false);
+        frame->gotoNextBox()->setChecked(true);
+        frame->setUpdaterProgram(QStringLiteral("/bin/true"));
+        frame->slotUpdate();
+        QLocalSocket updater;
+        updater.connectToServer(QStringLiteral("QuilletUpdate"));
+        QVERIFY(updater.waitForConnected(5000));
+        updater.write("UpdateSuccess\n");
+        updater.flush();
+        QTRY_COMPARE(frame->updateState(), int(SettingFrame::Done));
+        frame->slotUpdate();
+        QCOMPARE(restart.size(), 2);
+        ConfigFile after(preferences().directory(), QStringLiteral("preference.ini"));
+        QCOMPARE(after.value(QStringLiteral("goto_next")), QStringLiteral("True"));
+
+        preferences().setValue(QStringLiteral("language"), QStringLiteral("en"));
+        setProxyKeys({{QStringLiteral("proxy_type"), QStringLiteral("0")}});
+        ProxySettings::applyProxy(preferences());
+        QVERIFY(preferences().save());
+    }
+
     // "Update now" against the local services and the real updater program,
     // copied into a scratch program folder.
     void updateNowInstallsTheRelease()
