@@ -14,7 +14,7 @@ const OFTEN_BARE = new Set(['time', 'work', 'life', 'weather', 'sense', 'practic
   'society', 'technology', 'industry', 'government', 'research', 'behavior', 'behaviour', 'fact', 'course', 'order', 'part',
   'side', 'fault', 'sale', 'hand', 'foot', 'top', 'bottom', 'front', 'back', 'way', 'kind', 'sort', 'type', 'lot', 'plenty',
   'enough', 'most', 'half', 'thing', 'something', 'room', 'pressure', 'stress', 'damage', 'change', 'control', 'cost',
-  'demand', 'opportunity', 'permission', 'price', 'space', 'skill', 'potential', 'risk', 'strength', 'talent', 'waste']);
+  'demand', 'opportunity', 'noise', 'permission', 'price', 'space', 'skill', 'potential', 'risk', 'strength', 'talent', 'waste']);
 const ABSTRACT = /(ness|ity|ism|ment|ance|ence|tion|sion|ing|ure|ship|hood|dom|ics|age|th|cy)$/;
 
 export function countableSingular(t) {
