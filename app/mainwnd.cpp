@@ -232,9 +232,10 @@ void MainWnd::showReportFrame()
     m_ui.updateIndicator->hide();
 }
 
-void MainWnd::updateApplyAll()
+void MainWnd::updateForLiveMarks()
 {
     m_ui.applyAllButton->setEnabled(!m_liveMarks.isEmpty());
+    m_ui.editor->setLineSpacing(!m_liveMarks.isEmpty());
 }
 
 void MainWnd::openWebPage(const QString &path)
@@ -393,13 +394,13 @@ void MainWnd::slotProgressFinished()
                 mark->label()->show();
         }
     }
+    updateForLiveMarks();
     m_ui.editor->repositionLabels();
     if (!m_liveMarks.isEmpty()) {
         m_found = m_left = int(m_liveMarks.size());
         m_ui.editor->selectMark(m_liveMarks.first());
         slotPositionChanged();
     }
-    updateApplyAll();
 
     if (m_wordCount > 0) {
         m_ui.wordsLabel->setText(tr("Words:") + QLatin1Char(' ') + QString::number(m_wordCount));
@@ -468,6 +469,7 @@ void MainWnd::clearReview()
     qDeleteAll(m_chunks);
     m_chunks.clear();
     m_ui.editor->clear();
+    m_ui.editor->removeLineSpacing();
     m_ui.editor->setFocus();
     m_ui.editor->resetUndo();
     m_ui.reportButton->hide();
@@ -578,7 +580,7 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
         cursor.setPosition(qMin(start, m_ui.editor->document()->characterCount() - 1));
         m_ui.editor->setTextCursor(cursor);
     }
-    updateApplyAll();
+    updateForLiveMarks();
     m_ui.editor->repositionLabels();
     m_ui.editor->resetUndo();
 }
@@ -639,7 +641,7 @@ void MainWnd::retireMarksForEdit()
                 retireMark(mark);
         }
     }
-    updateApplyAll();
+    updateForLiveMarks();
     m_ui.editor->resetUndo();
 }
 

@@ -179,7 +179,8 @@ private:
     void setCurrentMark(CorrectionItem *mark);
     void retireMark(CorrectionItem *mark);
     void retireMarksForEdit();
-    void updateApplyAll();
+    // "Apply all" and the editor's label spacing follow whether live marks remain.
+    void updateForLiveMarks();
     void restoreGeometryFromSettings();
     void saveGeometryToSettings();
     void recoverAfterCrash();

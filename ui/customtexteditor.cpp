@@ -126,8 +126,9 @@ void CustomTextEditor::slotSampleBtnClicked()
 
 void CustomTextEditor::setDocumentText(const QString &text)
 {
+    // New text carries no labels yet: normal spacing until a review shows some.
     setPlainText(text);
-    applyLineSpacing();
+    removeLineSpacing();
     resetUndo();
 }
 
@@ -168,6 +169,32 @@ void CustomTextEditor::applyLineSpacing()
     QTextBlockFormat format;
     format.setLineHeight(LineDistance, QTextBlockFormat::LineDistanceHeight);
     cursor.setBlockFormat(format);
+}
+
+void CustomTextEditor::removeLineSpacing()
+{
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    QTextBlockFormat format;
+    format.setLineHeight(0, QTextBlockFormat::SingleHeight);
+    cursor.setBlockFormat(format);
+}
+
+bool CustomTextEditor::hasLineSpacing() const
+{
+    // Spacing is set for the whole document at once; new paragraphs inherit it.
+    return document()->firstBlock().blockFormat().lineHeightType() == QTextBlockFormat::LineDistanceHeight;
+}
+
+void CustomTextEditor::setLineSpacing(bool forLabels)
+{
+    if (forLabels == hasLineSpacing())
+        return;
+    if (forLabels)
+        applyLineSpacing();
+    else
+        removeLineSpacing();
 }
 
 void CustomTextEditor::replaceSelection(QTextCursor &cursor, const QString &text)

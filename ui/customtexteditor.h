@@ -28,7 +28,12 @@ public:
     bool hasText() const;
     bool isAllSelected() const;
     void resetUndo();
+    // The labels sit in the added line distance under each text line; the
+    // text has normal spacing while no label is shown.
     void applyLineSpacing();
+    void removeLineSpacing();
+    bool hasLineSpacing() const;
+    void setLineSpacing(bool forLabels);
 
     void selectMark(CorrectionItem *mark);
     // The mark that holds position p (both span ends inclusive): entries are

@@ -32,6 +32,7 @@
 #include <QScopeGuard>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QTextBlock>
 #include <QtTest>
 
 namespace {
@@ -547,6 +548,63 @@ private slots:
         window->slotOnPaste(QStringLiteral("Fresh text."));
         QVERIFY(window->liveMarks().isEmpty());
         QCOMPARE(window->editor()->toPlainText(), QStringLiteral("Fresh text."));
+    }
+
+    // The added line distance under each line is room for the labels: it is
+    // there while labels are shown and gone once none is left.
+    void lineSpacingOnlyWhileLabelsAreShown()
+    {
+        auto window = makeWindow();
+        CustomTextEditor *editor = window->editor();
+        const auto spacings = [editor] {
+            QSet<int> types;
+            for (QTextBlock block = editor->document()->begin(); block.isValid(); block = block.next())
+                types.insert(block.blockFormat().lineHeightType());
+            return types;
+        };
+        const QSet<int> labelled{int(QTextBlockFormat::LineDistanceHeight)};
+        const QSet<int> normal{int(QTextBlockFormat::SingleHeight)};
+        const QString text = QString::fromLatin1(kKnownErrors) + QStringLiteral("\n\nI has a apple.");
+        m_reply = QDialog::Accepted;
+
+        // Apply all.
+        QVERIFY(review(*window, text));
+        QVERIFY(!window->liveMarks().isEmpty());
+        QCOMPARE(spacings(), labelled);
+        window->slotApplyAll();
+        QVERIFY(window->liveMarks().isEmpty());
+        QCOMPARE(spacings(), normal);
+        QVERIFY(!editor->document()->isUndoAvailable());
+
+        // Clear all, then new text typed.
+        QVERIFY(review(*window, text));
+        QCOMPARE(spacings(), labelled);
+        window->slotClearAll();
+        QTest::keyClicks(editor, QStringLiteral("New words"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClicks(editor, QStringLiteral("more"));
+        QCOMPARE(spacings(), normal);
+
+        // Opening a file.
+        QVERIFY(review(*window, text));
+        QCOMPARE(spacings(), labelled);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("essay.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("First paragraph.\nSecond paragraph.\n");
+        file.close();
+        QVERIFY(window->loadDocument(path));
+        QCOMPARE(spacings(), normal);
+
+        // The last mark retired one by one.
+        QVERIFY(review(*window, text));
+        while (!window->liveMarks().isEmpty()) {
+            QCOMPARE(spacings(), labelled);
+            window->slotCorrectItem(window->liveMarks().first(), IgnoreMark, 0);
+        }
+        QCOMPARE(spacings(), normal);
+        QVERIFY(!editor->document()->isUndoAvailable());
     }
 
     void crashRecoveryRestoresTheText()
