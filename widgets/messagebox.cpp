@@ -3,6 +3,7 @@
 #include "shadowpainter.h"
 #include "titlebar.h"
 
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -53,13 +54,26 @@ MessageBox::MessageBox(const QString &text, const QStringList &buttons, QWidget 
     m_label->setObjectName(QStringLiteral("messageText"));
     layout->addWidget(m_label);
 
-    auto *row = new QHBoxLayout;
-    row->addStretch();
+    // The buttons stand in the platform's order, found from what each does:
+    // the first proceeds (or, beside a "Save", discards), "Cancel" goes back
+    // and a third one (such as "Save") proceeds after its own work.
+    auto *row = new QDialogButtonBox(m_frame);
     const QStringList names = buttons.isEmpty() ? QStringList{tr("OK")} : buttons.mid(0, 3);
+    const auto isCancel = [](const QString &name) {
+        return name == QLatin1String("Cancel") || name == tr("Cancel");
+    };
+    bool hasExtra = false;
+    for (int i = 1; i < names.size(); ++i)
+        hasExtra = hasExtra || !isCancel(names.at(i));
     for (int i = 0; i < names.size(); ++i) {
         auto *button = new QPushButton(names.at(i), m_frame);
         m_buttons.append(button);
-        row->addWidget(button);
+        QDialogButtonBox::ButtonRole role = QDialogButtonBox::AcceptRole;
+        if (i == 0)
+            role = hasExtra ? QDialogButtonBox::DestructiveRole : QDialogButtonBox::AcceptRole;
+        else if (isCancel(names.at(i)))
+            role = QDialogButtonBox::RejectRole;
+        row->addButton(button, role);
         if (i == 0) {
             button->setDefault(true);
             connect(button, &QPushButton::clicked, this, &QDialog::accept);
@@ -72,7 +86,7 @@ MessageBox::MessageBox(const QString &text, const QStringList &buttons, QWidget 
             });
         }
     }
-    layout->addLayout(row);
+    layout->addWidget(row);
 }
 
 QString MessageBox::text() const

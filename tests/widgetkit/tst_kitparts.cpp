@@ -14,6 +14,8 @@
 #include "titlebar.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QStyle>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -248,6 +250,61 @@ private slots:
         QTest::mouseMove(box.titlebar(), grab + QPoint(-30, 20));
         QTRY_COMPARE(box.pos(), start + QPoint(-30, 20));
         QTest::mouseRelease(box.titlebar(), Qt::LeftButton, Qt::NoModifier, grab);
+    }
+
+    // The close question's buttons stand in the platform's order: the one
+    // that saves, the one that discards and "Cancel" where the platform's
+    // own dialogs put them; a plain question keeps "Cancel" on its side.
+    void messageBoxButtonsInThePlatformsOrder()
+    {
+        const auto order = [](const QStringList &names) {
+            MessageBox box(QStringLiteral("Your current text will be lost if not saved. Proceed anyway?"), names);
+            box.show();
+            QList<QPushButton *> buttons = box.buttons();
+            std::sort(buttons.begin(), buttons.end(),
+                      [](QPushButton *a, QPushButton *b) { return a->x() < b->x(); });
+            QStringList texts;
+            for (QPushButton *button : buttons)
+                texts << button->text();
+            return texts;
+        };
+        const int layout = QApplication::style()->styleHint(QStyle::SH_DialogButtonLayout);
+        QStringList closing;
+        QStringList plain;
+        switch (layout) {
+        case QDialogButtonBox::MacLayout:
+        case QDialogButtonBox::GnomeLayout:
+            closing = QStringList{"Confirm", "Cancel", "Save"};
+            plain = QStringList{"Cancel", "Confirm"};
+            break;
+        default: // Windows, KDE, Android
+            closing = QStringList{"Save", "Confirm", "Cancel"};
+            plain = QStringList{"Confirm", "Cancel"};
+            break;
+        }
+        QCOMPARE(order({"Confirm", "Cancel", "Save"}), closing);
+        QCOMPARE(order({"Confirm", "Cancel"}), plain);
+
+        // What each button does is unchanged.
+        QTimer::singleShot(0, [] {
+            auto *box = qobject_cast<MessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->buttons().at(2)->click();
+        });
+        bool extra = false;
+        QCOMPARE(MessageBox::ask(nullptr, QStringLiteral("Proceed anyway?"),
+                                 {QStringLiteral("Confirm"), QStringLiteral("Cancel"), QStringLiteral("Save")}, &extra),
+                 int(QDialog::Accepted));
+        QVERIFY(extra);
+        QTimer::singleShot(0, [] {
+            auto *box = qobject_cast<MessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->buttons().at(1)->click();
+        });
+        QCOMPARE(MessageBox::ask(nullptr, QStringLiteral("Proceed anyway?"),
+                                 {QStringLiteral("Confirm"), QStringLiteral("Cancel"), QStringLiteral("Save")}, &extra),
+                 int(QDialog::Rejected));
+        QVERIFY(!extra);
     }
 
     void messageBoxCloseButtonRejects()
