@@ -161,7 +161,8 @@ MainWnd::MainWnd(QWidget *parent)
     // First run: the tutorial; otherwise the saved geometry.
     if (AppSettings::isTrue(settings().value(QStringLiteral("user_guide")))
         || StartupSteps::justRegistered()) {
-        resize(850, 640);
+        resize(QSize(850, 640).expandedTo(minimumSizeHint()));
+        centreOnStartScreen();
         setMaximumSize(size());
         setControlsLocked(true);
         m_tutorial = new TutorialOverlay(m_ui.central);
@@ -822,19 +823,31 @@ void MainWnd::slotGotoUpdate()
 
 // Window geometry and tutorial -----------------------------------------------------------------
 
+void MainWnd::centreOnStartScreen()
+{
+    // The screen that held the sign-in dialog, else the primary one.
+    QScreen *screen = StartupSteps::signInScreen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    QRect centred(QPoint(), size());
+    if (screen)
+        centred.moveCenter(screen->availableGeometry().center());
+    move(centred.topLeft());
+}
+
 void MainWnd::restoreGeometryFromSettings()
 {
     const QRect saved(settings().value(QStringLiteral("Left")).toInt(),
                       settings().value(QStringLiteral("Top")).toInt(),
                       settings().value(QStringLiteral("Width")).toInt(),
                       settings().value(QStringLiteral("Height")).toInt());
-    if (isOffScreen(saved)) {
+    // Nothing saved yet (the stored defaults), or saved on a screen that is
+    // gone: centred where the user is looking.
+    const bool neverSaved = settings().value(QStringLiteral("Left")) == QLatin1String("-1")
+                            && settings().value(QStringLiteral("Top")) == QLatin1String("0");
+    if (neverSaved || isOffScreen(saved)) {
         resize(QSize(850, 640).expandedTo(minimumSizeHint()));
-        QScreen *screen = QGuiApplication::primaryScreen();
-        QRect centred(QPoint(), size());
-        if (screen)
-            centred.moveCenter(screen->availableGeometry().center());
-        move(centred.topLeft());
+        centreOnStartScreen();
         return;
     }
     setNormalGeometry(saved);

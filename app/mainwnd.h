@@ -179,6 +179,7 @@ private:
     void setCurrentMark(CorrectionItem *mark);
     void retireMark(CorrectionItem *mark);
     void retireMarksForEdit();
+    void centreOnStartScreen();
     // "Apply all" and the editor's label spacing follow whether live marks remain.
     void updateForLiveMarks();
     void restoreGeometryFromSettings();

@@ -49,4 +49,9 @@ bool justRegistered()
     return AccessDlg::justRegistered();
 }
 
+QScreen *signInScreen()
+{
+    return SignInSession::startUpScreen();
+}
+
 } // namespace StartupSteps

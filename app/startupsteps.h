@@ -1,6 +1,7 @@
 #ifndef STARTUPSTEPS_H
 #define STARTUPSTEPS_H
 
+class QScreen;
 class QWidget;
 
 // The steps of start-up that belong to other areas of the program. Each is
@@ -28,6 +29,9 @@ bool signInAfterLogout(QWidget *parent);
 // True when the sign-in dialog has just registered a new account (the main
 // window then shows its tutorial).
 bool justRegistered();
+
+// The screen the start-up sign-in dialog stood on, or none.
+QScreen *signInScreen();
 
 } // namespace StartupSteps
 

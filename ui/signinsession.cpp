@@ -3,12 +3,26 @@
 #include "accessdlg.h"
 #include "useraccess.h"
 
+#include <QPointer>
+#include <QScreen>
+
 namespace SignInSession {
+
+namespace {
+QPointer<QScreen> s_startUpScreen;
+}
 
 bool runAtStartUp()
 {
     AccessDlg dialog(AccessDlg::StartUp);
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    s_startUpScreen = dialog.screen();
+    return accepted;
+}
+
+QScreen *startUpScreen()
+{
+    return s_startUpScreen.data();
 }
 
 bool runAfterLogout(QWidget *mainWindow)

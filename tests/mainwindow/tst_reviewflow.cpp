@@ -652,6 +652,27 @@ private slots:
         QCOMPARE(placed->pos(), QPoint(40, 30));
     }
 
+    // The first start (nothing saved yet, with or without the tutorial)
+    // centres the window instead of putting it in the screen's corner.
+    void firstStartIsCentred()
+    {
+        ConfigFile &settings = AppSettings::settingConfig();
+        const auto restore = qScopeGuard([&settings] {
+            settings.setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+        });
+        settings.setValue(QStringLiteral("Left"), QStringLiteral("-1")); // the stored defaults
+        settings.setValue(QStringLiteral("Top"), QStringLiteral("0"));
+        settings.setValue(QStringLiteral("Width"), QStringLiteral("850"));
+        settings.setValue(QStringLiteral("Height"), QStringLiteral("640"));
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        for (const char *guide : {"False", "True"}) {
+            settings.setValue(QStringLiteral("user_guide"), QLatin1String(guide));
+            auto window = makeWindow();
+            QVERIFY2(qAbs(window->geometry().center().x() - available.center().x()) <= 2, guide);
+            QVERIFY2(qAbs(window->geometry().center().y() - available.center().y()) <= 2, guide);
+        }
+    }
+
     // Log-out: upload, log out on the server, then the sign-in dialog again;
     // closing that dialog ends the window.
     void logOutShowsTheSignInDialogAgain()
