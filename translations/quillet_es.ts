@@ -28,8 +28,8 @@
         <translation>confirmar contraseña</translation>
     </message>
     <message>
-        <source>By clicking the button above, you agree to our &lt;a href="%1"&gt;Terms of Service&lt;/a&gt;.</source>
-        <translation>Al pulsar el botón de arriba, acepta nuestros &lt;a href="%1"&gt;Términos del servicio&lt;/a&gt;.</translation>
+        <source>By clicking the button above, you agree to our &lt;a href=&quot;%1&quot;&gt;Terms of Service&lt;/a&gt;.</source>
+        <translation>Al pulsar el botón de arriba, acepta nuestros &lt;a href=&quot;%1&quot;&gt;Términos del servicio&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>username/email</source>
@@ -165,8 +165,8 @@
         <translation>Las sugerencias de enriquecimiento proponen palabras más precisas para evitar el abuso de palabras sencillas, las repeticiones o la ambigüedad.</translation>
     </message>
     <message>
-        <source>A word will be highlighted and flagged as "Confused Words" if Quillet thinks you meant some other word(s) that better fits in here (with higher probability).
-Please note that there's a common possibility the word flagged as "Confused Words" is correct after all and is indeed what you want to say here.</source>
+        <source>A word will be highlighted and flagged as &quot;Confused Words&quot; if Quillet thinks you meant some other word(s) that better fits in here (with higher probability).
+Please note that there&apos;s a common possibility the word flagged as &quot;Confused Words&quot; is correct after all and is indeed what you want to say here.</source>
         <translation>Quillet marca una palabra como «Palabras confusas» cuando cree que probablemente quería usar otra palabra que encaja mejor aquí.
 Tenga en cuenta que a menudo la palabra marcada como «Palabras confusas» es correcta y es justo lo que quiere decir.</translation>
     </message>
@@ -322,7 +322,7 @@ Tenga en cuenta que a menudo la palabra marcada como «Palabras confusas» es co
         <translation>Buscar notas</translation>
     </message>
     <message>
-        <source>Failed to load the requested note. Press "RELOAD" and please try again.</source>
+        <source>Failed to load the requested note. Press &quot;RELOAD&quot; and please try again.</source>
         <translation>No se pudo cargar la nota. Pulse «RECARGAR» e inténtelo de nuevo.</translation>
     </message>
     <message>
@@ -423,7 +423,7 @@ Tenga en cuenta que a menudo la palabra marcada como «Palabras confusas» es co
 <context>
     <name>MainWnd</name>
     <message>
-        <source>Oops, nobody answered. There's a connection error or Quillet is not home right now.			   
+        <source>Oops, nobody answered. There&apos;s a connection error or Quillet is not home right now.			   
 
 Please check your network connection. You may need to use proxy under certain circumstances.</source>
         <translation>Vaya, nadie ha respondido. Hay un error de conexión o Quillet no está disponible en este momento.
@@ -525,7 +525,7 @@ Un asistente de escritura en inglés.</translation>
         <translation>Se sustituirá el texto actual y, si no lo ha guardado, perderá los cambios. ¿Desea continuar?</translation>
     </message>
     <message>
-        <source>Failed to load file. Either the file doesn't exist, or the file format is not supported.</source>
+        <source>Failed to load file. Either the file doesn&apos;t exist, or the file format is not supported.</source>
         <translation>No se pudo abrir el archivo. El archivo no existe o su formato no es compatible.</translation>
     </message>
     <message>
@@ -534,9 +534,13 @@ Un asistente de escritura en inglés.</translation>
     </message>
     <message>
         <source>Failed to save file.
-Either you're trying to over-write a file which is in use. Or you may have to install Office first.</source>
+Either you&apos;re trying to over-write a file which is in use. Or you may have to install Office first.</source>
         <translation>No se pudo guardar el archivo.
 Puede que intente sobrescribir un archivo que está en uso, o que necesite instalar antes un programa de Office.</translation>
+    </message>
+    <message>
+        <source>Successfully saved.</source>
+        <translation>Guardado correctamente.</translation>
     </message>
 </context>
 <context>
@@ -868,8 +872,8 @@ Puede que intente sobrescribir un archivo que está en uso, o que necesite insta
 <context>
     <name>SettingFrame</name>
     <message>
-        <source>Unfortunately, the request failed.&lt;br /&gt;Fortunately, you can always visit &lt;a style='color:#00c8ff;' href='%1'&gt;our website&lt;/a&gt; to download the latest version.</source>
-        <translation>Lamentablemente, la solicitud ha fallado.&lt;br /&gt;Siempre puede visitar &lt;a style='color:#00c8ff;' href='%1'&gt;nuestro sitio web&lt;/a&gt; para descargar la última versión.</translation>
+        <source>Unfortunately, the request failed.&lt;br /&gt;Fortunately, you can always visit &lt;a style=&apos;color:#00c8ff;&apos; href=&apos;%1&apos;&gt;our website&lt;/a&gt; to download the latest version.</source>
+        <translation>Lamentablemente, la solicitud ha fallado.&lt;br /&gt;Siempre puede visitar &lt;a style=&apos;color:#00c8ff;&apos; href=&apos;%1&apos;&gt;nuestro sitio web&lt;/a&gt; para descargar la última versión.</translation>
     </message>
     <message>
         <source>General</source>
@@ -884,7 +888,7 @@ Puede que intente sobrescribir un archivo que está en uso, o que necesite insta
         <translation>Mostrar sugerencias de enriquecimiento además de las correcciones de gramática y ortografía.</translation>
     </message>
     <message>
-        <source>Show me "Correction Statistics" after each grammar check.</source>
+        <source>Show me &quot;Correction Statistics&quot; after each grammar check.</source>
         <translation>Mostrar las «Estadísticas de corrección» después de cada revisión.</translation>
     </message>
     <message>
@@ -920,7 +924,7 @@ Puede que intente sobrescribir un archivo que está en uso, o que necesite insta
         <translation>Buscando actualizaciones…</translation>
     </message>
     <message>
-        <source>You're now running the latest version.</source>
+        <source>You&apos;re now running the latest version.</source>
         <translation>Ya tiene la versión más reciente.</translation>
     </message>
     <message>

@@ -28,8 +28,8 @@
         <translation>パスワード（確認）</translation>
     </message>
     <message>
-        <source>By clicking the button above, you agree to our &lt;a href="%1"&gt;Terms of Service&lt;/a&gt;.</source>
-        <translation>上のボタンをクリックすると、&lt;a href="%1"&gt;利用規約&lt;/a&gt;に同意したものとみなされます。</translation>
+        <source>By clicking the button above, you agree to our &lt;a href=&quot;%1&quot;&gt;Terms of Service&lt;/a&gt;.</source>
+        <translation>上のボタンをクリックすると、&lt;a href=&quot;%1&quot;&gt;利用規約&lt;/a&gt;に同意したものとみなされます。</translation>
     </message>
     <message>
         <source>username/email</source>
@@ -165,8 +165,8 @@
         <translation>表現の提案では、簡単な単語の使いすぎ、繰り返し、あいまいな表現を避けるために、より適切な語を勧めます。</translation>
     </message>
     <message>
-        <source>A word will be highlighted and flagged as "Confused Words" if Quillet thinks you meant some other word(s) that better fits in here (with higher probability).
-Please note that there's a common possibility the word flagged as "Confused Words" is correct after all and is indeed what you want to say here.</source>
+        <source>A word will be highlighted and flagged as &quot;Confused Words&quot; if Quillet thinks you meant some other word(s) that better fits in here (with higher probability).
+Please note that there&apos;s a common possibility the word flagged as &quot;Confused Words&quot; is correct after all and is indeed what you want to say here.</source>
         <translation>ここでは別の語のほうが適切である可能性が高いと Quillet が判断すると、その語は「混同しやすい語」として強調表示されます。
 ただし、「混同しやすい語」とされた語が実は正しく、言いたいことをそのまま表している場合もよくあります。</translation>
     </message>
@@ -322,7 +322,7 @@ Please note that there's a common possibility the word flagged as "Confused Word
         <translation>ノートを検索</translation>
     </message>
     <message>
-        <source>Failed to load the requested note. Press "RELOAD" and please try again.</source>
+        <source>Failed to load the requested note. Press &quot;RELOAD&quot; and please try again.</source>
         <translation>ノートを読み込めませんでした。「再読み込み」を押して、もう一度お試しください。</translation>
     </message>
     <message>
@@ -423,7 +423,7 @@ Please note that there's a common possibility the word flagged as "Confused Word
 <context>
     <name>MainWnd</name>
     <message>
-        <source>Oops, nobody answered. There's a connection error or Quillet is not home right now.			   
+        <source>Oops, nobody answered. There&apos;s a connection error or Quillet is not home right now.			   
 
 Please check your network connection. You may need to use proxy under certain circumstances.</source>
         <translation>応答がありません。接続エラーが起きたか、Quillet のサービスに現在つながりません。
@@ -525,7 +525,7 @@ A writing assistant for English.</source>
         <translation>現在の文章が置き換えられます。保存していない編集内容はすべて失われます。続行しますか？</translation>
     </message>
     <message>
-        <source>Failed to load file. Either the file doesn't exist, or the file format is not supported.</source>
+        <source>Failed to load file. Either the file doesn&apos;t exist, or the file format is not supported.</source>
         <translation>ファイルを読み込めませんでした。ファイルが存在しないか、対応していない形式です。</translation>
     </message>
     <message>
@@ -534,9 +534,13 @@ A writing assistant for English.</source>
     </message>
     <message>
         <source>Failed to save file.
-Either you're trying to over-write a file which is in use. Or you may have to install Office first.</source>
+Either you&apos;re trying to over-write a file which is in use. Or you may have to install Office first.</source>
         <translation>ファイルを保存できませんでした。
 使用中のファイルを上書きしようとしているか、先に Office ソフトをインストールする必要があります。</translation>
+    </message>
+    <message>
+        <source>Successfully saved.</source>
+        <translation>保存しました。</translation>
     </message>
 </context>
 <context>
@@ -868,8 +872,8 @@ Either you're trying to over-write a file which is in use. Or you may have to in
 <context>
     <name>SettingFrame</name>
     <message>
-        <source>Unfortunately, the request failed.&lt;br /&gt;Fortunately, you can always visit &lt;a style='color:#00c8ff;' href='%1'&gt;our website&lt;/a&gt; to download the latest version.</source>
-        <translation>申し訳ありませんが、要求に失敗しました。&lt;br /&gt;最新版はいつでも&lt;a style='color:#00c8ff;' href='%1'&gt;ウェブサイト&lt;/a&gt;からダウンロードできます。</translation>
+        <source>Unfortunately, the request failed.&lt;br /&gt;Fortunately, you can always visit &lt;a style=&apos;color:#00c8ff;&apos; href=&apos;%1&apos;&gt;our website&lt;/a&gt; to download the latest version.</source>
+        <translation>申し訳ありませんが、要求に失敗しました。&lt;br /&gt;最新版はいつでも&lt;a style=&apos;color:#00c8ff;&apos; href=&apos;%1&apos;&gt;ウェブサイト&lt;/a&gt;からダウンロードできます。</translation>
     </message>
     <message>
         <source>General</source>
@@ -884,7 +888,7 @@ Either you're trying to over-write a file which is in use. Or you may have to in
         <translation>文法・スペルの訂正に加えて、表現の提案も表示する。</translation>
     </message>
     <message>
-        <source>Show me "Correction Statistics" after each grammar check.</source>
+        <source>Show me &quot;Correction Statistics&quot; after each grammar check.</source>
         <translation>校正のたびに「訂正の統計」を表示する。</translation>
     </message>
     <message>
@@ -920,7 +924,7 @@ Either you're trying to over-write a file which is in use. Or you may have to in
         <translation>アップデートを確認しています…</translation>
     </message>
     <message>
-        <source>You're now running the latest version.</source>
+        <source>You&apos;re now running the latest version.</source>
         <translation>最新バージョンを使用しています。</translation>
     </message>
     <message>

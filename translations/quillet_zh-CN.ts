@@ -28,8 +28,8 @@
         <translation>确认密码</translation>
     </message>
     <message>
-        <source>By clicking the button above, you agree to our &lt;a href="%1"&gt;Terms of Service&lt;/a&gt;.</source>
-        <translation>点击上方按钮即表示您同意我们的&lt;a href="%1"&gt;服务条款&lt;/a&gt;。</translation>
+        <source>By clicking the button above, you agree to our &lt;a href=&quot;%1&quot;&gt;Terms of Service&lt;/a&gt;.</source>
+        <translation>点击上方按钮即表示您同意我们的&lt;a href=&quot;%1&quot;&gt;服务条款&lt;/a&gt;。</translation>
     </message>
     <message>
         <source>username/email</source>
@@ -165,8 +165,8 @@
         <translation>润色建议会推荐更好的用词，帮助您避免过多使用简单词汇、重复用词或表达含糊。</translation>
     </message>
     <message>
-        <source>A word will be highlighted and flagged as "Confused Words" if Quillet thinks you meant some other word(s) that better fits in here (with higher probability).
-Please note that there's a common possibility the word flagged as "Confused Words" is correct after all and is indeed what you want to say here.</source>
+        <source>A word will be highlighted and flagged as &quot;Confused Words&quot; if Quillet thinks you meant some other word(s) that better fits in here (with higher probability).
+Please note that there&apos;s a common possibility the word flagged as &quot;Confused Words&quot; is correct after all and is indeed what you want to say here.</source>
         <translation>如果 Quillet 认为此处您想用的很可能是另一个更合适的词，就会把该词标记为“易混词”。
 请注意：被标记为“易混词”的词也常常本来就是正确的，正是您想表达的意思。</translation>
     </message>
@@ -322,7 +322,7 @@ Please note that there's a common possibility the word flagged as "Confused Word
         <translation>搜索笔记</translation>
     </message>
     <message>
-        <source>Failed to load the requested note. Press "RELOAD" and please try again.</source>
+        <source>Failed to load the requested note. Press &quot;RELOAD&quot; and please try again.</source>
         <translation>无法载入所选笔记。请按“重新载入”再试一次。</translation>
     </message>
     <message>
@@ -423,7 +423,7 @@ Please note that there's a common possibility the word flagged as "Confused Word
 <context>
     <name>MainWnd</name>
     <message>
-        <source>Oops, nobody answered. There's a connection error or Quillet is not home right now.			   
+        <source>Oops, nobody answered. There&apos;s a connection error or Quillet is not home right now.			   
 
 Please check your network connection. You may need to use proxy under certain circumstances.</source>
         <translation>哎呀，没有收到回应。可能是网络连接出错，或者 Quillet 服务暂时无法访问。
@@ -525,7 +525,7 @@ A writing assistant for English.</source>
         <translation>当前文本将被替换，未保存的修改会全部丢失。是否继续？</translation>
     </message>
     <message>
-        <source>Failed to load file. Either the file doesn't exist, or the file format is not supported.</source>
+        <source>Failed to load file. Either the file doesn&apos;t exist, or the file format is not supported.</source>
         <translation>无法打开文件。文件不存在，或文件格式不受支持。</translation>
     </message>
     <message>
@@ -534,9 +534,13 @@ A writing assistant for English.</source>
     </message>
     <message>
         <source>Failed to save file.
-Either you're trying to over-write a file which is in use. Or you may have to install Office first.</source>
+Either you&apos;re trying to over-write a file which is in use. Or you may have to install Office first.</source>
         <translation>保存文件失败。
 您可能正在覆盖一个正被使用的文件，或者需要先安装 Office 软件。</translation>
+    </message>
+    <message>
+        <source>Successfully saved.</source>
+        <translation>已成功保存。</translation>
     </message>
 </context>
 <context>
@@ -868,8 +872,8 @@ Either you're trying to over-write a file which is in use. Or you may have to in
 <context>
     <name>SettingFrame</name>
     <message>
-        <source>Unfortunately, the request failed.&lt;br /&gt;Fortunately, you can always visit &lt;a style='color:#00c8ff;' href='%1'&gt;our website&lt;/a&gt; to download the latest version.</source>
-        <translation>很遗憾，请求失败了。&lt;br /&gt;不过您随时可以访问&lt;a style='color:#00c8ff;' href='%1'&gt;我们的网站&lt;/a&gt;下载最新版本。</translation>
+        <source>Unfortunately, the request failed.&lt;br /&gt;Fortunately, you can always visit &lt;a style=&apos;color:#00c8ff;&apos; href=&apos;%1&apos;&gt;our website&lt;/a&gt; to download the latest version.</source>
+        <translation>很遗憾，请求失败了。&lt;br /&gt;不过您随时可以访问&lt;a style=&apos;color:#00c8ff;&apos; href=&apos;%1&apos;&gt;我们的网站&lt;/a&gt;下载最新版本。</translation>
     </message>
     <message>
         <source>General</source>
@@ -884,7 +888,7 @@ Either you're trying to over-write a file which is in use. Or you may have to in
         <translation>除语法和拼写修改外，也显示润色建议。</translation>
     </message>
     <message>
-        <source>Show me "Correction Statistics" after each grammar check.</source>
+        <source>Show me &quot;Correction Statistics&quot; after each grammar check.</source>
         <translation>每次检查后显示“批改统计”。</translation>
     </message>
     <message>
@@ -920,7 +924,7 @@ Either you're trying to over-write a file which is in use. Or you may have to in
         <translation>正在检查更新…</translation>
     </message>
     <message>
-        <source>You're now running the latest version.</source>
+        <source>You&apos;re now running the latest version.</source>
         <translation>您使用的已是最新版本。</translation>
     </message>
     <message>
