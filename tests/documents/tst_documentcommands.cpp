@@ -86,31 +86,15 @@ private:
     {
         auto *poll = new QTimer;
         poll->setInterval(10);
-        auto *waited = new int(0);
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, path, startedIn, waited] {
-            // Only a dialog not answered yet: a closed one may still be listed
-            // as visible for a moment after the previous answer.
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, path, startedIn] {
             QFileDialog *dialog = nullptr;
             for (QWidget *widget : QApplication::topLevelWidgets())
-                if (auto *candidate = qobject_cast<QFileDialog *>(widget);
-                    candidate && candidate->isVisible() && !candidate->property("answered").toBool())
+                if (auto *candidate = qobject_cast<QFileDialog *>(widget); candidate && candidate->isVisible())
                     dialog = candidate;
-            if (!dialog) {
-                // A dialog that never came, or another modal window in its
-                // place: close it so the test fails instead of waiting forever.
-                if (++*waited > 2000) {
-                    if (QWidget *modal = QApplication::activeModalWidget())
-                        modal->close();
-                    poll->deleteLater();
-                    poll->stop();
-                    delete waited;
-                }
+            if (!dialog)
                 return;
-            }
-            dialog->setProperty("answered", true);
             poll->deleteLater();
             poll->stop();
-            delete waited;
             *startedIn = QDir(dialog->directory()).canonicalPath();
             if (path.isEmpty()) {
                 dialog->reject();
