@@ -1,15 +1,10 @@
 #include "documentdialogs.h"
 
-#include "appsettings.h"
-#include "documentfolder.h"
 #include "documentnaming.h"
-#include "recentfilelist.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
-#include <memory>
 
 namespace {
 
@@ -25,35 +20,24 @@ void addPlaces(QFileDialog &dialog)
     dialog.setSidebarUrls(places);
 }
 
-// The dialogs start in the folder used last (this run, else the newest
-// recent document's), never in the program's own working folder.
-QString startFolder(const QString &lastUsed)
-{
-    return DocumentFolder::startFolder(lastUsed, RecentFileList(AppSettings::preferenceConfig()).paths());
-}
-
 } // namespace
 
 DocumentDialogs DocumentDialogs::standard(QWidget *parent)
 {
     DocumentDialogs dialogs;
-    auto lastFolder = std::make_shared<QString>();
-    dialogs.open = [parent, lastFolder]() {
+    dialogs.open = [parent]() {
         QFileDialog dialog(parent);
-        dialog.setDirectory(startFolder(*lastFolder));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setNameFilter(DocumentNaming::openFilter());
         addPlaces(dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
-        *lastFolder = QFileInfo(dialog.selectedFiles().constFirst()).absolutePath();
         return dialog.selectedFiles().constFirst();
     };
-    dialogs.save = [parent, lastFolder](const QString &proposedName, const QStringList &filters, int selected,
-                                        QString *path, QString *filter) {
+    dialogs.save = [parent](const QString &proposedName, const QStringList &filters, int selected,
+                            QString *path, QString *filter) {
         QFileDialog dialog(parent);
-        dialog.setDirectory(startFolder(*lastFolder));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters(filters);
         dialog.selectNameFilter(filters.value(selected));
@@ -62,7 +46,6 @@ DocumentDialogs DocumentDialogs::standard(QWidget *parent)
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return false;
         *path = dialog.selectedFiles().constFirst();
-        *lastFolder = QFileInfo(*path).absolutePath();
         *filter = dialog.selectedNameFilter();
         return true;
     };

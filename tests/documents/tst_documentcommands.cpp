@@ -9,18 +9,10 @@
 #include "recentfilelist.h"
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
-#include "transientnotice.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QLabel>
-#include <QScopeGuard>
-#include <QStandardPaths>
-#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -79,34 +71,6 @@ private:
     }
 
     QString file(const QString &name) const { return m_files.filePath(name); }
-
-    // Answers the next file dialog: notes the folder it starts in, then
-    // chooses path, or cancels when path is empty.
-    static void answerFileDialog(const QString &path, QString *startedIn)
-    {
-        auto *poll = new QTimer;
-        poll->setInterval(10);
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, path, startedIn] {
-            QFileDialog *dialog = nullptr;
-            for (QWidget *widget : QApplication::topLevelWidgets())
-                if (auto *candidate = qobject_cast<QFileDialog *>(widget); candidate && candidate->isVisible())
-                    dialog = candidate;
-            if (!dialog)
-                return;
-            poll->deleteLater();
-            poll->stop();
-            *startedIn = QDir(dialog->directory()).canonicalPath();
-            if (path.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            dialog->selectFile(path);
-            static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
-        });
-        poll->start();
-    }
-
-    static QString canonical(const QString &folder) { return QDir(folder).canonicalPath(); }
 
     static QStringList recent() { return RecentFileList(AppSettings::preferenceConfig()).paths(); }
 
@@ -231,82 +195,6 @@ private slots:
         window->slotSaveAs();
         QCOMPARE(m_asked.value(1), QStringLiteral("Failed to save file.\nEither you're trying to over-write a "
                                                   "file which is in use. Or you may have to install Office first."));
-    }
-
-    // The real dialogs start in the user's documents folder, then in the
-    // folder used last, never in the folder the program runs in.
-    void fileDialogsStartWhereTheUserWorks()
-    {
-        QTemporaryDir documents;
-        QTemporaryDir program;
-        QVERIFY(documents.isValid() && program.isValid());
-        {
-            QFile dirs(m_home.filePath(QStringLiteral("user-dirs.dirs")));
-            QVERIFY(dirs.open(QIODevice::WriteOnly));
-            dirs.write("XDG_DOCUMENTS_DIR=\"" + documents.path().toUtf8() + "\"\n");
-        }
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(program.path());
-        const auto restore = qScopeGuard([&] {
-            QDir::setCurrent(previous);
-            QFile::remove(m_home.filePath(QStringLiteral("user-dirs.dirs")));
-        });
-        QCOMPARE(canonical(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
-                 canonical(documents.path()));
-
-        MainWnd window;
-        window.setMessagePresenter([this](const QString &text, const QStringList &, bool *) {
-            m_asked.append(text);
-            return int(QDialog::Accepted);
-        });
-        window.show();
-        QString startedIn;
-        answerFileDialog(QString(), &startedIn);
-        window.slotOpen();
-        QCOMPARE(startedIn, canonical(documents.path()));
-
-        // Opened from another folder: the next dialogs start there.
-        QVERIFY(QDir(m_files.path()).mkpath(QStringLiteral("essays")));
-        const QString essay = file(QStringLiteral("essays/opened.txt"));
-        {
-            QFile text(essay);
-            QVERIFY(text.open(QIODevice::WriteOnly));
-            text.write("Opened text.");
-        }
-        answerFileDialog(essay, &startedIn);
-        window.slotOpen();
-        QCOMPARE(startedIn, canonical(documents.path()));
-        QCOMPARE(window.editor()->toPlainText(), QStringLiteral("Opened text."));
-        const QString saved = file(QStringLiteral("saved.txt"));
-        answerFileDialog(saved, &startedIn);
-        window.slotSaveAs();
-        QCOMPARE(startedIn, canonical(file(QStringLiteral("essays"))));
-        QCOMPARE(fileBytes(saved), QByteArray("Opened text."));
-        answerFileDialog(QString(), &startedIn);
-        window.slotOpen();
-        QCOMPARE(startedIn, canonical(m_files.path()));
-        QVERIFY(m_asked.isEmpty());
-
-        // A new run starts where the newest recent document lies.
-        MainWnd next;
-        next.show();
-        answerFileDialog(QString(), &startedIn);
-        next.slotOpen();
-        QCOMPARE(startedIn, canonical(file(QStringLiteral("essays"))));
-    }
-
-    // A save that worked says so in the window; a failed one does not.
-    void savedNoticeOnlyAfterASave()
-    {
-        auto window = makeWindow();
-        window->editor()->setDocumentText(QStringLiteral("Text."));
-        m_saveChoice = {true, file(QStringLiteral("no/such/folder/a.txt")), QStringLiteral("Text document(*.txt)")};
-        window->slotSaveAs();
-        QVERIFY(!window->notice()->isShowing());
-        m_saveChoice = {true, file(QStringLiteral("noticed.txt")), QStringLiteral("Text document(*.txt)")};
-        window->slotSaveAs();
-        QVERIFY(window->notice()->isShowing());
-        QCOMPARE(window->notice()->text(), QStringLiteral("Successfully saved."));
     }
 
     void closeWithSaveCancelledStaysOpen()
