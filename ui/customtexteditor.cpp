@@ -99,7 +99,7 @@ void CustomTextEditor::focusOutEvent(QFocusEvent *e)
 
 void CustomTextEditor::slotTextChanged()
 {
-    m_samplePrompt->setVisible(!m_sampleText.isEmpty() && toPlainText().isEmpty() && !hasFocus());
+    m_samplePrompt->setVisible(!m_sampleText.isEmpty() && document()->isEmpty() && !hasFocus());
 }
 
 void CustomTextEditor::resizeEvent(QResizeEvent *e)
@@ -144,7 +144,15 @@ void CustomTextEditor::setSampleText(const QString &text)
 
 bool CustomTextEditor::hasText() const
 {
-    return !toPlainText().trimmed().isEmpty();
+    // Runs on every change (each painted mark is one): look at blocks until one
+    // holds a visible character instead of copying the whole document.
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        for (const QChar c : text)
+            if (!c.isSpace())
+                return true;
+    }
+    return false;
 }
 
 bool CustomTextEditor::isAllSelected() const
