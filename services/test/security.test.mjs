@@ -67,7 +67,9 @@ test('the limiter refuses an account after its failures and frees it when they a
   now += 1000;
   assert.equal(limiter.refusal(ann, 'b'), 0);
   // A success clears the account but not the address.
+  // Address a: 2 failures still in the window, 3 more now.
   limiter.failed(ann, 'a');
+  limiter.failed(bob, 'a');
   limiter.failed(bob, 'a');
   assert.ok(limiter.refusal(bob, 'a') > 0, 'address a has 5 failures in the window');
   assert.equal(limiter.refusal(bob, 'c'), 0);
