@@ -23,6 +23,8 @@ if [ ! -d "$here/services/node_modules" ]; then
   echo "start-services: services/node_modules is missing; run scripts/install-deps.sh" >&2
   exit 1
 fi
+# The folder holds the accounts database: owner only, and so is the log.
+umask 077
 mkdir -p "$data"
 log="$data/services.log"
 cd "$here/services"

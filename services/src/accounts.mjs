@@ -1,6 +1,8 @@
 // Account service: log-in, log-out, session check, e-mail check, registration,
 // and the Facebook- and Sina-linked log-ins. Answers are short plain texts.
+import crypto from 'node:crypto';
 import { parseForm, sendText, sendHtml, page, escapeHtml, queryOf, rawQueryValues } from './http.mjs';
+import { LoginLimiter, tryLogIn, retryText } from './loginlimit.mjs';
 
 const EMAIL_RE = /^\w+([-+.]\w+)*@\w+([-.]\w+)*\.\w+([-.]\w+)*$/;
 const DIGEST_RE = /^[0-9A-Fa-f]{32}$/;
@@ -52,7 +54,10 @@ function nameCandidates(name) {
   return out;
 }
 
-export function accountRoutes(store) {
+// Failed log-ins are limited per account and per address (see
+// loginlimit.mjs); a refused attempt gets the ordinary failure word with the
+// reason as its value: "Failure|Too many failed log-in attempts; ...".
+export function accountRoutes(store, limiter = new LoginLimiter()) {
   return {
     '/Login-new.ashx': async (req, res, body) => {
       const form = parseForm(body.toString('utf8'));
@@ -61,8 +66,10 @@ export function accountRoutes(store) {
       if (!name) return sendText(res, 'UserNameEmpty');
       let user = null;
       for (const n of nameCandidates(name)) { user = store.findUser(n); if (user) break; }
+      const attempt = await tryLogIn(limiter, store, req, name, user, digest);
+      if (attempt.refused) return sendText(res, `Failure|${retryText(attempt.refused)}`);
       if (!user) return sendText(res, 'UserNotExit');
-      if (!(await store.verify(user, digest))) return sendText(res, 'Failure');
+      if (!attempt.ok) return sendText(res, 'Failure');
       sendText(res, successAnswer(user, store.openSession(user.id)));
     },
 
@@ -133,9 +140,10 @@ export function accountRoutes(store) {
       const name = (form.get('userName') || '').trim();
       const password = form.get('password') || '';
       const user = name ? store.findUser(name) : null;
-      const crypto = await import('node:crypto');
       const digest = crypto.createHash('md5').update(password, 'utf8').digest('hex').toUpperCase();
-      if (!user || !(await store.verify(user, digest))) {
+      const attempt = name ? await tryLogIn(limiter, store, req, name, user, digest) : { ok: false };
+      if (attempt.refused) return sendHtml(res, `<html><body>Failure|${escapeHtml(retryText(attempt.refused))}</body></html>`);
+      if (!user || !attempt.ok) {
         return sendHtml(res, `<html><body>Failure|Incorrect username/password combination.</body></html>`);
       }
       sendHtml(res, `<html><body>${escapeHtml(successAnswer(user, store.openSession(user.id)))}</body></html>`);

@@ -11,6 +11,7 @@ import { OAuthProvider, OAuthError, baseUri, parseAuthorization, formAnswer } fr
 import { NoteData, MAX_NOTES_PER_USER, MAX_NOTE_BYTES } from './notedata.mjs';
 import { Processor, UserException, NotFoundException, ErrorCode } from './edam.mjs';
 import { checkEnml, enmlText } from './enmlcheck.mjs';
+import { LoginLimiter, tryLogIn, retryText } from './loginlimit.mjs';
 
 // The application identity the program is built with.
 export const DEFAULT_CONSUMERS = new Map([['tovermilch-3157', '5e07b2d94a13c68f']]);
@@ -145,7 +146,7 @@ function redirect(res, location) {
 
 // Starts the note service's HTTP server. options: port, store, consumers,
 // accessTtl (seconds), clock, log.
-export async function startNoteService({ port, store, consumers = DEFAULT_CONSUMERS, accessTtl, clock, log = () => {} }) {
+export async function startNoteService({ port, host = '127.0.0.1', store, limiter = new LoginLimiter(), consumers = DEFAULT_CONSUMERS, accessTtl, clock, log = () => {} }) {
   const provider = new OAuthProvider(store.db, { consumers, accessTtl, clock });
   const notes = new NoteData(store.db);
   let noteStoreHost = '';
@@ -209,7 +210,9 @@ export async function startNoteService({ port, store, consumers = DEFAULT_CONSUM
         const email = (form.get('email') || '').trim();
         const user = email ? store.findUser(email) : null;
         const digest = crypto.createHash('md5').update(form.get('password') || '', 'utf8').digest('hex').toUpperCase();
-        if (!user || !(await store.verify(user, digest))) {
+        const attempt = email ? await tryLogIn(limiter, store, req, email, user, digest) : { ok: false };
+        if (attempt.refused) return sendHtml(res, authorisationPage(token, { error: retryText(attempt.refused), email }));
+        if (!user || !attempt.ok) {
           return sendHtml(res, authorisationPage(token, { error: 'The e-mail or the password is wrong.', email }));
         }
         const location = provider.allow(token, user.id);
@@ -237,7 +240,7 @@ export async function startNoteService({ port, store, consumers = DEFAULT_CONSUM
   server.requestTimeout = 120000;
   await new Promise((resolve, reject) => {
     server.once('error', reject);
-    server.listen(port, '127.0.0.1', resolve);
+    server.listen(port, host, resolve);
   });
   noteStoreHost = `127.0.0.1:${server.address().port}`;
   const purge = setInterval(() => provider.purge(), 60000);
@@ -247,12 +250,12 @@ export async function startNoteService({ port, store, consumers = DEFAULT_CONSUM
     port: server.address().port,
     provider,
     notes,
-    close() {
+    close(drainMs = 2000) {
       clearInterval(purge);
       return new Promise((resolve) => {
         server.close(() => resolve());
         server.closeIdleConnections();
-        setTimeout(() => server.closeAllConnections(), 2000).unref();
+        setTimeout(() => server.closeAllConnections(), drainMs).unref();
       });
     },
   };

@@ -2,13 +2,17 @@
 // Quillet's local product services: every product host's paths on one
 // loopback port. Usage: node src/server.mjs [--port N] [--data DIR]
 //   [--session-ttl SECONDS] [--workers N] [--seed-update] [--note-port N]
-//   [--note-token-ttl SECONDS]. Prints "listening <port>" and then
-//   "notes <note service port>" on stdout when ready.
+//   [--note-token-ttl SECONDS] [--host ADDR [--allow-remote]]
+//   [--login-limit-account N] [--login-limit-address N] [--login-window SECONDS].
+//   Prints "listening <port>" and then "notes <note service port>" on stdout
+//   when ready.
 import http from 'node:http';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import net from 'node:net';
 import { Store } from './store.mjs';
+import { LoginLimiter, LOGIN_LIMIT_DEFAULTS } from './loginlimit.mjs';
 import { send, sendHtml, page, readBody, HttpError } from './http.mjs';
 import { accountRoutes } from './accounts.mjs';
 import { usageRoutes } from './usage.mjs';
@@ -25,6 +29,21 @@ import { startNoteService } from './noteservice.mjs';
 
 const FORM_LIMIT = 1024 * 1024;
 const CHECK_LIMIT = 4 * 1024 * 1024;
+// How long running answers may take to finish once a stop is asked for.
+const DRAIN_MS = 4000;
+
+export const USAGE = 'usage: node src/server.mjs [--port N] [--data DIR] [--session-ttl SECONDS] [--workers N] [--seed-update] ' +
+  '[--note-port N] [--note-token-ttl SECONDS] [--host ADDR [--allow-remote]] [--login-limit-account N] ' +
+  '[--login-limit-address N] [--login-window SECONDS]';
+
+// True for addresses that only this machine can reach.
+export function isLoopback(host) {
+  const h = String(host).toLowerCase();
+  if (h === 'localhost') return true;
+  if (net.isIPv4(h)) return h.startsWith('127.');
+  if (net.isIPv6(h)) return h === '::1' || /^::ffff:127\./.test(h);
+  return false;
+}
 
 export function parseArgs(argv) {
   const options = {
@@ -33,6 +52,11 @@ export function parseArgs(argv) {
     sessionTtl: 7 * 24 * 3600,
     notePort: undefined,
     noteTokenTtl: 365 * 24 * 3600,
+    host: '127.0.0.1',
+    allowRemote: false,
+    loginLimitAccount: LOGIN_LIMIT_DEFAULTS.perAccount,
+    loginLimitAddress: LOGIN_LIMIT_DEFAULTS.perAddress,
+    loginWindow: LOGIN_LIMIT_DEFAULTS.windowSeconds,
   };
   for (let i = 0; i < argv.length; i++) {
     const arg = argv[i];
@@ -47,6 +71,12 @@ export function parseArgs(argv) {
     else if (arg === '--seed-update') options.seedUpdate = true;
     else if (arg === '--note-port') options.notePort = Number(value());
     else if (arg === '--note-token-ttl') options.noteTokenTtl = Number(value());
+    else if (arg === '--host') options.host = value();
+    else if (arg === '--allow-remote') options.allowRemote = true;
+    else if (arg === '--listen-any') { options.host = '0.0.0.0'; options.allowRemote = true; }
+    else if (arg === '--login-limit-account') options.loginLimitAccount = Number(value());
+    else if (arg === '--login-limit-address') options.loginLimitAddress = Number(value());
+    else if (arg === '--login-window') options.loginWindow = Number(value());
     else throw new Error(`unknown option ${arg}`);
   }
   if (!Number.isInteger(options.port) || options.port < 0 || options.port > 65535) throw new Error('bad --port');
@@ -56,6 +86,17 @@ export function parseArgs(argv) {
   if (options.notePort === undefined) options.notePort = options.port === 0 ? 0 : 47881;
   if (!Number.isInteger(options.notePort) || options.notePort < 0 || options.notePort > 65535) throw new Error('bad --note-port');
   if (!(options.noteTokenTtl > 0)) throw new Error('bad --note-token-ttl');
+  for (const [name, n] of [['--login-limit-account', options.loginLimitAccount], ['--login-limit-address', options.loginLimitAddress]]) {
+    if (!(Number.isInteger(n) && n >= 1)) throw new Error(`bad ${name}`);
+  }
+  if (!(options.loginWindow > 0)) throw new Error('bad --login-window');
+  if (!options.host) throw new Error('bad --host');
+  // Accounts, sessions and notes are served without TLS: only this machine
+  // may reach them unless the operator says otherwise.
+  if (!isLoopback(options.host) && !options.allowRemote) {
+    throw new Error(`refusing to listen on ${options.host}: it is not a loopback address; ` +
+      'add --allow-remote (and put TLS in front) to serve other machines');
+  }
   return options;
 }
 
@@ -63,8 +104,16 @@ function log(message) {
   process.stderr.write(`${new Date().toISOString()} ${message}\n`);
 }
 
+// The data folder holds password hashes and session keys: it is created
+// for its owner only, and an older one open to others is narrowed.
+export function prepareDataFolder(dir) {
+  fs.mkdirSync(dir, { recursive: true, mode: 0o700 });
+  if ((fs.statSync(dir).mode & 0o077) !== 0) fs.chmodSync(dir, 0o700);
+}
+
 export async function startServices(options) {
-  fs.mkdirSync(options.data, { recursive: true });
+  const host = options.host || '127.0.0.1';
+  prepareDataFolder(options.data);
   const releaseDir = path.join(options.data, 'releases');
   seedReleases(releaseDir);
   if (options.seedUpdate) seedUpdateRelease(releaseDir);
@@ -84,7 +133,10 @@ export async function startServices(options) {
   const add = (routes, limit = FORM_LIMIT) => {
     for (const [p, handler] of Object.entries(routes)) exact.set(p.toLowerCase(), { handler, limit });
   };
-  add(accountRoutes(store));
+  const limiter = new LoginLimiter({
+    perAccount: options.loginLimitAccount, perAddress: options.loginLimitAddress, windowSeconds: options.loginWindow,
+  });
+  add(accountRoutes(store, limiter));
   add(usageRoutes(store));
   add(pageRoutes(store));
   const lookups = lookupRoutes(lookup);
@@ -144,12 +196,12 @@ export async function startServices(options) {
 
   await new Promise((resolve, reject) => {
     server.once('error', reject);
-    server.listen(options.port, '127.0.0.1', resolve);
+    server.listen(options.port, host, resolve);
   });
 
   let notes;
   try {
-    notes = await startNoteService({ port: options.notePort, store, accessTtl: options.noteTokenTtl, clock: options.clock, log });
+    notes = await startNoteService({ port: options.notePort, host, store, limiter, accessTtl: options.noteTokenTtl, clock: options.clock, log });
   } catch (err) {
     server.close();
     store.close();
@@ -161,11 +213,18 @@ export async function startServices(options) {
     if (closing) return closing;
     closing = new Promise((resolve) => {
       clearInterval(purge);
-      notes.close();
-      server.close(() => resolve());
+      // No new connections; idle kept-alive ones go now; answers still
+      // running get DRAIN_MS to finish and are then cut. Every write is one
+      // transaction, so a cut answer never leaves half a write behind.
+      let open = 2;
+      const done = () => { if (--open === 0) resolve(); };
+      notes.close(DRAIN_MS).then(done);
+      server.close(done);
       server.closeIdleConnections();
-      // Streams still running get a moment to finish, then are cut.
-      setTimeout(() => server.closeAllConnections(), 2000).unref();
+      const idle = setInterval(() => server.closeIdleConnections(), 100);
+      idle.unref();
+      setTimeout(() => server.closeAllConnections(), DRAIN_MS).unref();
+      server.once('close', () => clearInterval(idle));
     }).then(() => {
       lookup.close();
       wordnet.close();
@@ -183,7 +242,7 @@ async function main() {
   try {
     options = parseArgs(process.argv.slice(2));
   } catch (err) {
-    process.stderr.write(`quillet-services: ${err.message}\nusage: node src/server.mjs [--port N] [--data DIR] [--session-ttl SECONDS] [--workers N] [--seed-update] [--note-port N] [--note-token-ttl SECONDS]\n`);
+    process.stderr.write(`quillet-services: ${err.message}\n${USAGE}\n`);
     process.exit(2);
   }
   let services;
@@ -195,10 +254,21 @@ async function main() {
   }
   log(`data folder ${options.data}`);
   process.stdout.write(`listening ${services.port}\nnotes ${services.notePort}\n`);
+  let stopping = false;
   const stop = (signal) => {
+    if (stopping) return;
+    stopping = true;
     log(`${signal}: shutting down`);
-    services.close().then(() => process.exit(0));
-    setTimeout(() => process.exit(0), 5000).unref();
+    services.close().then(() => {
+      log('stopped');
+      process.exit(0);
+    }, (err) => {
+      log(`stop failed: ${err && err.stack ? err.stack : err}`);
+      process.exit(1);
+    });
+    // Should anything hang, the process still ends; committed writes are in
+    // the database's log already.
+    setTimeout(() => { log('stop took too long; exiting'); process.exit(1); }, DRAIN_MS + 4000).unref();
   };
   process.on('SIGTERM', () => stop('SIGTERM'));
   process.on('SIGINT', () => stop('SIGINT'));

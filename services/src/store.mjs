@@ -2,6 +2,7 @@
 // schema created and migrated here (PRAGMA user_version counts migrations).
 import Database from 'better-sqlite3';
 import crypto from 'node:crypto';
+import fs from 'node:fs';
 import { promisify } from 'node:util';
 import { NOTES_MIGRATION } from './notedata.mjs';
 
@@ -58,13 +59,32 @@ export const ANONYMOUS_KEY = '2727-2727';
 
 export class Store {
   constructor(file, { sessionTtl = 7 * 24 * 3600 } = {}) {
+    Store.ownerOnly(file);
     this.db = new Database(file);
     this.db.pragma('journal_mode = WAL');
+    // A write is answered only once it is in the log on disk: FULL syncs the
+    // log at every commit, so an answered write survives a killed process
+    // and a power cut alike.
+    this.db.pragma('synchronous = FULL');
     this.db.pragma('foreign_keys = ON');
     this.db.pragma('busy_timeout = 5000');
     this.sessionTtl = sessionTtl;
     this.migrate();
     this.prepare();
+  }
+
+  // The database holds password hashes and session keys: it is created
+  // readable by its owner only (SQLite gives its -wal and -shm files the
+  // database's mode), and an older, wider one is narrowed.
+  static ownerOnly(file) {
+    fs.closeSync(fs.openSync(file, fs.constants.O_RDWR | fs.constants.O_CREAT, 0o600));
+    for (const f of [file, `${file}-wal`, `${file}-shm`]) {
+      try {
+        if ((fs.statSync(f).mode & 0o077) !== 0) fs.chmodSync(f, 0o600);
+      } catch (err) {
+        if (err.code !== 'ENOENT') throw err;
+      }
+    }
   }
 
   migrate() {

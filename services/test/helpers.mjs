@@ -12,8 +12,10 @@ import { fileURLToPath } from 'node:url';
 const SERVER = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../src/server.mjs');
 export const SEPARATOR = Buffer.from([0x64, 0x1a, 0x1b]);
 
-export async function startServer(extra = []) {
-  const data = fs.mkdtempSync(path.join(os.tmpdir(), 'quillet-services-test-'));
+// With `folder`, the server uses that data folder and leaves it in place.
+export async function startServer(extra = [], folder = undefined) {
+  const data = folder || fs.mkdtempSync(path.join(os.tmpdir(), 'quillet-services-test-'));
+  const remove = () => { if (!folder) fs.rmSync(data, { recursive: true, force: true }); };
   const child = spawn(process.execPath, [SERVER, '--port', '0', '--data', data, ...extra], { stdio: ['ignore', 'pipe', 'pipe'] });
   let stderr = '';
   child.stderr.on('data', (d) => { stderr += d; });
@@ -23,7 +25,11 @@ export async function startServer(extra = []) {
   child.once('exit', () => process.removeListener('exit', reap));
   const [port, notePort] = await new Promise((resolve, reject) => {
     let out = '';
-    const timer = setTimeout(() => reject(new Error(`server did not start: ${stderr}`)), 60000);
+    // Loading and warming the checking engines takes long on a busy machine.
+    const timer = setTimeout(() => {
+      child.kill('SIGKILL');
+      reject(new Error(`server did not start: ${stderr}`));
+    }, 180000);
     child.stdout.on('data', (d) => {
       out += d;
       const m = /^listening (\d+)\nnotes (\d+)\n/.exec(out);
@@ -40,10 +46,10 @@ export async function startServer(extra = []) {
         const exited = new Promise((resolve) => child.once('exit', (code, signal) => resolve({ code, signal })));
         child.kill('SIGTERM');
         const result = await exited;
-        fs.rmSync(data, { recursive: true, force: true });
+        remove();
         return result;
       }
-      fs.rmSync(data, { recursive: true, force: true });
+      remove();
       return { code: child.exitCode };
     },
   };

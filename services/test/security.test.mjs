@@ -1,0 +1,147 @@
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { startServer, post, request, md5Upper, registerAndLogIn } from './helpers.mjs';
+import { parseArgs, isLoopback, prepareDataFolder } from '../src/server.mjs';
+import { Store } from '../src/store.mjs';
+import { LoginLimiter, retryText } from '../src/loginlimit.mjs';
+
+const SERVER = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../src/server.mjs');
+
+const logIn = (port, name, password) =>
+  post(port, '/Login-new.ashx', [['userName', name], ['hashUserPassword', md5Upper(password)], ['area', 'ostrel']]);
+
+let server;
+before(async () => {
+  server = await startServer(['--workers', '1', '--login-limit-account', '3', '--login-limit-address', '8']);
+});
+after(async () => { await server.stop(); });
+
+test('loopback addresses are told from the others', () => {
+  for (const h of ['127.0.0.1', '127.1.2.3', 'localhost', '::1', '::ffff:127.0.0.1']) assert.ok(isLoopback(h), h);
+  for (const h of ['0.0.0.0', '::', '192.168.1.10', '10.0.0.1', 'example.com', '::ffff:10.0.0.1']) assert.ok(!isLoopback(h), h);
+});
+
+test('a non-loopback listening address needs --allow-remote', () => {
+  assert.equal(parseArgs([]).host, '127.0.0.1');
+  assert.throws(() => parseArgs(['--host', '0.0.0.0']), /refusing to listen on 0\.0\.0\.0.*--allow-remote/);
+  assert.throws(() => parseArgs(['--host', '192.168.1.10']), /not a loopback address/);
+  assert.equal(parseArgs(['--host', '0.0.0.0', '--allow-remote']).host, '0.0.0.0');
+  assert.deepEqual([parseArgs(['--listen-any']).host, parseArgs(['--listen-any']).allowRemote], ['0.0.0.0', true]);
+  assert.equal(parseArgs(['--host', '127.0.0.2']).host, '127.0.0.2');
+  assert.throws(() => parseArgs(['--login-limit-account', '0']), /bad --login-limit-account/);
+  assert.throws(() => parseArgs(['--login-window', 'x']), /bad --login-window/);
+});
+
+test('the program refuses a non-loopback address at once with a message and exit code 2', async () => {
+  const child = spawn(process.execPath, [SERVER, '--host', '0.0.0.0', '--port', '0'], { stdio: ['ignore', 'pipe', 'pipe'] });
+  let stderr = '';
+  let stdout = '';
+  child.stderr.on('data', (d) => { stderr += d; });
+  child.stdout.on('data', (d) => { stdout += d; });
+  const code = await new Promise((resolve) => child.on('exit', resolve));
+  assert.equal(code, 2);
+  assert.equal(stdout, '');
+  assert.match(stderr, /refusing to listen on 0\.0\.0\.0: it is not a loopback address; add --allow-remote/);
+});
+
+test('the limiter refuses an account after its failures and frees it when they age out', () => {
+  let now = 1000000;
+  const limiter = new LoginLimiter({ perAccount: 3, perAddress: 5, windowSeconds: 60, clock: () => now });
+  const ann = LoginLimiter.accountKey({ id: 1 }, 'ann');
+  const bob = LoginLimiter.accountKey(null, 'Bob ');
+  assert.equal(bob, LoginLimiter.accountKey(null, 'bob'));
+  for (let i = 0; i < 3; i++) {
+    assert.equal(limiter.refusal(ann, 'a'), 0);
+    limiter.failed(ann, 'a');
+    now += 1000;
+  }
+  // Refused from any address until the first failure is 60 s old.
+  assert.equal(limiter.refusal(ann, 'b'), 57);
+  now += 56000;
+  assert.equal(limiter.refusal(ann, 'b'), 1);
+  now += 1000;
+  assert.equal(limiter.refusal(ann, 'b'), 0);
+  // A success clears the account but not the address.
+  // Address a: 2 failures still in the window, 3 more now.
+  limiter.failed(ann, 'a');
+  limiter.failed(bob, 'a');
+  limiter.failed(bob, 'a');
+  assert.ok(limiter.refusal(bob, 'a') > 0, 'address a has 5 failures in the window');
+  assert.equal(limiter.refusal(bob, 'c'), 0);
+  limiter.succeeded(ann);
+  assert.equal(limiter.refusal(ann, 'c'), 0);
+  assert.equal(retryText(1), 'Too many failed log-in attempts; try again in 1 minute.');
+  assert.equal(retryText(900), 'Too many failed log-in attempts; try again in 15 minutes.');
+});
+
+test('the limiter keeps a bounded number of entries', () => {
+  const limiter = new LoginLimiter({ perAccount: 2, perAddress: 1000, maxEntries: 100 });
+  for (let i = 0; i < 1000; i++) limiter.failed(`name:${i}`, `10.0.${i >> 8}.${i & 255}`);
+  assert.ok(limiter.accounts.entries.size <= 100);
+  assert.ok(limiter.addresses.entries.size <= 100);
+});
+
+test('an account is locked after its failed log-ins with a failure answer, also for the right password', async () => {
+  const p = server.port;
+  assert.equal((await registerAndLogIn(p, 'lock@example.com', 'secret12')).registration, 'success');
+  for (let i = 0; i < 3; i++) assert.equal((await logIn(p, 'lock@example.com', `wrong${i}x`)).text, 'Failure');
+  const refused = await logIn(p, 'lock@example.com', 'secret12');
+  assert.equal(refused.status, 200);
+  // "Failure" with the reason as the first value: the client reads code 0.
+  assert.match(refused.text, /^Failure\|Too many failed log-in attempts; try again in \d+ minutes?\.$/);
+  assert.equal(refused.text.split('|').length, 2);
+  // The same account by another spelling of its name is the same account.
+  assert.match((await logIn(p, 'LOCK@example.com', 'secret12')).text, /^Failure\|Too many/);
+  // The Sina page's password form is held to the same count.
+  const sina = await post(p, '/LoginedBySina.ashx', [['userName', 'lock@example.com'], ['password', 'secret12']]);
+  assert.match(sina.text, /<body>Failure\|Too many failed log-in attempts/);
+});
+
+test('one address is locked after failures across accounts; sessions are 128-bit keys in 32 hex digits', async () => {
+  const p = server.port;
+  const first = await registerAndLogIn(p, 'one@example.com', 'secret12');
+  const second = await registerAndLogIn(p, 'two@example.com', 'secret12');
+  assert.match(first.session, /^[0-9A-F]{32}$/);
+  assert.match(second.session, /^[0-9A-F]{32}$/);
+  assert.notEqual(first.session, second.session);
+  // 3 failures of the earlier test, then unknown names count as well.
+  for (let i = 0; i < 5; i++) {
+    const answer = (await logIn(p, `nobody${i}@example.com`, 'secret12')).text;
+    assert.equal(answer, 'UserNotExit');
+  }
+  const refused = await logIn(p, 'two@example.com', 'secret12');
+  assert.match(refused.text, /^Failure\|Too many failed log-in attempts/);
+  // Sessions opened before stay good.
+  assert.equal((await post(p, '/IsUserLogin.ashx', [['sessionKey', first.session]])).text, 'Success');
+});
+
+test('the data folder and the database are readable by their owner only', async () => {
+  assert.equal(fs.statSync(server.data).mode & 0o777, 0o700);
+  for (const f of ['services.db', 'services.db-wal']) {
+    assert.equal(fs.statSync(path.join(server.data, f)).mode & 0o777, 0o600, f);
+  }
+});
+
+test('an older data folder and database with wider access are narrowed at start', async () => {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'quillet-services-mode-'));
+  try {
+    const file = path.join(dir, 'services.db');
+    new Store(file).close();
+    fs.chmodSync(file, 0o644);
+    fs.chmodSync(dir, 0o755);
+    prepareDataFolder(dir);
+    assert.equal(fs.statSync(dir).mode & 0o777, 0o700);
+    new Store(file).close();
+    assert.equal(fs.statSync(file).mode & 0o777, 0o600);
+    const fresh = path.join(dir, 'a', 'b');
+    prepareDataFolder(fresh);
+    assert.equal(fs.statSync(fresh).mode & 0o777, 0o700);
+  } finally {
+    fs.rmSync(dir, { recursive: true, force: true });
+  }
+});
