@@ -3,12 +3,11 @@
 #include "appsettings.h"
 #include "checkstoragethread.h"
 #include "checktask.h"
+#include "chunkplan.h"
 #include "configfile.h"
 #include "currentlanguage.h"
 #include "errortype.h"
 #include "resultstore.h"
-#include "sentencechunk.h"
-#include "titlechunk.h"
 #include "usercountlog.h"
 
 #include <QCoreApplication>
@@ -223,16 +222,9 @@ void CheckTaskThread::storeResult(const CResultState &state)
     if (!m_store)
         return;
     const GammaLib::TextChunk *chunk = m_chunks.at(state.sentInd);
-    std::shared_ptr<GammaLib::TextChunk> copy;
-    if (chunk->configType() == 1)
-        copy = std::make_shared<GammaLib::TitleChunk>();
-    else
-        copy = std::make_shared<GammaLib::SentenceChunk>();
-    copy->setConfidence(chunk->confidence());
-
     StoredResult result;
     result.text = m_sentences.at(state.sentInd);
-    result.chunk = copy;
+    result.chunk = GammaLib::makeChunk(chunk->configType() == 1, chunk->confidence());
     result.corrections = state.corrections;
     m_store->append(result);
 }
