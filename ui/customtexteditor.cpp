@@ -1,11 +1,10 @@
 #include "customtexteditor.h"
 
-#include "appsettings.h"
 #include "chunkentry.h"
 #include "chunkplan.h"
 #include "clickablelabel.h"
-#include "configfile.h"
 #include "correctionitem.h"
+#include "preferences.h"
 #include "sampleprompt.h"
 #include "sentencesplitter.h"
 #include "eventlog.h"
@@ -43,7 +42,7 @@ QWidget *CustomTextEditor::samplePrompt() const
 
 int CustomTextEditor::englishLevel() const
 {
-    return AppSettings::preferenceConfig().value(QStringLiteral("enlish_level")).toInt(nullptr, 10);
+    return Preferences().englishLevel();
 }
 
 // Paste ----------------------------------------------------------------------

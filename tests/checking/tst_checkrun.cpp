@@ -1,9 +1,7 @@
 #include "zlibbytes.h"
-#include "appsettings.h"
 #include "checkstoragethread.h"
 #include "checktask.h"
 #include "checktaskthread.h"
-#include "configfile.h"
 #include "errortype.h"
 #include "recordinghttpserver.h"
 #include "resultstore.h"
@@ -109,9 +107,11 @@ private:
     QStringList m_sentences;
     QList<std::shared_ptr<GammaLib::TextChunk>> m_ownedChunks;
     QList<GammaLib::TextChunk *> m_chunks;
+    int m_level = 2;
 
     void setDocument(const QStringList &titles, const QStringList &sentences, int level = 2)
     {
+        m_level = level;
         m_sentences.clear();
         m_chunks.clear();
         m_ownedChunks.clear();
@@ -133,7 +133,7 @@ private:
 
     void start(const QString &session = QStringLiteral("KEY-1"))
     {
-        m_run->startTask(session, &m_store, m_sentences, m_chunks);
+        m_run->startTask(session, &m_store, m_sentences, m_chunks, m_level);
     }
 
     QList<RecordingHttpServer::Request> uploads(const QByteArray &group) const
@@ -151,7 +151,6 @@ private slots:
     {
         QVERIFY(m_config.isValid());
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-        AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("2"));
     }
 
     void init()
@@ -275,12 +274,10 @@ private slots:
         QCOMPARE(states.at(0).at(0).value<CResultState>().corrections.first().errorTypeCode, int(REAL));
 
         // Another English level makes the stored results unusable.
-        AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("3"));
         setDocument({}, {QStringLiteral("He go home."), QStringLiteral("Fine."), QStringLiteral("She run.")}, 3);
         m_check->queue(StreamingServer::stream({}));
         start();
         QVERIFY(finished.wait());
-        AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("2"));
         QCOMPARE(postedConfigs(m_check->requests().at(3)), QByteArray("[0,0,0]"));
         QVERIFY(ZlibBytes::inflated(m_check->requests().at(3).body).contains("\"server.confidence\",\"3\""));
 
@@ -598,7 +595,7 @@ private slots:
                             QStringLiteral(QUILLET_BINARY_DIR "/bin"));
         setDocument({}, {QStringLiteral("Abandon the accessory.")});
         QSignalSpy finished(&run, &CheckTaskThread::signalFinished);
-        run.startTask(QStringLiteral("K"), &m_store, m_sentences, m_chunks);
+        run.startTask(QStringLiteral("K"), &m_store, m_sentences, m_chunks, m_level);
         QVERIFY(finished.wait());
         // "Abandon" only in lower case (BASE), "accessory" CET4.
         QCOMPARE(run.levelCounts(), QList<int>({1, 1, 0, 0, 0, 0}));

@@ -63,7 +63,7 @@ private:
             chunks.append(entry->chunk());
         }
         CheckTaskThread run(server.url(QStringLiteral("/unified/")), QStringLiteral("en"));
-        run.startTask(QString(), nullptr, sentences, chunks);
+        run.startTask(QString(), nullptr, sentences, chunks, 2);
         const bool sent = server.waitForRequests(1, 30000);
         run.cancel();
         qDeleteAll(entries);
