@@ -9,7 +9,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { Store } from './store.mjs';
-import { send, sendHtml, page, readBody, HttpError } from './http.mjs';
+import { send, sendHtml, page, readBody, requestUrl, HttpError } from './http.mjs';
 import { accountRoutes } from './accounts.mjs';
 import { usageRoutes } from './usage.mjs';
 import { Vocabulary } from './vocabulary.mjs';
@@ -108,12 +108,8 @@ export async function startServices(options) {
   };
 
   const server = http.createServer(async (req, res) => {
-    let url;
-    try {
-      url = new URL(req.url, 'http://localhost');
-    } catch {
-      return send(res, 400, 'bad address');
-    }
+    const url = requestUrl(req);
+    if (!url) return send(res, 400, 'bad address');
     const target = route(url);
     if (!target) {
       req.resume();
