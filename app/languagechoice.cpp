@@ -2,6 +2,7 @@
 
 #include "configfile.h"
 #include "currentlanguage.h"
+#include "preferences.h"
 #include "serviceaddresses.h"
 
 #include <QCoreApplication>
@@ -36,9 +37,9 @@ QString toolkitFile(const QString &code)
 QString install(ConfigFile &preferences, QLocale::Language system,
                 QTranslator &application, QTranslator &toolkit)
 {
-    const QString key = QStringLiteral("language");
-    const QString stored = preferences.value(key);
-    preferences.setValue(key, QStringLiteral("en"));
+    Preferences store(preferences);
+    const QString stored = store.language();
+    store.setLanguage(QStringLiteral("en"));
 
     const QString code = choose(stored, system);
     if (code.isEmpty())
@@ -53,7 +54,7 @@ QString install(ConfigFile &preferences, QLocale::Language system,
         QCoreApplication::installTranslator(&toolkit);
     QCoreApplication::installTranslator(&application);
     GammaLib::currentLanguage() = code;
-    preferences.setValue(key, code);
+    store.setLanguage(code);
     if (code == QLatin1String("zh-CN"))
         GammaLib::ServiceAddresses::instance().useChineseAddresses();
     return code;

@@ -4,6 +4,7 @@
 #include "callbackobject.h"
 #include "checktaskthread.h"
 #include "chunkentry.h"
+#include "clientidentity.h"
 #include "clickablelabel.h"
 #include "configfile.h"
 #include "correctionitem.h"
@@ -18,6 +19,7 @@
 #include "loadingbox.h"
 #include "messagebox.h"
 #include "networkhelper.h"
+#include "preferences.h"
 #include "progressoverlay.h"
 #include "reportfigures.h"
 #include "reportframe.h"
@@ -31,6 +33,7 @@
 #include "usercorrectionrecord.h"
 #include "userinformation.h"
 #include "versionhelper.h"
+#include "windowsettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -50,10 +53,6 @@
 
 namespace {
 
-ConfigFile &preferences() { return AppSettings::preferenceConfig(); }
-ConfigFile &settings() { return AppSettings::settingConfig(); }
-bool preferenceIsTrue(const char *key) { return AppSettings::isTrue(preferences().value(QLatin1String(key))); }
-
 const char *const kConnectionError = QT_TRANSLATE_NOOP(
     "MainWnd",
     "Oops, nobody answered. There's a connection error or Quillet is not home right now.\t\t\t   "
@@ -63,7 +62,7 @@ const char *const kConnectionError = QT_TRANSLATE_NOOP(
 
 MainWnd::MainWnd(QWidget *parent)
     : CustomWindow(parent)
-    , m_backup(preferences().directory())
+    , m_backup(AppSettings::preferenceConfig().directory())
 {
     setObjectName(QStringLiteral("MainWnd"));
     setWindowTitle(QStringLiteral("Quillet"));
@@ -159,7 +158,7 @@ MainWnd::MainWnd(QWidget *parent)
     slotEditMenuOpening();
 
     // First run: the tutorial; otherwise the saved geometry.
-    if (AppSettings::isTrue(settings().value(QStringLiteral("user_guide")))
+    if (WindowSettings().showTutorial()
         || StartupSteps::justRegistered()) {
         resize(QSize(850, 640).expandedTo(minimumSizeHint()));
         centreOnStartScreen();
@@ -172,7 +171,7 @@ MainWnd::MainWnd(QWidget *parent)
     } else {
         restoreGeometryFromSettings();
     }
-    m_ui.sidebarToggle->setChecked(AppSettings::isTrue(settings().value(QStringLiteral("Sidebar"))));
+    m_ui.sidebarToggle->setChecked(WindowSettings().sidebarShown());
 
     recoverAfterCrash();
 
@@ -252,8 +251,8 @@ void MainWnd::slotReview()
     // of Review must not discard them under it.
     if (m_reviewRunning)
         return;
-    log(preferenceIsTrue("enrichment_enable") ? QStringLiteral("QL_Main_Review_Improve")
-                                              : QStringLiteral("QL_Main_Review"));
+    log(Preferences().enrichmentEnabled() ? QStringLiteral("QL_Main_Review_Improve")
+                                          : QStringLiteral("QL_Main_Review"));
     slotBackup();
     m_backupTimer.stop();
     m_succeeded = false;
@@ -313,7 +312,8 @@ void MainWnd::slotDetectSentenceFinished()
         sentences.append(entry->text());
         chunks.append(entry->chunk());
     }
-    m_checkRun->startTask(GammaLib::UserAccess::instance().sessionKey(), &m_store, sentences, chunks);
+    m_checkRun->startTask(GammaLib::UserAccess::instance().sessionKey(), &m_store, sentences, chunks,
+                          Preferences().englishLevel());
 }
 
 void MainWnd::slotUpdateState(CResultState state)
@@ -332,7 +332,7 @@ void MainWnd::addMark(ChunkEntry *entry, const CCorrection &correction)
 {
     if (correction.errorTypeCode == SUGGESTION)
         return;
-    if (correction.errorTypeCode == IMPROVE && !preferenceIsTrue("enrichment_enable"))
+    if (correction.errorTypeCode == IMPROVE && !Preferences().enrichmentEnabled())
         return;
     CorrectionItem *mark = entry->makeMark(correction);
     if (!mark)
@@ -407,7 +407,7 @@ void MainWnd::slotProgressFinished()
         m_ui.wordsLabel->setText(tr("Words:") + QLatin1Char(' ') + QString::number(m_wordCount));
         m_ui.errorsLabel->setText(tr("Errors:") + QLatin1Char(' ') + QString::number(m_categories.value(3)));
         m_ui.suggestionsLabel->setText(tr("Suggestions:") + QLatin1Char(' ')
-                                       + (preferenceIsTrue("enrichment_enable")
+                                       + (Preferences().enrichmentEnabled()
                                               ? QString::number(m_categories.value(4))
                                               : tr("(Disabled)")));
         m_ui.summaryLine->show();
@@ -415,7 +415,7 @@ void MainWnd::slotProgressFinished()
 
     switch (m_lastError) {
     case 0:
-        if (m_succeeded && !m_cancelled && m_liveMarks.isEmpty() && !preferenceIsTrue("show_report"))
+        if (m_succeeded && !m_cancelled && m_liveMarks.isEmpty() && !Preferences().showReport())
             ask(tr("Oops...Quillet has no suggestions for your current text. Either you wrote "
                    "brilliantly, or Quillet is not smart enough."),
                 {tr("OK")});
@@ -440,7 +440,7 @@ void MainWnd::slotProgressFinished()
     if (m_succeeded) {
         m_report->showReport(m_checkRun->lexicalScore(), m_checkRun->syntaxScore(), m_categories,
                              int(m_chunks.size()), m_wordCount, m_checkRun->levelCounts());
-        if (preferenceIsTrue("show_report")) {
+        if (Preferences().showReport()) {
             log(QStringLiteral("QL_Main_Report"));
             showReportFrame();
         } else {
@@ -551,7 +551,7 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
     m_usage->AddCorrectionRecord(record);
 
     CorrectionItem *next = nullptr;
-    if (item == m_currentMark && preferenceIsTrue("goto_next") && m_liveMarks.size() >= 2) {
+    if (item == m_currentMark && Preferences().gotoNext() && m_liveMarks.size() >= 2) {
         const int at = int(m_liveMarks.indexOf(item));
         next = m_liveMarks.at((at + 1) % m_liveMarks.size());
     }
@@ -763,7 +763,8 @@ void MainWnd::slotBackup()
 
 void MainWnd::recoverAfterCrash()
 {
-    if (AppSettings::isTrue(preferences().value(QStringLiteral("is_crash")))) {
+    Preferences preferences;
+    if (preferences.lastRunCrashed()) {
         const QString text = m_backup.read();
         m_ui.editor->setDocumentText(text);
         m_ui.editor->moveCursor(QTextCursor::End);
@@ -775,8 +776,8 @@ void MainWnd::recoverAfterCrash()
                                8000);
         });
     } else {
-        preferences().setValue(QStringLiteral("is_crash"), QStringLiteral("True"));
-        preferences().save();
+        preferences.setRunning(true);
+        preferences.save();
     }
 }
 
@@ -837,21 +838,17 @@ void MainWnd::centreOnStartScreen()
 
 void MainWnd::restoreGeometryFromSettings()
 {
-    const QRect saved(settings().value(QStringLiteral("Left")).toInt(),
-                      settings().value(QStringLiteral("Top")).toInt(),
-                      settings().value(QStringLiteral("Width")).toInt(),
-                      settings().value(QStringLiteral("Height")).toInt());
+    const WindowSettings settings;
+    const QRect saved = settings.normalGeometry();
     // Nothing saved yet (the stored defaults), or saved on a screen that is
     // gone: centred where the user is looking.
-    const bool neverSaved = settings().value(QStringLiteral("Left")) == QLatin1String("-1")
-                            && settings().value(QStringLiteral("Top")) == QLatin1String("0");
-    if (neverSaved || isOffScreen(saved)) {
+    if (settings.neverPlaced() || isOffScreen(saved)) {
         resize(QSize(850, 640).expandedTo(minimumSizeHint()));
         centreOnStartScreen();
         return;
     }
     setNormalGeometry(saved);
-    if (AppSettings::isTrue(settings().value(QStringLiteral("IsMaxmized")))) {
+    if (settings.maximized()) {
         setGeometry(saved);
         m_ui.outerLayout->setContentsMargins(0, 0, 0, 0);
         setMaximized(true);
@@ -863,14 +860,11 @@ void MainWnd::restoreGeometryFromSettings()
 
 void MainWnd::saveGeometryToSettings()
 {
-    const QRect normal = normalGeometry();
-    settings().setValue(QStringLiteral("Left"), QString::number(normal.x()));
-    settings().setValue(QStringLiteral("Top"), QString::number(normal.y()));
-    settings().setValue(QStringLiteral("Width"), QString::number(normal.width()));
-    settings().setValue(QStringLiteral("Height"), QString::number(normal.height()));
-    settings().setValue(QStringLiteral("IsMaxmized"), AppSettings::boolText(maximized()));
-    settings().setValue(QStringLiteral("Sidebar"), AppSettings::boolText(m_ui.sidebarToggle->isChecked()));
-    settings().save();
+    WindowSettings settings;
+    settings.setNormalGeometry(normalGeometry());
+    settings.setMaximized(maximized());
+    settings.setSidebarShown(m_ui.sidebarToggle->isChecked());
+    settings.save();
 }
 
 void MainWnd::slotGoClicked()
@@ -884,8 +878,9 @@ void MainWnd::slotGoClicked()
     }
     show();
     m_ui.editor->setFocus();
-    settings().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
-    settings().save();
+    WindowSettings settings;
+    settings.setShowTutorial(false);
+    settings.save();
 }
 
 void MainWnd::slotMax()
@@ -939,8 +934,9 @@ void MainWnd::closeEvent(QCloseEvent *event)
     }
     if (m_closeAllowed) {
         event->accept();
-        preferences().setValue(QStringLiteral("is_crash"), QStringLiteral("False"));
-        preferences().save();
+        Preferences preferences;
+        preferences.setRunning(false);
+        preferences.save();
         endEventLoop();
         return;
     }
@@ -1096,5 +1092,5 @@ void MainWnd::slotGotoDocumentTemplates() { openWebPage(QStringLiteral("/Templat
 void MainWnd::slotFAQ() { openWebPage(QStringLiteral("/Help")); }
 void MainWnd::slotAbout()
 {
-    ask(tr("Quillet %1\nA writing assistant for English.").arg(QStringLiteral("2.1.7.0")), {tr("OK")});
+    ask(tr("Quillet %1\nA writing assistant for English.").arg(GammaLib::clientVersion()), {tr("OK")});
 }

@@ -7,6 +7,7 @@
 #include "custommenubar.h"
 #include "customtexteditor.h"
 #include "documentnaming.h"
+#include "preferences.h"
 #include "recentfilelist.h"
 #include "textdocumentfile.h"
 #include "wordprocessorbridge.h"
@@ -79,16 +80,16 @@ bool MainWnd::saveDocument()
 {
     if (!m_dialogs.save)
         return false;
-    ConfigFile &preferences = documentPreferences();
+    Preferences preferences;
     QString chosen;
     QString filter;
     const QStringList filters = DocumentNaming::saveFilters();
     if (!m_dialogs.save(DocumentNaming::proposedSaveName(QDateTime::currentDateTime()), filters,
-                        DocumentNaming::preselectedFilter(preferences.value(QStringLiteral("Save_Filter"))),
+                        DocumentNaming::preselectedFilter(preferences.saveFilter()),
                         &chosen, &filter))
         return false;
     const QString index = DocumentNaming::filterIndex(filter);
-    preferences.setValue(QStringLiteral("Save_Filter"), index);
+    preferences.setSaveFilter(index);
     const QString path = DocumentNaming::pathWithExtension(chosen, index);
     const QString text = m_ui.editor->toPlainText();
     if (DocumentNaming::isPlainText(path)) {

@@ -1,8 +1,7 @@
 #include "manager.h"
 
-#include "appsettings.h"
-#include "configfile.h"
 #include "oauthencoding.h"
+#include "preferences.h"
 #include "serviceaddresses.h"
 
 #include <QDateTime>
@@ -264,8 +263,8 @@ bool Manager::storeAccessToken() const
     const QString token = m_table.value(kToken);
     if (token.isEmpty())
         return false;
-    ConfigFile &preferences = AppSettings::preferenceConfig();
-    preferences.setValue(QStringLiteral("evernote_access_token"), token);
+    Preferences preferences;
+    preferences.setNoteToken(token);
     return preferences.save();
 }
 

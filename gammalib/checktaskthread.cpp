@@ -1,14 +1,11 @@
 #include "checktaskthread.h"
 
-#include "appsettings.h"
 #include "checkstoragethread.h"
 #include "checktask.h"
-#include "configfile.h"
+#include "chunkplan.h"
 #include "currentlanguage.h"
 #include "errortype.h"
 #include "resultstore.h"
-#include "sentencechunk.h"
-#include "titlechunk.h"
 #include "usercountlog.h"
 
 #include <QCoreApplication>
@@ -26,11 +23,6 @@ bool isWordByte(char c)
 bool isSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-int englishLevel()
-{
-    return AppSettings::preferenceConfig().value(QStringLiteral("enlish_level")).toInt(nullptr, 10);
 }
 
 } // namespace
@@ -69,7 +61,7 @@ CheckTaskThread::~CheckTaskThread()
 
 void CheckTaskThread::startTask(const QString &sessionKey, ResultStore *store,
                                 const QStringList &sentences,
-                                const QList<GammaLib::TextChunk *> &chunks)
+                                const QList<GammaLib::TextChunk *> &chunks, int englishLevel)
 {
     // A worker still finishing a cancelled look-up must not hand its last
     // results to this run.
@@ -80,6 +72,7 @@ void CheckTaskThread::startTask(const QString &sessionKey, ResultStore *store,
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
 
     m_session = sessionKey;
+    m_englishLevel = englishLevel;
     m_lexicalScore = -1.0;
     m_syntaxScore = -1.0;
     m_store = store;
@@ -189,7 +182,7 @@ void CheckTaskThread::sendRequest()
         request.sents.append(m_sentences.at(i).toUtf8());
         request.configs.append(stored.contains(int(i)) ? -1 : m_chunks.at(i)->configType());
     }
-    request.confidence = englishLevel();
+    request.confidence = m_englishLevel;
     request.lexsubConfidence = request.confidence;
     m_task->check(request);
 }
@@ -223,16 +216,9 @@ void CheckTaskThread::storeResult(const CResultState &state)
     if (!m_store)
         return;
     const GammaLib::TextChunk *chunk = m_chunks.at(state.sentInd);
-    std::shared_ptr<GammaLib::TextChunk> copy;
-    if (chunk->configType() == 1)
-        copy = std::make_shared<GammaLib::TitleChunk>();
-    else
-        copy = std::make_shared<GammaLib::SentenceChunk>();
-    copy->setConfidence(chunk->confidence());
-
     StoredResult result;
     result.text = m_sentences.at(state.sentInd);
-    result.chunk = copy;
+    result.chunk = GammaLib::makeChunk(chunk->configType() == 1, chunk->confidence());
     result.corrections = state.corrections;
     m_store->append(result);
 }

@@ -44,8 +44,9 @@ public:
     // Starts a run over the chunks of the document: sentences[i] is the text
     // of chunks[i] as the editor selects it. The chunks are borrowed for the
     // run; store is the main window's result store, kept across runs.
+    // englishLevel is the confidence the request asks for.
     void startTask(const QString &sessionKey, ResultStore *store, const QStringList &sentences,
-                   const QList<GammaLib::TextChunk *> &chunks);
+                   const QList<GammaLib::TextChunk *> &chunks, int englishLevel);
     // Stops delivering results at once. A request in flight is aborted and
     // the run ends with signalFinished(OperationCanceledError); during the
     // look-up the run ends without signalFinished. When it returns, the run
@@ -90,6 +91,7 @@ private:
     QStringList m_sentences;
     QList<GammaLib::TextChunk *> m_chunks;
     QString m_session;
+    int m_englishLevel = 2;
     ResultStore *m_store = nullptr;
     StoredIndices m_storedIndices;
     VocabularyData m_vocabulary;

@@ -7,7 +7,8 @@ namespace GammaLib {
 
 // Sent with check requests, log-in, registration and usage events.
 inline QString clientCodeName() { return QStringLiteral("ostrel"); }
-inline QString clientVersion() { return QStringLiteral("2.1.7.0"); }
+// The version of the build (project() in the top CMakeLists.txt).
+QString clientVersion();
 
 } // namespace GammaLib
 

@@ -1,6 +1,6 @@
 #include "detectsentencethread.h"
 
-#include "gbkcodec.h"
+#include "chunkplan.h"
 #include "sentencesplitter.h"
 #include "wordcounter.h"
 
@@ -55,16 +55,15 @@ void DetectSentenceThread::makeChunks()
 
 void DetectSentenceThread::run()
 {
-    const GbkCodec &codec = GbkCodec::instance();
     const qsizetype count = qMin(m_paragraphs.size(), m_titleFlags.size());
     for (qsizetype i = 0; i < count; ++i) {
         const QString &paragraph = m_paragraphs.at(i);
+        const QList<int> ends = paragraphEnds(paragraph, m_titleFlags.at(i));
+        m_endLists.append(ends);
         if (m_titleFlags.at(i)) {
-            m_endLists.append(QList<int>{-1, int(paragraph.size())});
             m_wordCount += countWords(paragraph);
             continue;
         }
-        const QList<int> ends = splitSentences(codec.encode(paragraph));
         int start = 0;
         for (const int end : ends) {
             // A whitespace character kept at the end of a sentence is not counted.
@@ -72,7 +71,6 @@ void DetectSentenceThread::run()
             m_wordCount += countWords(paragraph.mid(start, stop - start));
             start = end + 1;
         }
-        m_endLists.append(ends);
     }
 }
 

@@ -1,24 +1,16 @@
 #include "proxysettings.h"
 
-#include "configfile.h"
+#include "preferences.h"
 
 #include <QNetworkProxyFactory>
 
 namespace GammaLib {
 
-namespace {
-
-QString stored(ConfigFile &preferences, const char *key)
-{
-    return preferences.value(QLatin1String(key));
-}
-
-} // namespace
-
 ProxySettings::Action ProxySettings::fromSettings(ConfigFile &preferences, QNetworkProxy *proxy)
 {
+    const Preferences stored(preferences);
     bool ok = false;
-    const int type = stored(preferences, "proxy_type").toInt(&ok, 10);
+    const int type = stored.proxyType(&ok);
     if (!ok)
         return Action::Keep;
     switch (type) {
@@ -28,22 +20,23 @@ ProxySettings::Action ProxySettings::fromSettings(ConfigFile &preferences, QNetw
     case Http:
     case Socks5: {
         const bool http = type == Http;
-        const QString host = stored(preferences, http ? "proxy_http_host" : "proxy_socks5_host").trimmed();
+        const Preferences::ProxyEndpoint endpoint = stored.proxyEndpoint(type);
+        const QString host = endpoint.host.trimmed();
         if (host.isEmpty())
             return Action::Keep;
         QNetworkProxy result(http ? QNetworkProxy::HttpProxy : QNetworkProxy::Socks5Proxy);
         result.setHostName(host);
-        const QString port = stored(preferences, http ? "proxy_http_port" : "proxy_socks5_port");
+        const QString &port = endpoint.port;
         if (!port.isEmpty())
             result.setPort(quint16(port.toUInt(nullptr, 10)));
-        QString user = stored(preferences, http ? "proxy_http_user" : "proxy_socks5_user");
+        QString user = endpoint.user;
         if (!user.isEmpty()) {
-            const QString domain = http ? stored(preferences, "proxy_http_domain") : QString();
+            const QString &domain = endpoint.domain;
             if (!domain.isEmpty())
                 user = domain + QLatin1Char('\\') + user;
             result.setUser(user);
         }
-        const QString password = stored(preferences, http ? "proxy_http_pwd" : "proxy_socks5_pwd");
+        const QString &password = endpoint.password;
         if (!password.isEmpty())
             result.setPassword(password);
         *proxy = result;

@@ -20,13 +20,7 @@ trials="${2:-60}"
 cmake --build "$build" --target update >/dev/null
 updater="$build/bin/update"
 
-work="$(mktemp -d)"
-services_pid=""
-cleanup() {
-  [ -n "$services_pid" ] && kill "$services_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$here/scripts/lib/work-folder.sh"
 export TMPDIR="$work/tmp" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$TMPDIR" "$XDG_CONFIG_HOME"
 

@@ -1,12 +1,10 @@
 #include "authorizationwindow.h"
 
 #include "guardedwebpage.h"
-#include "kitresources.h"
-#include "rotatingpicture.h"
+#include "loadingcover.h"
 #include "serviceaddresses.h"
 #include "iconbutton.h"
 #include "titlebar.h"
-#include "webviewsupport.h"
 #include "useraccess.h"
 
 #include <QJsonDocument>
@@ -41,21 +39,15 @@ AuthorizationWindow::AuthorizationWindow(int mode, QWidget *parent)
     connect(m_titleBar, &Titlebar::signalMove, this, &AuthorizationWindow::slotMove);
     layout->addWidget(m_titleBar);
 
-    if (WebViewSupport::available()) {
-        m_view = new QWebEngineView(this);
-        m_page = new GuardedWebPage(m_view);
-        m_view->setPage(m_page);
-        layout->addWidget(m_view, 1);
+    m_view = GuardedWebPage::addView(this, layout);
+    if (m_view) {
+        m_page = static_cast<GuardedWebPage *>(m_view->page());
         connect(m_view, &QWebEngineView::loadFinished, this, &AuthorizationWindow::slotLoadFinished);
-    } else {
-        layout->addStretch(1);
     }
 
-    KitResources::ensureLoaded();
-    m_loading = new RotatingPicture(this);
+    m_loading = new LoadingCover(this);
     m_loading->setObjectName(QStringLiteral("authorizationLoading"));
-    m_loading->setPixmap(QPixmap(KitResources::loadingImage()));
-    m_loading->hide();
+    m_loading->setArea(m_view);
 
     m_manager = new QNetworkAccessManager(this);
 }
@@ -105,33 +97,8 @@ void AuthorizationWindow::showEvent(QShowEvent *event)
         QTimer::singleShot(0, this, &AuthorizationWindow::fail);
         return;
     }
-    showLoading(true);
+    m_loading->setShown(true);
     m_view->load(m_mode == Facebook ? facebookDialogUrl() : sinaLoginUrl());
-}
-
-void AuthorizationWindow::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    placeLoading();
-}
-
-void AuthorizationWindow::showLoading(bool shown)
-{
-    m_loading->setVisible(shown);
-    if (shown) {
-        placeLoading();
-        m_loading->raise();
-        m_loading->start();
-    } else {
-        m_loading->stop();
-    }
-}
-
-void AuthorizationWindow::placeLoading()
-{
-    m_loading->resize(m_loading->sizeHint());
-    const QRect area = m_view ? m_view->geometry() : rect();
-    m_loading->move(area.center() - QPoint(m_loading->width() / 2, m_loading->height() / 2));
 }
 
 void AuthorizationWindow::slotLoadFinished(bool ok)
@@ -142,7 +109,7 @@ void AuthorizationWindow::slotLoadFinished(bool ok)
         fail();
         return;
     }
-    showLoading(false);
+    m_loading->setShown(false);
     const QUrl shown = m_view->url();
     const QString path = shown.path();
     if (m_mode == Facebook && path == facebookSuccessPath()) {
@@ -178,7 +145,7 @@ void AuthorizationWindow::slotSaveUserInfo()
     if (!reply || m_finished)
         return;
     reply->deleteLater();
-    showLoading(true);
+    m_loading->setShown(true);
     const QByteArray body =
         reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
     QJsonParseError parseError;

@@ -7,7 +7,7 @@
 #include <QUrl>
 
 class GuardedWebPage;
-class RotatingPicture;
+class LoadingCover;
 class Titlebar;
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -52,11 +52,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void showLoading(bool shown);
-    void placeLoading();
     void requestGraph(const QString &tokenItem);
     void finishWithAnswer(const SocialLoginAnswer &answer, bool failOnBad);
     void fail();
@@ -70,7 +67,7 @@ private:
     Titlebar *m_titleBar = nullptr;
     QWebEngineView *m_view = nullptr;
     GuardedWebPage *m_page = nullptr;
-    RotatingPicture *m_loading = nullptr;
+    LoadingCover *m_loading = nullptr;
     QNetworkAccessManager *m_manager = nullptr;
     QNetworkReply *m_graphReply = nullptr;
     QNetworkReply *m_loginReply = nullptr;

@@ -1,8 +1,6 @@
 #include "correctionpanel.h"
 
-#include "appsettings.h"
 #include "callbackobject.h"
-#include "configfile.h"
 #include "correctionitem.h"
 #include "currentlanguage.h"
 #include "custommenuitem.h"
@@ -11,6 +9,7 @@
 #include "explanation.h"
 #include "lookupanswer.h"
 #include "lookuprequest.h"
+#include "preferences.h"
 #include "translationlanguages.h"
 
 #include <QComboBox>
@@ -63,11 +62,6 @@ int hintTipHeight(bool confused)
     if (language == QLatin1String("es"))
         return confused ? 200 : 86;
     return confused ? 168 : 70;
-}
-
-ConfigFile &preferences()
-{
-    return AppSettings::preferenceConfig();
 }
 
 } // namespace
@@ -158,10 +152,11 @@ CorrectionPanel::~CorrectionPanel()
 void CorrectionPanel::selectStoredTarget()
 {
     // The target language is the one last chosen; on first use the system's.
-    QString code = preferences().value(QStringLiteral("translate_dest"));
+    Preferences preferences;
+    QString code = preferences.translationTarget();
     if (code.isEmpty()) {
         code = QLocale::system().bcp47Name();
-        preferences().setValue(QStringLiteral("translate_dest"), code);
+        preferences.setTranslationTarget(code);
     }
     const int index = int(m_languageCodes.indexOf(code));
     if (index >= 0)
@@ -473,7 +468,7 @@ void CorrectionPanel::slotCombboxIndexChanged(int)
     const int target = m_ui.targetBox->currentIndex();
     m_ui.exchangeButton->setEnabled(source != 0 && source - 1 != target);
     if (target >= 0 && target < m_languageCodes.size())
-        preferences().setValue(QStringLiteral("translate_dest"), m_languageCodes.at(target));
+        Preferences().setTranslationTarget(m_languageCodes.at(target));
     // The bar is shown only with a translation; outside a search there is
     // nothing to translate again.
     if (m_searchMode)

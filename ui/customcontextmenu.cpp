@@ -124,34 +124,29 @@ bool CustomContextMenu::markIsListed() const
     return false;
 }
 
-void CustomContextMenu::slotCorrClicked(int index)
+void CustomContextMenu::handOver(const char *event, MenuItemType type, int index)
 {
     if (!markIsListed())
         return;
-    EventLog::log(QStringLiteral("QL_Main_ContextMenu_Correct"));
+    EventLog::log(QLatin1String(event));
     CorrectionItem *mark = m_mark;
     m_mark = nullptr; // the main window retires it now
-    CallbackObject::instance().invokeCallback(mark, ApplyCandidate, index);
+    CallbackObject::instance().invokeCallback(mark, type, index);
+}
+
+void CustomContextMenu::slotCorrClicked(int index)
+{
+    handOver("QL_Main_ContextMenu_Correct", ApplyCandidate, index);
 }
 
 void CustomContextMenu::slotIgnor()
 {
-    if (!markIsListed())
-        return;
-    EventLog::log(QStringLiteral("QL_Main_ContextMenu_Ignore"));
-    CorrectionItem *mark = m_mark;
-    m_mark = nullptr; // the main window retires it now
-    CallbackObject::instance().invokeCallback(mark, IgnoreMark, 0);
+    handOver("QL_Main_ContextMenu_Ignore", IgnoreMark, 0);
 }
 
 void CustomContextMenu::slotAppend()
 {
-    if (!markIsListed())
-        return;
-    EventLog::log(QStringLiteral("QL_Main_ContextMenu_AppendedGLossary"));
-    CorrectionItem *mark = m_mark;
-    m_mark = nullptr; // the main window retires it now
-    CallbackObject::instance().invokeCallback(mark, AddToGlossary, 0);
+    handOver("QL_Main_ContextMenu_AppendedGLossary", AddToGlossary, 0);
 }
 
 void CustomContextMenu::slotShowTip()

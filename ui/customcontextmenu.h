@@ -1,6 +1,8 @@
 #ifndef CUSTOMCONTEXTMENU_H
 #define CUSTOMCONTEXTMENU_H
 
+#include "menuitemtype.h"
+
 #include <QList>
 #include <QMenu>
 #include <QPointer>
@@ -58,6 +60,9 @@ private:
     // The mark is still one of the editor's marks: one that went away while
     // the menu was open is not acted on.
     bool markIsListed() const;
+    // Logs the event and hands the mark to the main window through the
+    // callback hub, once; nothing when the mark is gone.
+    void handOver(const char *event, MenuItemType type, int index);
 
     CustomTextEditor *m_editor;
     CorrectionItem *m_mark;

@@ -1,14 +1,12 @@
 #include "customtexteditor.h"
 
-#include "appsettings.h"
 #include "chunkentry.h"
+#include "chunkplan.h"
 #include "clickablelabel.h"
-#include "configfile.h"
 #include "correctionitem.h"
+#include "preferences.h"
 #include "sampleprompt.h"
-#include "sentencechunk.h"
 #include "sentencesplitter.h"
-#include "titlechunk.h"
 #include "eventlog.h"
 
 #include <QApplication>
@@ -44,7 +42,7 @@ QWidget *CustomTextEditor::samplePrompt() const
 
 int CustomTextEditor::englishLevel() const
 {
-    return AppSettings::preferenceConfig().value(QStringLiteral("enlish_level")).toInt(nullptr, 10);
+    return Preferences().englishLevel();
 }
 
 // Paste ----------------------------------------------------------------------
@@ -317,39 +315,10 @@ void CustomTextEditor::buildChunks(const QList<int> &positions, const QList<QLis
     if (!m_chunkList)
         return;
     const int level = englishLevel();
-    const int count = qMin(positions.size(), endLists.size());
-    for (int p = 0; p < count; ++p) {
-        const QList<int> &ends = endLists.at(p);
-        const int base = positions.at(p);
-        if (ends.isEmpty())
-            continue;
-        if (ends.first() >= 0) {
-            int start = 0;
-            for (int end : ends) {
-                QTextCursor span(document());
-                span.setPosition(base + start);
-                span.setPosition(base + end + 1, QTextCursor::KeepAnchor);
-                auto *chunk = new GammaLib::SentenceChunk;
-                chunk->setConfidence(level);
-                m_chunkList->append(new ChunkEntry(chunk, span));
-                start = end + 1;
-            }
-        } else if (ends.size() >= 2) {
-            QTextCursor span(document());
-            span.setPosition(base);
-            span.setPosition(base + ends.at(1), QTextCursor::KeepAnchor);
-            auto *chunk = new GammaLib::TitleChunk;
-            chunk->setConfidence(level);
-            m_chunkList->append(new ChunkEntry(chunk, span));
-        }
-    }
-    // A text made only of titles is still checked as one sentence.
-    bool hasSentence = false;
-    for (ChunkEntry *entry : std::as_const(*m_chunkList))
-        hasSentence = hasSentence || entry->chunk()->configType() == 0;
-    if (!hasSentence && !m_chunkList->isEmpty()) {
-        auto *chunk = new GammaLib::SentenceChunk;
-        chunk->setConfidence(level);
-        m_chunkList->last()->replaceChunk(chunk);
+    for (const GammaLib::PlannedChunk &planned : GammaLib::planChunks(positions, endLists)) {
+        QTextCursor span(document());
+        span.setPosition(planned.start);
+        span.setPosition(planned.end, QTextCursor::KeepAnchor);
+        m_chunkList->append(new ChunkEntry(GammaLib::makeChunk(planned.title, level).release(), span));
     }
 }

@@ -1,12 +1,11 @@
 #include "evernoteprogressframe.h"
 
-#include "appsettings.h"
-#include "configfile.h"
 #include "evernote.h"
 #include "evernotewindow.h"
 #include "kitresources.h"
 #include "manager.h"
 #include "notetitle.h"
+#include "preferences.h"
 #include "rotatingpicture.h"
 
 #include <QHBoxLayout>
@@ -16,10 +15,6 @@
 #include <QVBoxLayout>
 
 using namespace GammaLib;
-
-namespace {
-const QString kTokenKey = QStringLiteral("evernote_access_token");
-}
 
 EvernoteProgressFrame::EvernoteProgressFrame(QWidget *parent)
     : QFrame(parent)
@@ -108,7 +103,7 @@ void EvernoteProgressFrame::begin()
     m_loading->show();
     m_loading->start();
     dropWindow();
-    m_token = AppSettings::preferenceConfig().value(kTokenKey);
+    m_token = Preferences().noteToken();
     if (m_token.isEmpty())
         slotCheckVersion(true);
     else
@@ -307,7 +302,7 @@ void EvernoteProgressFrame::dropWindow()
 
 void EvernoteProgressFrame::storeToken(const QString &token)
 {
-    ConfigFile &preferences = AppSettings::preferenceConfig();
-    preferences.setValue(kTokenKey, token);
+    Preferences preferences;
+    preferences.setNoteToken(token);
     preferences.save();
 }

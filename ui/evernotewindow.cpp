@@ -1,12 +1,10 @@
 #include "evernotewindow.h"
 
 #include "guardedwebpage.h"
-#include "kitresources.h"
+#include "loadingcover.h"
 #include "manager.h"
-#include "rotatingpicture.h"
 #include "iconbutton.h"
 #include "titlebar.h"
-#include "webviewsupport.h"
 
 #include <QTimer>
 #include <QVBoxLayout>
@@ -35,22 +33,17 @@ EvernoteWindow::EvernoteWindow(QWidget *parent)
     connect(m_titleBar, &Titlebar::signalMove, this, &EvernoteWindow::slotMove);
     layout->addWidget(m_titleBar);
 
-    if (WebViewSupport::available()) {
-        m_view = new QWebEngineView(this);
-        m_page = new GuardedWebPage(m_view);
-        m_view->setPage(m_page);
-        layout->addWidget(m_view, 1);
+    m_view = GuardedWebPage::addView(this, layout);
+    if (m_view) {
+        m_page = static_cast<GuardedWebPage *>(m_view->page());
         connect(m_view, &QWebEngineView::urlChanged, this, &EvernoteWindow::slotUrlChanged);
         connect(m_view, &QWebEngineView::loadFinished, this, &EvernoteWindow::slotLoadFinished);
-    } else {
-        layout->addStretch(1);
     }
 
-    KitResources::ensureLoaded();
-    m_loading = new RotatingPicture(this);
+    m_loading = new LoadingCover(this);
     m_loading->setObjectName(QStringLiteral("evernoteLoading"));
-    m_loading->setPixmap(QPixmap(KitResources::loadingImage()));
-    showLoading(true);
+    m_loading->setArea(m_view);
+    m_loading->setShown(true);
 
     m_manager = new Manager(this);
     connect(m_manager, &Manager::signalRequestToken, this, &EvernoteWindow::slotRequestToken);
@@ -80,7 +73,7 @@ void EvernoteWindow::slotRequestToken(bool ok)
         done(Failed);
         return;
     }
-    showLoading(true);
+    m_loading->setShown(true);
     m_view->load(QUrl(m_manager->authorizationUrl()));
 }
 
@@ -110,7 +103,7 @@ void EvernoteWindow::slotLoadFinished(bool ok)
         done(Failed);
         return;
     }
-    showLoading(false);
+    m_loading->setShown(false);
 }
 
 void EvernoteWindow::slotClose()
@@ -129,33 +122,9 @@ void EvernoteWindow::done(int result)
         return;
     // Whatever ends the window, pages still loading decide nothing after it.
     m_finished = true;
-    showLoading(false);
+    m_loading->setShown(false);
     if (m_view)
         m_view->stop();
     QDialog::done(result);
 }
 
-void EvernoteWindow::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    placeLoading();
-}
-
-void EvernoteWindow::showLoading(bool shown)
-{
-    m_loading->setVisible(shown);
-    if (shown) {
-        placeLoading();
-        m_loading->raise();
-        m_loading->start();
-    } else {
-        m_loading->stop();
-    }
-}
-
-void EvernoteWindow::placeLoading()
-{
-    m_loading->resize(m_loading->sizeHint());
-    const QRect area = m_view ? m_view->geometry() : rect();
-    m_loading->move(area.center() - QPoint(m_loading->width() / 2, m_loading->height() / 2));
-}

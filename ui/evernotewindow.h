@@ -6,7 +6,7 @@
 
 class GuardedWebPage;
 class QWebEngineView;
-class RotatingPicture;
+class LoadingCover;
 class Titlebar;
 
 namespace GammaLib {
@@ -42,18 +42,12 @@ public slots:
     void slotMove(int x, int y);
     void done(int result) override;
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
-    void showLoading(bool shown);
-    void placeLoading();
-
     GammaLib::Manager *m_manager = nullptr;
     Titlebar *m_titleBar = nullptr;
     QWebEngineView *m_view = nullptr;
     GuardedWebPage *m_page = nullptr;
-    RotatingPicture *m_loading = nullptr;
+    LoadingCover *m_loading = nullptr;
     QString m_verifier;
     bool m_finished = false;
 };

@@ -1,9 +1,12 @@
 #include "guardedwebpage.h"
 
 #include "currentlanguage.h"
+#include "webviewsupport.h"
 
+#include <QBoxLayout>
 #include <QWebEngineCertificateError>
 #include <QWebEngineProfile>
+#include <QWebEngineView>
 
 namespace {
 
@@ -66,4 +69,16 @@ QWebEnginePage *GuardedWebPage::createWindow(WebWindowType type)
     if (!m_delegateLinks)
         return nullptr;
     return new LinkCatcherPage(this);
+}
+
+QWebEngineView *GuardedWebPage::addView(QWidget *owner, QBoxLayout *layout)
+{
+    if (!WebViewSupport::available()) {
+        layout->addStretch(1);
+        return nullptr;
+    }
+    auto *view = new QWebEngineView(owner);
+    view->setPage(new GuardedWebPage(view));
+    layout->addWidget(view, 1);
+    return view;
 }

@@ -4,7 +4,9 @@
 #include <QUrl>
 #include <QWebEnginePage>
 
+class QBoxLayout;
 class QWebEngineCertificateError;
+class QWebEngineView;
 
 // A web page that never accepts a server whose certificate does not check
 // out: the load fails instead. Optionally it hands clicked links (and pages
@@ -15,6 +17,11 @@ class GuardedWebPage : public QWebEnginePage
     Q_OBJECT
 public:
     explicit GuardedWebPage(QObject *parent = nullptr);
+
+    // A web view showing a guarded page, added to the layout with all its
+    // stretch; none (and an empty stretch) where this process cannot show
+    // web pages (WebViewSupport).
+    static QWebEngineView *addView(QWidget *owner, QBoxLayout *layout);
 
     void setDelegateLinks(bool delegate) { m_delegateLinks = delegate; }
     bool delegatesLinks() const { return m_delegateLinks; }

@@ -1,7 +1,5 @@
 #include "proxypanel.h"
 
-#include "appsettings.h"
-#include "configfile.h"
 #include "networkhelper.h"
 #include "proxysettings.h"
 #include "serviceaddresses.h"
@@ -16,22 +14,6 @@
 using GammaLib::ProxySettings;
 
 namespace {
-
-ConfigFile &preferences() { return AppSettings::preferenceConfig(); }
-
-// The stored keys of one kind, in field order: server, port, user name,
-// password and (HTTP only) domain.
-QStringList proxyKeys(int type)
-{
-    if (type == ProxySettings::Http)
-        return {QStringLiteral("proxy_http_host"), QStringLiteral("proxy_http_port"),
-                QStringLiteral("proxy_http_user"), QStringLiteral("proxy_http_pwd"),
-                QStringLiteral("proxy_http_domain")};
-    if (type == ProxySettings::Socks5)
-        return {QStringLiteral("proxy_socks5_host"), QStringLiteral("proxy_socks5_port"),
-                QStringLiteral("proxy_socks5_user"), QStringLiteral("proxy_socks5_pwd")};
-    return {};
-}
 
 bool hasFields(int type)
 {
@@ -79,13 +61,12 @@ ProxyPanel::ProxyPanel(QWidget *parent)
 
 void ProxyPanel::load()
 {
+    const Preferences preferences;
     m_copy.clear();
-    for (int type : {int(ProxySettings::Http), int(ProxySettings::Socks5)}) {
-        for (const QString &key : proxyKeys(type))
-            m_copy.insert(key, preferences().value(key));
-    }
+    for (int type : {int(ProxySettings::Http), int(ProxySettings::Socks5)})
+        m_copy.insert(type, preferences.proxyEndpoint(type));
     bool ok = false;
-    int type = preferences().value(QStringLiteral("proxy_type")).toInt(&ok, 10);
+    int type = preferences.proxyType(&ok);
     if (!ok || type < ProxySettings::NoProxy || type > ProxySettings::System)
         type = ProxySettings::NoProxy;
     {
@@ -103,34 +84,34 @@ void ProxyPanel::save()
 {
     if (!m_loaded)
         return;
-    ConfigFile &store = preferences();
+    Preferences preferences;
     const int type = m_type->currentIndex();
     const bool none = m_server->text().trimmed().isEmpty() && type != ProxySettings::System;
-    store.setValue(QStringLiteral("proxy_type"), QString::number(none ? 0 : type));
+    preferences.setProxyType(none ? 0 : type);
     storeVisibleFields(type);
     for (auto entry = m_copy.cbegin(); entry != m_copy.cend(); ++entry)
-        store.setValue(entry.key(), entry.value());
-    store.save();
-    ProxySettings::applyProxy(store);
+        preferences.setProxyEndpoint(entry.key(), entry.value());
+    preferences.save();
+    ProxySettings::applyProxy(preferences.store());
 }
 
 void ProxyPanel::storeVisibleFields(int type)
 {
     if (!hasFields(type) || m_server->text().trimmed().isEmpty())
         return;
-    const QStringList keys = proxyKeys(type);
-    const QList<QLineEdit *> fields{m_server, m_port, m_user, m_password, m_domain};
-    for (int i = 0; i < keys.size(); ++i)
-        m_copy.insert(keys.at(i), fields.at(i)->text().trimmed());
+    m_copy.insert(type, {m_server->text().trimmed(), m_port->text().trimmed(), m_user->text().trimmed(),
+                         m_password->text().trimmed(),
+                         type == ProxySettings::Http ? m_domain->text().trimmed() : QString()});
 }
 
 void ProxyPanel::fillFields(int type)
 {
     const QList<QLineEdit *> fields{m_server, m_port, m_user, m_password, m_domain};
-    const QStringList keys = proxyKeys(type);
+    const Preferences::ProxyEndpoint stored = hasFields(type) ? m_copy.value(type) : Preferences::ProxyEndpoint();
+    const QStringList texts{stored.host, stored.port, stored.user, stored.password, stored.domain};
     for (int i = 0; i < fields.size(); ++i) {
         const QSignalBlocker block(fields.at(i));
-        fields.at(i)->setText(i < keys.size() ? m_copy.value(keys.at(i)) : QString());
+        fields.at(i)->setText(texts.at(i));
     }
     slotProxyServerTextChanged();
 }

@@ -1,6 +1,8 @@
 #ifndef PROXYPANEL_H
 #define PROXYPANEL_H
 
+#include "preferences.h"
+
 #include <QHash>
 #include <QNetworkProxy>
 #include <QWidget>
@@ -62,7 +64,7 @@ private:
     QPushButton *m_testButton = nullptr;
     QLabel *m_result = nullptr;
     GammaLib::NetworkHelper *m_network = nullptr;
-    QHash<QString, QString> m_copy;
+    QHash<int, Preferences::ProxyEndpoint> m_copy; // stored fields per kind
     int m_shownType = 0;
     bool m_loaded = false;
     QNetworkProxy m_tested;

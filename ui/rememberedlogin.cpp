@@ -1,56 +1,46 @@
 #include "rememberedlogin.h"
 
-#include "appsettings.h"
-#include "configfile.h"
-
-namespace {
-const QString kUser = QStringLiteral("str_user");
-const QString kHash = QStringLiteral("str_pwd");
-const QString kRemember = QStringLiteral("rem_me");
-const QString kNoteToken = QStringLiteral("evernote_access_token");
-}
-
 RememberedLogin::RememberedLogin(ConfigFile &store)
-    : m_store(store)
+    : m_preferences(store)
 {
 }
 
 bool RememberedLogin::rememberMe()
 {
-    return AppSettings::isTrue(m_store.value(kRemember));
+    return m_preferences.rememberMe();
 }
 
 QString RememberedLogin::userName()
 {
-    return m_store.value(kUser);
+    return m_preferences.userName();
 }
 
 QString RememberedLogin::passwordHash()
 {
-    return m_store.value(kHash);
+    return m_preferences.passwordHash();
 }
 
 void RememberedLogin::storeSuccessfulLogin(const QString &userName, bool remember,
                                            const QString &hash)
 {
-    m_store.setValue(kUser, userName);
-    m_store.setValue(kRemember, AppSettings::boolText(remember));
+    m_preferences.setUserName(userName);
+    m_preferences.setRememberMe(remember);
     if (remember)
-        m_store.setValue(kHash, hash);
-    m_store.save();
+        m_preferences.setPasswordHash(hash);
+    m_preferences.save();
 }
 
 void RememberedLogin::forgetRememberMe()
 {
-    m_store.setValue(kRemember, AppSettings::boolText(false));
-    m_store.save();
+    m_preferences.setRememberMe(false);
+    m_preferences.save();
 }
 
 bool RememberedLogin::forgetNoteTokenIfOtherUser(const QString &userName)
 {
-    if (userName == m_store.value(kUser))
+    if (userName == m_preferences.userName())
         return false;
-    m_store.clearValue(kNoteToken);
-    m_store.save();
+    m_preferences.clearNoteToken();
+    m_preferences.save();
     return true;
 }

@@ -1,9 +1,9 @@
 #ifndef REMEMBEREDLOGIN_H
 #define REMEMBEREDLOGIN_H
 
-#include <QString>
+#include "preferences.h"
 
-class ConfigFile;
+#include <QString>
 
 // The last user and, with "Remember me", the hash of that user's password, as
 // kept in the preference store ("str_user", "str_pwd", "rem_me"). The plain
@@ -30,7 +30,7 @@ public:
     bool forgetNoteTokenIfOtherUser(const QString &userName);
 
 private:
-    ConfigFile &m_store;
+    Preferences m_preferences;
 };
 
 #endif

@@ -1,8 +1,7 @@
 #include "reportframe.h"
 
-#include "appsettings.h"
-#include "configfile.h"
 #include "currentlanguage.h"
+#include "preferences.h"
 #include "reportfigures.h"
 #include "reportprogressbar.h"
 #include "ringchart.h"
@@ -44,8 +43,7 @@ void ReportFrame::showReport(double vocabularyScore, double structureScore, cons
     fillScore(structureScore, false, m_form.structureRating, m_form.structureTooSimple, m_form.structureBar);
 
     m_form.countsLabel->setText(ReportFigures::countsText(wordCount, sentenceCount));
-    const bool enrichment =
-        AppSettings::isTrue(AppSettings::preferenceConfig().value(QStringLiteral("enrichment_enable")));
+    const bool enrichment = Preferences().enrichmentEnabled();
     m_form.suggestionsLabel->setText(ReportFigures::suggestionsText(
         enrichment, ReportFigures::categoryCount(categories, ReportFigures::Suggestions)));
     m_form.averageLabel->setText(ReportFigures::averageText(wordCount, sentenceCount));

@@ -1,11 +1,12 @@
 #include "settingframe.h"
 
-#include "appsettings.h"
 #include "configfile.h"
 #include "eventlog.h"
+#include "preferences.h"
 #include "proxypanel.h"
 #include "serviceaddresses.h"
 #include "versionhelper.h"
+#include "windowsettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,8 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-ConfigFile &preferences() { return AppSettings::preferenceConfig(); }
 
 const char *const UpdateChannel = "QuilletUpdate";
 
@@ -150,12 +149,12 @@ void SettingFrame::openWithUpdate(int version, const QString &versionText, bool 
 
 void SettingFrame::loadControls()
 {
-    ConfigFile &store = preferences();
-    m_gotoNext->setChecked(AppSettings::isTrue(store.value(QStringLiteral("goto_next"))));
-    m_enrichment->setChecked(AppSettings::isTrue(store.value(QStringLiteral("enrichment_enable"))));
-    m_report->setChecked(AppSettings::isTrue(store.value(QStringLiteral("show_report"))));
+    const Preferences preferences;
+    m_gotoNext->setChecked(preferences.gotoNext());
+    m_enrichment->setChecked(preferences.enrichmentEnabled());
+    m_report->setChecked(preferences.showReport());
 
-    const int language = m_languageCodes.indexOf(store.value(QStringLiteral("language")));
+    const int language = m_languageCodes.indexOf(preferences.language());
     m_language->setCurrentIndex(language < 0 ? 0 : language);
 }
 
@@ -177,15 +176,15 @@ void SettingFrame::slotClose()
 
 void SettingFrame::keepChoices()
 {
-    ConfigFile &store = preferences();
-    store.setValue(QStringLiteral("goto_next"), AppSettings::boolText(m_gotoNext->isChecked()));
-    store.setValue(QStringLiteral("enrichment_enable"), AppSettings::boolText(m_enrichment->isChecked()));
-    store.setValue(QStringLiteral("show_report"), AppSettings::boolText(m_report->isChecked()));
+    Preferences preferences;
+    preferences.setGotoNext(m_gotoNext->isChecked());
+    preferences.setEnrichmentEnabled(m_enrichment->isChecked());
+    preferences.setShowReport(m_report->isChecked());
 
     // The proxy part stores its kind and fields, saves the file and
     // installs the proxy.
     m_proxy->save();
-    store.save();
+    preferences.save();
     if (m_updateState == Updating) {
         sendToUpdater("Cancel");
         setUpdateState(Available);
@@ -199,11 +198,12 @@ void SettingFrame::slotLanguageChanged(int index)
     const QString code = m_languageCodes.value(index);
     if (code.isEmpty())
         return;
-    if (code != preferences().value(QStringLiteral("language"))) {
+    Preferences preferences;
+    if (code != preferences.language()) {
         m_restartHint->show();
         m_restartButton->show();
     }
-    preferences().setValue(QStringLiteral("language"), code);
+    preferences.setLanguage(code);
 }
 
 void SettingFrame::slotRestart()
@@ -326,8 +326,9 @@ void SettingFrame::startUpdater()
         m_updateChannel->listen(QLatin1String(UpdateChannel));
     }
     if (m_reset) {
-        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("True"));
-        AppSettings::settingConfig().save();
+        WindowSettings settings;
+        settings.setShowTutorial(true);
+        settings.save();
     }
     const QString argument = QString::number(m_offeredVersion) + QLatin1Char('|') + (m_reset ? QLatin1Char('1') : QLatin1Char('0'));
     if (!QProcess::startDetached(m_updaterProgram, {argument})) {

@@ -43,6 +43,18 @@ constexpr quint16 DosDate = (0 << 9) | (1 << 5) | 1;
 
 } // namespace
 
+void ZipWriter::putSharedFields(QByteArray &out, const Entry &entry)
+{
+    put16(out, Utf8Names);
+    put16(out, Deflated);
+    put16(out, DosTime);
+    put16(out, DosDate);
+    put32(out, entry.crc);
+    put32(out, quint32(entry.compressed.size()));
+    put32(out, entry.size);
+    put16(out, quint16(entry.name.size()));
+}
+
 void ZipWriter::add(const QString &name, const QByteArray &content)
 {
     Entry entry;
@@ -55,14 +67,7 @@ void ZipWriter::add(const QString &name, const QByteArray &content)
 
     put32(m_body, 0x04034b50);
     put16(m_body, Version);
-    put16(m_body, Utf8Names);
-    put16(m_body, Deflated);
-    put16(m_body, DosTime);
-    put16(m_body, DosDate);
-    put32(m_body, entry.crc);
-    put32(m_body, quint32(entry.compressed.size()));
-    put32(m_body, entry.size);
-    put16(m_body, quint16(entry.name.size()));
+    putSharedFields(m_body, entry);
     put16(m_body, 0);
     m_body.append(entry.name);
     m_body.append(entry.compressed);
@@ -77,14 +82,7 @@ QByteArray ZipWriter::finish() const
         put32(out, 0x02014b50);
         put16(out, Version);
         put16(out, Version);
-        put16(out, Utf8Names);
-        put16(out, Deflated);
-        put16(out, DosTime);
-        put16(out, DosDate);
-        put32(out, entry.crc);
-        put32(out, quint32(entry.compressed.size()));
-        put32(out, entry.size);
-        put16(out, quint16(entry.name.size()));
+        putSharedFields(out, entry);
         put16(out, 0); // extra
         put16(out, 0); // comment
         put16(out, 0); // disk

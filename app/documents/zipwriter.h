@@ -21,6 +21,10 @@ private:
         quint32 size = 0;
         quint32 offset = 0;
     };
+    // The fields the local header and the central directory share, from the
+    // flags to the name length.
+    static void putSharedFields(QByteArray &out, const Entry &entry);
+
     QList<Entry> m_entries;
     QByteArray m_body;
 };

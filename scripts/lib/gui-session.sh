@@ -4,13 +4,7 @@
 # listening on the program's compiled-in port (started here, and stopped on
 # exit, unless something already answers there) in $port.
 
-work="$(mktemp -d)"
-services_pid=""
-cleanup() {
-  [ -n "$services_pid" ] && kill "$services_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$here/scripts/lib/work-folder.sh"
 
 port="$(grep -m1 '^QUILLET_SERVICE_PORT' "$build/CMakeCache.txt" | cut -d= -f2)"
 port="${port:-47880}"

@@ -108,3 +108,12 @@ export function page(title, body, lang = 'en') {
     '.wrong{color:#FA5050;text-decoration:line-through}.right{color:#2a8a2a}a{color:#19A0DC}</style></head>' +
     `<body>${body}</body></html>\n`;
 }
+
+/** The request's address as a URL, or null when it cannot be read. */
+export function requestUrl(req) {
+  try {
+    return new URL(req.url, 'http://localhost');
+  } catch {
+    return null;
+  }
+}

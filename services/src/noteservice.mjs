@@ -6,7 +6,7 @@
 import http from 'node:http';
 import crypto from 'node:crypto';
 import thrift from 'thrift';
-import { send, sendHtml, page, escapeHtml, readBody, parseForm, HttpError } from './http.mjs';
+import { send, sendHtml, page, escapeHtml, readBody, parseForm, requestUrl, HttpError } from './http.mjs';
 import { OAuthProvider, OAuthError, baseUri, parseAuthorization, formAnswer } from './oauthprovider.mjs';
 import { NoteData, MAX_NOTES_PER_USER, MAX_NOTE_BYTES } from './notedata.mjs';
 import { Processor, UserException, NotFoundException, ErrorCode } from './edam.mjs';
@@ -175,12 +175,8 @@ export async function startNoteService({ port, host = '127.0.0.1', store, limite
   };
 
   const server = http.createServer(async (req, res) => {
-    let url;
-    try {
-      url = new URL(req.url, 'http://localhost');
-    } catch {
-      return send(res, 400, 'bad address');
-    }
+    const url = requestUrl(req);
+    if (!url) return send(res, 400, 'bad address');
     const p = url.pathname.toLowerCase();
     try {
       if (p === '/oauth') {

@@ -13,7 +13,7 @@ import path from 'node:path';
 import net from 'node:net';
 import { Store } from './store.mjs';
 import { LoginLimiter, LOGIN_LIMIT_DEFAULTS } from './loginlimit.mjs';
-import { send, sendHtml, page, readBody, HttpError } from './http.mjs';
+import { send, sendHtml, page, readBody, requestUrl, HttpError } from './http.mjs';
 import { accountRoutes } from './accounts.mjs';
 import { usageRoutes } from './usage.mjs';
 import { Vocabulary } from './vocabulary.mjs';
@@ -160,12 +160,8 @@ export async function startServices(options) {
   };
 
   const server = http.createServer(async (req, res) => {
-    let url;
-    try {
-      url = new URL(req.url, 'http://localhost');
-    } catch {
-      return send(res, 400, 'bad address');
-    }
+    const url = requestUrl(req);
+    if (!url) return send(res, 400, 'bad address');
     const target = route(url);
     if (!target) {
       req.resume();

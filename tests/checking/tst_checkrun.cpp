@@ -1,16 +1,13 @@
 #include "zlibbytes.h"
-#include "appsettings.h"
 #include "checkstoragethread.h"
 #include "checktask.h"
 #include "checktaskthread.h"
-#include "configfile.h"
 #include "errortype.h"
 #include "recordinghttpserver.h"
 #include "resultstore.h"
 #include "sentencechunk.h"
 #include "serviceaddresses.h"
 #include "storedindices.h"
-#include "streamingserver.h"
 #include "titlechunk.h"
 #include "usercountlog.h"
 
@@ -59,7 +56,7 @@ QByteArray documentRecord()
 }
 
 // The configs member of a posted check body.
-QByteArray postedConfigs(const StreamingServer::Request &request)
+QByteArray postedConfigs(const RecordingHttpServer::Request &request)
 {
     const QByteArray json = ZlibBytes::inflated(request.body);
     const qsizetype from = json.indexOf("\"configs\":");
@@ -102,16 +99,18 @@ class TestCheckRun : public QObject
 
 private:
     QTemporaryDir m_config;
-    std::unique_ptr<StreamingServer> m_check;
+    std::unique_ptr<RecordingHttpServer> m_check;
     std::unique_ptr<RecordingHttpServer> m_account;
     std::unique_ptr<CheckTaskThread> m_run;
     ResultStore m_store;
     QStringList m_sentences;
     QList<std::shared_ptr<GammaLib::TextChunk>> m_ownedChunks;
     QList<GammaLib::TextChunk *> m_chunks;
+    int m_level = 2;
 
     void setDocument(const QStringList &titles, const QStringList &sentences, int level = 2)
     {
+        m_level = level;
         m_sentences.clear();
         m_chunks.clear();
         m_ownedChunks.clear();
@@ -133,7 +132,7 @@ private:
 
     void start(const QString &session = QStringLiteral("KEY-1"))
     {
-        m_run->startTask(session, &m_store, m_sentences, m_chunks);
+        m_run->startTask(session, &m_store, m_sentences, m_chunks, m_level);
     }
 
     QList<RecordingHttpServer::Request> uploads(const QByteArray &group) const
@@ -151,12 +150,12 @@ private slots:
     {
         QVERIFY(m_config.isValid());
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-        AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("2"));
     }
 
     void init()
     {
-        m_check = std::make_unique<StreamingServer>();
+        m_check = std::make_unique<RecordingHttpServer>();
+        m_check->setDefaultReply(RecordingHttpServer::stream({}));
         m_account = std::make_unique<RecordingHttpServer>();
         m_account->setDefaultReply(RecordingHttpServer::answer("Success"));
         GammaLib::ServiceAddresses::instance().setHost(GammaLib::ServiceAddresses::Account, m_account->host());
@@ -178,7 +177,7 @@ private slots:
     {
         setDocument({QStringLiteral("My Holiday")},
                     {QStringLiteral("The cat went home. "), QStringLiteral("It were nice.")});
-        m_check->queue(StreamingServer::stream(
+        m_check->queueReply("/unified/", RecordingHttpServer::stream(
             {sentenceRecord(2, "GRAMMAR", 2).left(5), sentenceRecord(2, "GRAMMAR", 2).mid(5) + documentRecord(),
              cleanRecord(1) + sentenceRecord(0, "SUGGESTION")}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
@@ -190,7 +189,7 @@ private slots:
 
         // The request: one POST with the whole document.
         QCOMPARE(m_check->requests().size(), 1);
-        const StreamingServer::Request request = m_check->requests().first();
+        const RecordingHttpServer::Request request = m_check->requests().first();
         QCOMPARE(request.method, QByteArray("POST"));
         QCOMPARE(request.target, QByteArray("/unified/"));
         QCOMPARE(request.header("Content-Type"), QByteArray("application/x-www-form-urlencoded"));
@@ -235,7 +234,7 @@ private slots:
     void storedResultsComeFirst()
     {
         setDocument({}, {QStringLiteral("He go home."), QStringLiteral("Fine."), QStringLiteral("She run.")});
-        m_check->queue(StreamingServer::stream({sentenceRecord(0, "GRAMMAR") + cleanRecord(1) + sentenceRecord(2, "REAL")}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({sentenceRecord(0, "GRAMMAR") + cleanRecord(1) + sentenceRecord(2, "REAL")}));
         QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
         start();
         QVERIFY(finished.wait());
@@ -243,9 +242,9 @@ private slots:
 
         // Same text, kind and level: answered from the store, sent with -1,
         // and the service's repeated answer for them is not delivered again.
-        m_check->queue(StreamingServer::stream({cleanRecord(1) + sentenceRecord(0, "STYLE") + sentenceRecord(2, "STYLE")}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({cleanRecord(1) + sentenceRecord(0, "STYLE") + sentenceRecord(2, "STYLE")}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
-        QSignalSpy requests(m_check.get(), &StreamingServer::requestReceived);
+        QSignalSpy requests(m_check.get(), &RecordingHttpServer::requestReceived);
         start();
         QVERIFY(finished.wait());
         QCOMPARE(finished.count(), 2);
@@ -259,7 +258,7 @@ private slots:
         // A document checked before in full: every result comes from the
         // store before the request goes out, and every sentence is sent -1.
         setDocument({}, {QStringLiteral("She run."), QStringLiteral("He go home.")});
-        m_check->queue(StreamingServer::stream({}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({}));
         QList<int> requestsSeenByResults;
         const auto seen = connect(m_run.get(), &CheckTaskThread::signalUpdateState, this,
                                   [&] { requestsSeenByResults.append(int(m_check->requests().size())); });
@@ -275,18 +274,16 @@ private slots:
         QCOMPARE(states.at(0).at(0).value<CResultState>().corrections.first().errorTypeCode, int(REAL));
 
         // Another English level makes the stored results unusable.
-        AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("3"));
         setDocument({}, {QStringLiteral("He go home."), QStringLiteral("Fine."), QStringLiteral("She run.")}, 3);
-        m_check->queue(StreamingServer::stream({}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({}));
         start();
         QVERIFY(finished.wait());
-        AppSettings::preferenceConfig().setValue(QStringLiteral("enlish_level"), QStringLiteral("2"));
         QCOMPARE(postedConfigs(m_check->requests().at(3)), QByteArray("[0,0,0]"));
         QVERIFY(ZlibBytes::inflated(m_check->requests().at(3).body).contains("\"server.confidence\",\"3\""));
 
         // A title with the same text as a stored sentence is a different chunk.
         setDocument({QStringLiteral("Fine.")}, {});
-        m_check->queue(StreamingServer::stream({}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({}));
         start();
         QVERIFY(finished.wait());
         QCOMPARE(postedConfigs(m_check->requests().at(4)), QByteArray("[1]"));
@@ -301,7 +298,7 @@ private slots:
             return record("{\"sentInd\":" + QByteArray::number(index) + ",\"corrections\":[{\"errorType\":\""
                           + first + "\"},{\"errorType\":\"" + second + "\"}]}");
         };
-        m_check->queue(StreamingServer::stream(
+        m_check->queueReply("/unified/", RecordingHttpServer::stream(
             {mixed(0, "IMPROVE", "GRAMMAR") + mixed(1, "GRAMMAR", "SUGGESTION") + sentenceRecord(2, "IMPROVE")}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
         QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
@@ -318,11 +315,11 @@ private slots:
     void retryAfterFailure()
     {
         setDocument({}, {QStringLiteral("One."), QStringLiteral("Two.")});
-        StreamingServer::Answer failing = StreamingServer::stream({sentenceRecord(0, "NONWORD")});
+        RecordingHttpServer::Reply failing = RecordingHttpServer::stream({sentenceRecord(0, "NONWORD")});
         failing.status = 500;
         failing.headers = "Set-Cookie: route=a1; Path=/\r\n";
-        m_check->queue(failing);
-        m_check->queue(StreamingServer::stream({sentenceRecord(0, "NONWORD") + sentenceRecord(1, "STYLE")}));
+        m_check->queueReply("/unified/", failing);
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({sentenceRecord(0, "NONWORD") + sentenceRecord(1, "STYLE")}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
         QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
         start();
@@ -341,11 +338,11 @@ private slots:
     void secondFailureEndsTheRun()
     {
         setDocument({}, {QStringLiteral("One.")});
-        StreamingServer::Answer failing = StreamingServer::stream({});
+        RecordingHttpServer::Reply failing = RecordingHttpServer::stream({});
         failing.status = 500;
-        m_check->queue(failing);
-        m_check->queue(failing);
-        m_check->queue(StreamingServer::stream({cleanRecord(0)}));
+        m_check->queueReply("/unified/", failing);
+        m_check->queueReply("/unified/", failing);
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({cleanRecord(0)}));
         QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
         start();
         QVERIFY(finished.wait());
@@ -358,8 +355,8 @@ private slots:
     void refusedSession()
     {
         setDocument({}, {QStringLiteral("One.")});
-        m_check->queue(StreamingServer::stream({"unauth", "orized"}));
-        m_check->queue(StreamingServer::stream({"unauthorized"}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({"unauth", "orized"}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({"unauthorized"}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
         QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
         start(QStringLiteral("expired"));
@@ -375,8 +372,8 @@ private slots:
     {
         setDocument({}, {QStringLiteral("One.")});
         m_run->task()->setTimeoutMs(300);
-        m_check->queue(StreamingServer::stayOpen());
-        m_check->queue(StreamingServer::stream({cleanRecord(0) + sentenceRecord(0, "STYLE")}));
+        m_check->queueReply("/unified/", RecordingHttpServer::streamThenStall());
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({cleanRecord(0) + sentenceRecord(0, "STYLE")}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
         QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
         start();
@@ -387,8 +384,8 @@ private slots:
 
         // Two time-outs end the run with 4. The first answer leaves half a
         // record pending; it must not be glued in front of the second answer.
-        m_check->queue(StreamingServer::stayOpen({sentenceRecord(0, "GRAMMAR").left(6)}));
-        m_check->queue(StreamingServer::stayOpen({sentenceRecord(0, "GRAMMAR")}));
+        m_check->queueReply("/unified/", RecordingHttpServer::streamThenStall({sentenceRecord(0, "GRAMMAR").left(6)}));
+        m_check->queueReply("/unified/", RecordingHttpServer::streamThenStall({sentenceRecord(0, "GRAMMAR")}));
         states.clear();
         start();
         QVERIFY(finished.wait());
@@ -403,7 +400,7 @@ private slots:
     void cancelInFlight()
     {
         setDocument({}, {QStringLiteral("One."), QStringLiteral("Two.")});
-        m_check->queue(StreamingServer::stayOpen({sentenceRecord(0, "GRAMMAR")}));
+        m_check->queueReply("/unified/", RecordingHttpServer::streamThenStall({sentenceRecord(0, "GRAMMAR")}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
         QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
         start();
@@ -443,7 +440,7 @@ private slots:
 
         // The next run is not disturbed by the cancelled one.
         setDocument({}, {QStringLiteral("New text.")});
-        m_check->queue(StreamingServer::stream({sentenceRecord(0, "STYLE")}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({sentenceRecord(0, "STYLE")}));
         states.clear();
         start();
         QVERIFY(finished.wait());
@@ -487,9 +484,9 @@ private slots:
     {
         setDocument({}, {QStringLiteral("One two.")});
         m_account->setReply("/NotPublic/UserCountBulkAdd.ashx", RecordingHttpServer::answer("ok", 200, 400));
-        m_check->queue(StreamingServer::stream({sentenceRecord(0, "GRAMMAR")}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({sentenceRecord(0, "GRAMMAR")}));
         QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
-        QSignalSpy checkDone(m_check.get(), &StreamingServer::requestReceived);
+        QSignalSpy checkDone(m_check.get(), &RecordingHttpServer::requestReceived);
         bool endedBeforeErrorUpload = false;
         connect(m_account.get(), &RecordingHttpServer::requestReceived, this,
                 [&](const RecordingHttpServer::Request &request) {
@@ -506,7 +503,7 @@ private slots:
         // An account host that cannot be reached delays nothing and changes
         // no code.
         m_account.reset();
-        m_check->queue(StreamingServer::stream({sentenceRecord(0, "GRAMMAR")}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({sentenceRecord(0, "GRAMMAR")}));
         start();
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.count(), 2);
@@ -520,7 +517,7 @@ private slots:
     {
         m_account->setReply("/NotPublic/UserCountBulkAdd.ashx", RecordingHttpServer::answer("ok", 200, 300));
         setDocument({}, {QStringLiteral("One two.")});
-        m_check->queue(StreamingServer::stayOpen({sentenceRecord(0, "GRAMMAR")}));
+        m_check->queueReply("/unified/", RecordingHttpServer::streamThenStall({sentenceRecord(0, "GRAMMAR")}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
         QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
         start();
@@ -531,7 +528,7 @@ private slots:
         // The next document is clean, so its end uploads nothing, and its
         // answer comes after every upload has been answered.
         setDocument({}, {QStringLiteral("Three four.")});
-        m_check->queue(StreamingServer::stream({QByteArray(), cleanRecord(0)}, 800));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({QByteArray(), cleanRecord(0)}, 800));
         start();
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.count(), 1);
@@ -546,7 +543,7 @@ private slots:
     void badIndicesAndEmptyDocument()
     {
         setDocument({}, {QStringLiteral("Only one.")});
-        m_check->queue(StreamingServer::stream({sentenceRecord(5, "GRAMMAR") + sentenceRecord(0, "GRAMMAR")}));
+        m_check->queueReply("/unified/", RecordingHttpServer::stream({sentenceRecord(5, "GRAMMAR") + sentenceRecord(0, "GRAMMAR")}));
         QSignalSpy states(m_run.get(), &CheckTaskThread::signalUpdateState);
         QSignalSpy finished(m_run.get(), &CheckTaskThread::signalFinished);
         start();
@@ -598,7 +595,7 @@ private slots:
                             QStringLiteral(QUILLET_BINARY_DIR "/bin"));
         setDocument({}, {QStringLiteral("Abandon the accessory.")});
         QSignalSpy finished(&run, &CheckTaskThread::signalFinished);
-        run.startTask(QStringLiteral("K"), &m_store, m_sentences, m_chunks);
+        run.startTask(QStringLiteral("K"), &m_store, m_sentences, m_chunks, m_level);
         QVERIFY(finished.wait());
         // "Abandon" only in lower case (BASE), "accessory" CET4.
         QCOMPARE(run.levelCounts(), QList<int>({1, 1, 0, 0, 0, 0}));

@@ -1,6 +1,6 @@
-#include "zlibbytes.h"
 #include "localservices.h"
-#include "streamingserver.h"
+#include "recordinghttpserver.h"
+#include "zlibbytes.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
@@ -73,8 +73,8 @@ private:
 private slots:
     void textReport()
     {
-        StreamingServer server;
-        server.queue(StreamingServer::stream({Answer}));
+        RecordingHttpServer server;
+        server.queueReply("/unified/", RecordingHttpServer::stream({Answer}));
         const Run result = run({QStringLiteral("--service-host"), server.host()}, Sample);
         QCOMPARE(result.exitCode, 0);
         const QString out = QString::fromUtf8(result.out);
@@ -90,7 +90,7 @@ private slots:
         QVERIFY2(out.contains(QStringLiteral("Vocabulary levels: A1 ")), qPrintable(out));
         QVERIFY(out.contains(QStringLiteral(" C2 ")));
 
-        const QList<StreamingServer::Request> requests = server.requests();
+        const QList<RecordingHttpServer::Request> requests = server.requests();
         QVERIFY(!requests.isEmpty());
         bool checked = false;
         for (const auto &request : requests) {
@@ -106,8 +106,8 @@ private slots:
 
     void jsonReport()
     {
-        StreamingServer server;
-        server.queue(StreamingServer::stream({Answer}));
+        RecordingHttpServer server;
+        server.queueReply("/unified/", RecordingHttpServer::stream({Answer}));
         QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("sample.txt")));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -148,17 +148,17 @@ private slots:
         QVERIFY(result.out.isEmpty());
 
         // The session is refused, also on the retry.
-        StreamingServer server;
-        server.queue(StreamingServer::stream({"unauthorized"}));
-        server.queue(StreamingServer::stream({"unauthorized"}));
+        RecordingHttpServer server;
+        server.queueReply("/unified/", RecordingHttpServer::stream({"unauthorized"}));
+        server.queueReply("/unified/", RecordingHttpServer::stream({"unauthorized"}));
         result = run({QStringLiteral("--service-host"), server.host()}, Sample);
         QCOMPARE(result.exitCode, 3);
         QVERIFY2(result.err.contains("refused the session; log in with --user and --password"), result.err.constData());
 
         // No answer in time, twice.
-        StreamingServer silent;
-        silent.queue(StreamingServer::stayOpen());
-        silent.queue(StreamingServer::stayOpen());
+        RecordingHttpServer silent;
+        silent.queueReply("/unified/", RecordingHttpServer::streamThenStall());
+        silent.queueReply("/unified/", RecordingHttpServer::streamThenStall());
         result = run({QStringLiteral("--service-host"), silent.host(), QStringLiteral("--timeout"), QStringLiteral("1")}, Sample);
         QCOMPARE(result.exitCode, 4);
         QVERIFY2(result.err.contains("within 1 seconds"), result.err.constData());
@@ -172,9 +172,9 @@ private slots:
 
     void logInFirst()
     {
-        StreamingServer server;
-        server.setFixedAnswer("/Login-new.ashx", "Success|SESS-9|alice");
-        server.queue(StreamingServer::stream({Answer}));
+        RecordingHttpServer server;
+        server.setReply("/Login-new.ashx", RecordingHttpServer::answer("Success|SESS-9|alice"));
+        server.queueReply("/unified/", RecordingHttpServer::stream({Answer}));
         const Run result = run({QStringLiteral("--service-host"), server.host(), QStringLiteral("--user"),
                                 QStringLiteral("alice"), QStringLiteral("--password"), QStringLiteral("s3cret")},
                                Sample);
@@ -196,8 +196,8 @@ private slots:
         }
         QVERIFY(checked);
 
-        StreamingServer refusing;
-        refusing.setFixedAnswer("/Login-new.ashx", "UserNotExit");
+        RecordingHttpServer refusing;
+        refusing.setReply("/Login-new.ashx", RecordingHttpServer::answer("UserNotExit"));
         const Run refused = run({QStringLiteral("--service-host"), refusing.host(), QStringLiteral("--user"),
                                  QStringLiteral("bob"), QStringLiteral("--password"), QStringLiteral("x")},
                                 Sample);

@@ -3,7 +3,7 @@
 #include "manager.h"
 #include "oauthencoding.h"
 #include "serviceaddresses.h"
-#include "tlsloopbackserver.h"
+#include "recordinghttpserver.h"
 
 #include <QCryptographicHash>
 #include <QSignalSpy>
@@ -62,10 +62,10 @@ class TestEvernoteOAuth : public QObject
 
 private:
     QTemporaryDir m_config;
-    TlsLoopbackServer m_server;
+    RecordingHttpServer m_server;
 
     // Checks the signature of a recorded request as the service would.
-    bool signatureValid(const TlsLoopbackServer::Request &request, const QString &tokenSecret)
+    bool signatureValid(const RecordingHttpServer::Request &request, const QString &tokenSecret)
     {
         QList<OAuth::Parameter> parameters;
         QString signature;
@@ -87,8 +87,8 @@ private slots:
     {
         QVERIFY(m_config.isValid());
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-        QVERIFY(TlsLoopbackServer::trustCertificate(dataFile("loopback.crt")));
-        QVERIFY(m_server.start(dataFile("loopback.crt"), dataFile("loopback.key")));
+        QVERIFY(RecordingHttpServer::trustCertificate(dataFile("loopback.crt")));
+        QVERIFY(m_server.startTls(dataFile("loopback.crt"), dataFile("loopback.key")));
         ServiceAddresses::instance().setHost(ServiceAddresses::Evernote, m_server.host());
         ServiceAddresses::instance().setScheme(ServiceAddresses::Evernote, QStringLiteral("https"));
         ServiceAddresses::instance().setHost(ServiceAddresses::Web, QStringLiteral("127.0.0.1:9"));
@@ -218,12 +218,11 @@ private slots:
     void requestAndAccessToken()
     {
         int step = 0;
-        m_server.handle("/oauth", [&step](const TlsLoopbackServer::Request &) {
-            TlsLoopbackServer::Response response;
-            response.contentType = "text/plain";
-            response.body = ++step == 1 ? "oauth_token=tovermilch-3157.14C9&oauth_token_secret=5Ec%2B&oauth_callback_confirmed=true"
-                                        : "oauth_token=S%3Ds1%3AU%3D8f219%3AH%3Dab&oauth_token_secret=&edam_shard=s1";
-            return response;
+        m_server.setHandler("/oauth", [&step](const RecordingHttpServer::Request &) {
+            return RecordingHttpServer::typed(
+                ++step == 1 ? "oauth_token=tovermilch-3157.14C9&oauth_token_secret=5Ec%2B&oauth_callback_confirmed=true"
+                            : "oauth_token=S%3Ds1%3AU%3D8f219%3AH%3Dab&oauth_token_secret=&edam_shard=s1",
+                "text/plain");
         });
         Manager manager;
         QSignalSpy requested(&manager, &Manager::signalRequestToken);
@@ -235,7 +234,7 @@ private slots:
         QCOMPARE(manager.Value(QStringLiteral("token_secret")), QStringLiteral("5Ec+"));
         QCOMPARE(manager.authorizationUrl(), m_server.url(QStringLiteral("/OAuth.action?oauth_token=tovermilch-3157.14C9")));
 
-        const TlsLoopbackServer::Request first = m_server.requests().at(0);
+        const RecordingHttpServer::Request first = m_server.requests().at(0);
         QCOMPARE(first.method, QByteArray("POST"));
         QCOMPARE(first.target, QByteArray("/oauth"));
         QVERIFY(first.body.isEmpty());
@@ -258,7 +257,7 @@ private slots:
         QCOMPARE(manager.Value(QStringLiteral("token")), QStringLiteral("S=s1:U=8f219:H=ab"));
         QVERIFY(!manager.contains(QStringLiteral("verifier")));
 
-        const TlsLoopbackServer::Request second = m_server.requests().at(1);
+        const RecordingHttpServer::Request second = m_server.requests().at(1);
         names.clear();
         for (const auto &entry : headerEntries(second.header("Authorization")))
             names.append(entry.first);
@@ -275,7 +274,7 @@ private slots:
     // with the consumer secret and "&" alone.
     void missingTokenSecret()
     {
-        m_server.answer("/oauth", "oauth_token=temp1&oauth_callback_confirmed=true", 200, "text/plain");
+        m_server.setReply("/oauth", RecordingHttpServer::typed("oauth_token=temp1&oauth_callback_confirmed=true", "text/plain", 200));
         Manager manager;
         QSignalSpy requested(&manager, &Manager::signalRequestToken);
         manager.requestTemporaryToken();
@@ -284,7 +283,7 @@ private slots:
         QCOMPARE(manager.Value(QStringLiteral("token_secret")), QString());
         QCOMPARE(manager.signingKey(), QByteArray("5e07b2d94a13c68f&"));
         QSignalSpy accessed(&manager, &Manager::signalAcessToken);
-        m_server.answer("/oauth", "oauth_token=final&oauth_token_secret=", 200, "text/plain");
+        m_server.setReply("/oauth", RecordingHttpServer::typed("oauth_token=final&oauth_token_secret=", "text/plain", 200));
         manager.requestAccessToken(QStringLiteral("v"));
         QVERIFY(accessed.wait(10000));
         QVERIFY(accessed.first().first().toBool());
@@ -294,7 +293,7 @@ private slots:
     void failures()
     {
         // An HTTP refusal ends the first step with false.
-        m_server.answer("/oauth", "oauth_problem=signature_invalid", 401, "text/plain");
+        m_server.setReply("/oauth", RecordingHttpServer::typed("oauth_problem=signature_invalid", "text/plain", 401));
         Manager manager;
         QSignalSpy requested(&manager, &Manager::signalRequestToken);
         QSignalSpy accessed(&manager, &Manager::signalAcessToken);
@@ -303,17 +302,13 @@ private slots:
         QCOMPARE(requested.first().first().toBool(), false);
 
         // An answer without a token is no temporary token.
-        m_server.answer("/oauth", "nothing=here", 200, "text/plain");
+        m_server.setReply("/oauth", RecordingHttpServer::typed("nothing=here", "text/plain", 200));
         manager.requestTemporaryToken();
         QVERIFY(requested.wait(10000));
         QCOMPARE(requested.last().first().toBool(), false);
 
         // A failed second step is reported by its own signal.
-        m_server.handle("/oauth", [](const TlsLoopbackServer::Request &) {
-            TlsLoopbackServer::Response response;
-            response.drop = true;
-            return response;
-        });
+        m_server.setReply("/oauth", RecordingHttpServer::closeWithoutAnswer());
         manager.requestAccessToken(QStringLiteral("v"));
         QVERIFY(accessed.wait(10000));
         QCOMPARE(accessed.first().first().toBool(), false);
@@ -327,7 +322,7 @@ private slots:
     {
         // A server whose certificate is not trusted: the manager must not wave it through.
         ServiceAddresses::instance().setHost(ServiceAddresses::Evernote, QStringLiteral("localhost:%1").arg(m_server.port()));
-        m_server.answer("/oauth", "oauth_token=t&oauth_token_secret=s", 200, "text/plain");
+        m_server.setReply("/oauth", RecordingHttpServer::typed("oauth_token=t&oauth_token_secret=s", "text/plain", 200));
         Manager manager;
         QSignalSpy requested(&manager, &Manager::signalRequestToken);
         manager.requestTemporaryToken();

@@ -5,7 +5,7 @@
 #include "serviceaddresses.h"
 #include "tbinaryprotocol.h"
 #include "thttpclient.h"
-#include "tlsloopbackserver.h"
+#include "recordinghttpserver.h"
 #include "ttype.h"
 #include "userstore.h"
 
@@ -111,7 +111,7 @@ class TestNoteStore : public QObject
     Q_OBJECT
 
 private:
-    TlsLoopbackServer m_server;
+    RecordingHttpServer m_server;
 
     static QList<int> codes(const QSignalSpy &spy)
     {
@@ -120,15 +120,15 @@ private:
             list.append(arguments.first().toInt());
         return list;
     }
-    void serveNoteStoreUrl() { m_server.answer("/edam/user", noteStoreUrlAnswer(m_server.url(QStringLiteral("/shard/s1/notestore")))); }
+    void serveNoteStoreUrl() { m_server.setReply("/edam/user", noteStoreUrlAnswer(m_server.url(QStringLiteral("/shard/s1/notestore")))); }
 
 private slots:
     void initTestCase()
     {
         qRegisterMetaType<GammaLib::EDAMErrorCode>("GammaLib::EDAMErrorCode");
         qRegisterMetaType<GammaLib::EvernoteProgress>("GammaLib::EvernoteProgress");
-        QVERIFY(TlsLoopbackServer::trustCertificate(dataFile("loopback.crt")));
-        QVERIFY(m_server.start(dataFile("loopback.crt"), dataFile("loopback.key")));
+        QVERIFY(RecordingHttpServer::trustCertificate(dataFile("loopback.crt")));
+        QVERIFY(m_server.startTls(dataFile("loopback.crt"), dataFile("loopback.key")));
         ServiceAddresses::instance().setScheme(ServiceAddresses::Evernote, QStringLiteral("https"));
         ServiceAddresses::instance().setHost(ServiceAddresses::Evernote, m_server.host());
     }
@@ -148,7 +148,7 @@ private slots:
         QVERIFY(answered.wait(10000));
         QCOMPARE(answered.first().at(0).toInt(), int(EDAM::Success));
         QCOMPARE(answered.first().at(1).toString(), m_server.url(QStringLiteral("/shard/s1/notestore")));
-        const TlsLoopbackServer::Request request = m_server.requests().at(0);
+        const RecordingHttpServer::Request request = m_server.requests().at(0);
         QCOMPARE(request.method, QByteArray("POST"));
         QCOMPARE(request.header("Content-Type"), QByteArray("application/x-thrift"));
         QCOMPARE(request.header("Accept"), QByteArray("application/x-thrift"));
@@ -164,7 +164,7 @@ private slots:
 
     void noteStoreAddressMustBeHttps()
     {
-        m_server.answer("/edam/user", noteStoreUrlAnswer(QStringLiteral("http://127.0.0.1:1/shard/s1/notestore")));
+        m_server.setReply("/edam/user", noteStoreUrlAnswer(QStringLiteral("http://127.0.0.1:1/shard/s1/notestore")));
         UserStore store;
         QSignalSpy answered(&store, &UserStore::signalGetNoteStoreUrlRes);
         store.getNoteStoreUrl(QStringLiteral("t"));
@@ -175,7 +175,7 @@ private slots:
 
     void listThenOpen()
     {
-        m_server.answer("/shard/s1/notestore", noteListAnswer());
+        m_server.setReply("/shard/s1/notestore", noteListAnswer());
         Evernote evernote;
         QSignalSpy finished(&evernote, &Evernote::signalFinished);
         QSignalSpy info(&evernote, &Evernote::signalInfo);
@@ -187,14 +187,14 @@ private slots:
         QCOMPARE(evernote.notes().notes.at(1).title, QStringLiteral("Note 2"));
 
         QCOMPARE(m_server.requests().size(), 2);
-        const TlsLoopbackServer::Request find = m_server.requests().at(1);
+        const RecordingHttpServer::Request find = m_server.requests().at(1);
         QCOMPARE(find.path(), QByteArray("/shard/s1/notestore"));
         QCOMPARE(find.body, callHeader("findNotes")
                                 + QByteArray::fromHex("0b0001 00000003") + "tok"
                                 + QByteArray::fromHex("0c0002 080001 00000001 020002 00 00" // filter: order 1, ascending false
                                                       "080003 00000000 080004 00000032 00"));
 
-        m_server.answer("/shard/s1/notestore", noteAnswer("getNote", Enml::fromPlainText(QStringLiteral("Hello\nworld"))));
+        m_server.setReply("/shard/s1/notestore", noteAnswer("getNote", Enml::fromPlainText(QStringLiteral("Hello\nworld"))));
         finished.clear();
         evernote.getNote(QStringLiteral("guid-1"));
         QVERIFY(finished.wait(10000));
@@ -210,7 +210,7 @@ private slots:
 
     void emptyTokenIsNotSent()
     {
-        m_server.answer("/shard/s1/notestore", noteListAnswer());
+        m_server.setReply("/shard/s1/notestore", noteListAnswer());
         NoteStore store(QUrl(m_server.url(QStringLiteral("/shard/s1/notestore"))));
         QSignalSpy found(&store, &NoteStore::signalFindNotesRes);
         store.findNotes(QString(), NoteStore::newestFirstFilter(), 10, 5);
@@ -223,7 +223,7 @@ private slots:
 
     void saveNote()
     {
-        m_server.answer("/shard/s1/notestore", noteAnswer("createNote", QString()));
+        m_server.setReply("/shard/s1/notestore", noteAnswer("createNote", QString()));
         Evernote evernote;
         QSignalSpy finished(&evernote, &Evernote::signalFinished);
         QSignalSpy info(&evernote, &Evernote::signalInfo);
@@ -269,14 +269,9 @@ private slots:
         QFETCH(int, code);
         QFETCH(int, requests);
         if (!userAnswer.isEmpty())
-            m_server.answer("/edam/user", userAnswer);
-        m_server.handle("/shard/s1/notestore", [=](const TlsLoopbackServer::Request &) {
-            TlsLoopbackServer::Response response;
-            response.status = status;
-            response.body = noteAnswer;
-            response.drop = drop;
-            return response;
-        });
+            m_server.setReply("/edam/user", userAnswer);
+        m_server.setReply("/shard/s1/notestore", drop ? RecordingHttpServer::closeWithoutAnswer()
+                                                      : RecordingHttpServer::answer(noteAnswer, status));
         Evernote evernote;
         QSignalSpy finished(&evernote, &Evernote::signalFinished);
         evernote.saveNote(QStringLiteral("tok"), QStringLiteral("t"), QStringLiteral("text"));
@@ -301,18 +296,18 @@ private slots:
 
     void oversizedAnswerIsRefused()
     {
-        m_server.answer("/shard/s1/notestore", QByteArray(THttpClient::MaxAnswerSize + 1, 'x'));
+        m_server.setReply("/shard/s1/notestore", QByteArray(THttpClient::MaxAnswerSize + 1, 'x'));
         NoteStore store(QUrl(m_server.url(QStringLiteral("/shard/s1/notestore"))));
         QSignalSpy fetched(&store, &NoteStore::signalGetNoteRes);
         store.getNote(QStringLiteral("tok"), QStringLiteral("guid-1"));
         QVERIFY(fetched.wait(30000));
         QCOMPARE(fetched.first().at(0).toInt(), int(EDAM::TransportFailure));
-        m_server.answer("/shard/s1/notestore", QByteArray());
+        m_server.setReply("/shard/s1/notestore", QByteArray());
     }
 
     void cancelledRequestStaysSilent()
     {
-        m_server.answer("/shard/s1/notestore", noteListAnswer());
+        m_server.setReply("/shard/s1/notestore", noteListAnswer());
         Evernote evernote;
         QSignalSpy finished(&evernote, &Evernote::signalFinished);
         evernote.listNotes(QStringLiteral("tok"), 0, 50);

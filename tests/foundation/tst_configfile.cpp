@@ -3,7 +3,9 @@
 #include "appsettings.h"
 #include "configfile.h"
 #include "crashrecoverycopy.h"
+#include "preferences.h"
 #include "recentfilelist.h"
+#include "windowsettings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -261,6 +263,49 @@ private slots:
         AppSettings::addSettingDefaults(settings);
         QCOMPARE(settings.value(QStringLiteral("Width")), QStringLiteral("1000"));
         QCOMPARE(settings.entries().value(QStringLiteral("Width")).defaultValue, QStringLiteral("900"));
+    }
+
+    // The typed accessors read and write the keys and texts the files of
+    // earlier versions hold.
+    void typedAccessorsKeepTheStoredKeys()
+    {
+        QTemporaryDir dir;
+        writeAll(dir.filePath(QStringLiteral("preference.ini")),
+                 "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<config>\n"
+                 " <enlish_level default=\"2\">4</enlish_level>\n <goto_next default=\"True\">true</goto_next>\n"
+                 " <proxy_type default=\"0\">x</proxy_type>\n <proxy_socks5_host default=\"\">s.example</proxy_socks5_host>\n"
+                 "</config>\n");
+        ConfigFile store(dir.path(), QStringLiteral("preference.ini"));
+        AppSettings::addPreferenceDefaults(store);
+        Preferences preferences(store);
+        QCOMPARE(preferences.englishLevel(), 4);
+        QVERIFY(!preferences.gotoNext()); // only "True" is true
+        QVERIFY(preferences.showReport());
+        bool ok = true;
+        preferences.proxyType(&ok);
+        QVERIFY(!ok);
+        QCOMPARE(preferences.proxyEndpoint(2).host, QStringLiteral("s.example"));
+        preferences.setProxyEndpoint(1, {QStringLiteral("h"), QStringLiteral("8080"), QStringLiteral("u"),
+                                         QStringLiteral("p"), QStringLiteral("d")});
+        preferences.setRememberMe(true);
+        preferences.setRunning(false);
+        QVERIFY(preferences.save());
+        const QByteArray xml = readAll(dir.filePath(QStringLiteral("preference.ini")));
+        for (const char *element : {"<proxy_http_port default=\"\">8080</proxy_http_port>",
+                                    "<proxy_http_domain default=\"\">d</proxy_http_domain>",
+                                    "<rem_me default=\"False\">True</rem_me>", "<is_crash default=\"False\">False</is_crash>"})
+            QVERIFY2(xml.contains(element), element);
+
+        ConfigFile settingsFile(dir.path(), QStringLiteral("setting.ini"));
+        AppSettings::addSettingDefaults(settingsFile);
+        WindowSettings settings(settingsFile);
+        QVERIFY(settings.neverPlaced());
+        settings.setNormalGeometry(QRect(5, 6, 700, 500));
+        settings.setMaximized(true);
+        QVERIFY(settings.save());
+        const QByteArray window = readAll(dir.filePath(QStringLiteral("setting.ini")));
+        QVERIFY(window.contains("<Left default=\"-1\">5</Left>"));
+        QVERIFY(window.contains("<IsMaxmized default=\"False\">True</IsMaxmized>"));
     }
 
     void processWideStoresLiveInTheUserFolder()

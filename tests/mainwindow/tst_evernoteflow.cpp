@@ -12,7 +12,6 @@
 #include "evernotelistframe.h"
 #include "evernoteprogressframe.h"
 #include "evernotewindow.h"
-#include "localservices.h"
 #include "mainwnd.h"
 #include "note.h"
 #include "noteitemwidget.h"
@@ -21,6 +20,7 @@
 #include "recordinghttpserver.h"
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
+#include "servicesfixture.h"
 #include "tbinaryprotocol.h"
 #include "thttpclient.h"
 #include "ttype.h"
@@ -112,8 +112,7 @@ class TestEvernoteFlow : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_home;
-    LocalServices m_services;
+    ServicesFixture m_fixture;
     QStringList m_asked;
     int m_reply = QDialog::Accepted;
 
@@ -169,20 +168,15 @@ private slots:
     {
         qRegisterMetaType<GammaLib::EDAMErrorCode>("GammaLib::EDAMErrorCode");
         qRegisterMetaType<GammaLib::EvernoteProgress>("GammaLib::EvernoteProgress");
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
-        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
-        GammaLib::prepareSegmentation();
-        QVERIFY2(m_services.start(), qPrintable(m_services.errorOutput()));
-        m_services.pointServiceTableHere();
-        QVERIFY(!m_services.registerAndLogIn(kEmail, kPassword).isEmpty());
+        const QString failure = m_fixture.setUp(kEmail, kPassword);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 
     void init()
     {
         m_asked.clear();
         m_reply = QDialog::Accepted;
-        m_services.pointServiceTableHere();
+        m_fixture.services.pointServiceTableHere();
     }
 
     void titleRule()

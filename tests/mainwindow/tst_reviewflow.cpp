@@ -9,13 +9,14 @@
 #include "configfile.h"
 #include "correctionitem.h"
 #include "customtexteditor.h"
-#include "localservices.h"
 #include "mainwnd.h"
-#include "reviewrun.h"
+#include "preferences.h"
 #include "progressoverlay.h"
 #include "recordinghttpserver.h"
+#include "reviewrun.h"
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
+#include "servicesfixture.h"
 #include "textchunk.h"
 #include "titlebar.h"
 #include "transientnotice.h"
@@ -52,9 +53,7 @@ class TestReviewFlow : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_home;
-    LocalServices m_services;
-    QString m_session;
+    ServicesFixture m_fixture;
     QList<Answer> m_asked;
     int m_reply = QDialog::Rejected;
 
@@ -91,23 +90,16 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
-        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
-        AppSettings::preferenceConfig().setValue(QStringLiteral("show_report"), QStringLiteral("True"));
-        GammaLib::prepareSegmentation();
-        QVERIFY2(m_services.start(), qPrintable(m_services.errorOutput()));
-        m_services.pointServiceTableHere();
-        m_session = m_services.registerAndLogIn(QStringLiteral("writer@example.com"), QStringLiteral("secret-1"));
-        QVERIFY(!m_session.isEmpty());
+        const QString failure = m_fixture.setUp(QStringLiteral("writer@example.com"), QStringLiteral("secret-1"));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        Preferences().setShowReport(true);
     }
 
     void init()
     {
         m_asked.clear();
         m_reply = QDialog::Rejected;
-        m_services.pointServiceTableHere();
-        GammaLib::UserAccess::instance().setSessionKey(m_session);
+        m_fixture.reset();
         AppSettings::preferenceConfig().setValue(QStringLiteral("goto_next"), QStringLiteral("True"));
     }
 
@@ -677,7 +669,7 @@ private slots:
     // closing that dialog ends the window.
     void logOutShowsTheSignInDialogAgain()
     {
-        const QString session = m_services.registerAndLogIn(QStringLiteral("leaver@example.com"),
+        const QString session = m_fixture.services.registerAndLogIn(QStringLiteral("leaver@example.com"),
                                                             QStringLiteral("leaving-1"));
         QVERIFY(!session.isEmpty());
         GammaLib::UserAccess::instance().setSessionKey(session);
@@ -710,7 +702,7 @@ private slots:
     // the window was hidden while the usage upload and log-out ran.
     void orderlyCloseEndsTheEventLoop()
     {
-        const QString session = m_services.registerAndLogIn(QStringLiteral("closer@example.com"),
+        const QString session = m_fixture.services.registerAndLogIn(QStringLiteral("closer@example.com"),
                                                             QStringLiteral("closing-1"));
         QVERIFY(!session.isEmpty());
         GammaLib::UserAccess::instance().setSessionKey(session);
@@ -729,7 +721,7 @@ private slots:
         QVERIFY(!window->isVisible());
         QCOMPARE(AppSettings::preferenceConfig().value(QStringLiteral("is_crash")), QStringLiteral("False"));
         AppSettings::preferenceConfig().setValue(QStringLiteral("is_crash"), QStringLiteral("True"));
-        GammaLib::UserAccess::instance().setSessionKey(m_session);
+        GammaLib::UserAccess::instance().setSessionKey(m_fixture.session);
     }
 
     // Last: the orderly close logs the session out.

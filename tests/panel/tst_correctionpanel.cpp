@@ -7,18 +7,19 @@
 #include "configfile.h"
 #include "correctionitem.h"
 #include "correctionpanel.h"
-#include "customtexteditor.h"
 #include "custommenuitem.h"
+#include "customtexteditor.h"
 #include "errortype.h"
 #include "eventlog.h"
-#include "localservices.h"
 #include "lookupanswer.h"
 #include "lookuprequest.h"
 #include "mainwnd.h"
+#include "preferences.h"
 #include "recordinghttpserver.h"
 #include "sentencechunk.h"
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
+#include "servicesfixture.h"
 #include "translationlanguages.h"
 #include "useraccess.h"
 #include "usercorrectionrecord.h"
@@ -33,8 +34,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -90,26 +89,6 @@ struct Sentence
     }
 };
 
-// Takes connections and never says a word.
-class SilentServer : public QObject
-{
-public:
-    SilentServer()
-    {
-        m_server.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = m_server.nextPendingConnection())
-                m_sockets.append(socket);
-        });
-    }
-    QString host() const { return QStringLiteral("127.0.0.1:%1").arg(m_server.serverPort()); }
-    int connections() const { return int(m_sockets.size()); }
-
-private:
-    QTcpServer m_server;
-    QList<QTcpSocket *> m_sockets;
-};
-
 struct HubCall
 {
     CorrectionItem *item;
@@ -135,9 +114,7 @@ class TestCorrectionPanel : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_home;
-    LocalServices m_services;
-    QString m_session;
+    ServicesFixture m_fixture;
     QStringList m_events;
 
     static ConfigFile &preferences() { return AppSettings::preferenceConfig(); }
@@ -160,26 +137,20 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
-        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
-        AppSettings::preferenceConfig().setValue(QStringLiteral("show_report"), QStringLiteral("True"));
-        GammaLib::prepareSegmentation();
-        QVERIFY2(m_services.start(), qPrintable(m_services.errorOutput()));
-        m_services.pointServiceTableHere();
-        m_session = m_services.registerAndLogIn(QStringLiteral("panel@example.com"), QStringLiteral("secret-2"));
-        QVERIFY(!m_session.isEmpty());
+        const QString failure = m_fixture.setUp(QStringLiteral("panel@example.com"), QStringLiteral("secret-2"));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        Preferences().setShowReport(true);
     }
 
     void init()
     {
         m_events.clear();
         EventLog::setSink([this](const QString &name) { m_events << name; });
-        m_services.pointServiceTableHere();
+        m_fixture.services.pointServiceTableHere();
         LookupRequest::setTimeOutMs(LookupRequest::DefaultTimeOutMs);
         preferences().setValue(QStringLiteral("translate_dest"), QStringLiteral("en"));
         preferences().setValue(QStringLiteral("goto_next"), QStringLiteral("True"));
-        GammaLib::UserAccess::instance().setSessionKey(m_session);
+        GammaLib::UserAccess::instance().setSessionKey(m_fixture.session);
     }
 
     void cleanup() { EventLog::setSink(nullptr); }
@@ -397,7 +368,8 @@ private slots:
     void silentServerTimesOut()
     {
         QCOMPARE(LookupRequest::make(QUrl(QStringLiteral("http://127.0.0.1/"))).transferTimeout(), 10000);
-        SilentServer silent;
+        RecordingHttpServer silent;
+        silent.setDefaultReply(RecordingHttpServer::neverAnswer());
         LookupRequest::setTimeOutMs(400);
 
         Sentence s(QStringLiteral("Their going home."));
@@ -412,7 +384,7 @@ private slots:
         ServiceAddresses::instance().setHost(ServiceAddresses::Explanation, silent.host());
         panel->showMark(their);
         QTRY_COMPARE_WITH_TIMEOUT(panel->shownHtml(), timedOut, 15000);
-        QVERIFY(silent.connections() >= 1);
+        QVERIFY(silent.requestCount() >= 1);
         QCOMPARE(panel->requestCount(), 0);
         QVERIFY(their->correctionRecord().explanation.isEmpty()); // a failure is not kept
         QVERIFY(!panel->hintIcon()->isVisible());
@@ -425,12 +397,12 @@ private slots:
         QVERIFY(!panel->form().translation_panel->isVisible());
 
         // The dictionary does not know the word; the translation (API host) says nothing.
-        m_services.pointServiceTableHere();
+        m_fixture.services.pointServiceTableHere();
         ServiceAddresses::instance().setHost(ServiceAddresses::Api, silent.host());
-        const int before = silent.connections();
+        const int before = silent.requestCount();
         box.setText(QStringLiteral("gato"));
         panel->slotSearch();
-        QTRY_VERIFY_WITH_TIMEOUT(silent.connections() > before, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(silent.requestCount() > before, 15000);
         QTRY_COMPARE_WITH_TIMEOUT(panel->shownHtml(), timedOut, 15000);
         QVERIFY(panel->form().translation_panel->isVisible());
     }

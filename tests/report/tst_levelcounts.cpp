@@ -41,7 +41,7 @@ private:
             owned.push_back(std::make_unique<GammaLib::SentenceChunk>());
             chunks.append(owned.back().get());
         }
-        run.startTask(QStringLiteral("K"), nullptr, sentences, chunks);
+        run.startTask(QStringLiteral("K"), nullptr, sentences, chunks, 2);
         const QList<int> counts = run.levelCounts();
         if (total)
             *total = run.wordTotal();

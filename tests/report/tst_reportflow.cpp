@@ -7,14 +7,14 @@
 #include "configfile.h"
 #include "correctionitem.h"
 #include "customtexteditor.h"
-#include "localservices.h"
 #include "mainwnd.h"
-#include "reviewrun.h"
 #include "reportfigures.h"
 #include "reportframe.h"
 #include "reportprogressbar.h"
+#include "reviewrun.h"
 #include "ringchart.h"
 #include "sentencesplitter.h"
+#include "servicesfixture.h"
 #include "useraccess.h"
 #include "userinformation.h"
 #include "voccataprogressbar.h"
@@ -35,9 +35,7 @@ class TestReportFlow : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_home;
-    LocalServices m_services;
-    QString m_session;
+    ServicesFixture m_fixture;
     QStringList m_asked;
     int m_reply = QDialog::Rejected;
 
@@ -92,21 +90,15 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
-        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
-        GammaLib::prepareSegmentation();
-        QVERIFY2(m_services.start(), qPrintable(m_services.errorOutput()));
-        m_services.pointServiceTableHere();
-        m_session = m_services.registerAndLogIn(QStringLiteral("reporter@example.com"), QStringLiteral("secret-2"));
-        QVERIFY(!m_session.isEmpty());
+        const QString failure = m_fixture.setUp(QStringLiteral("reporter@example.com"), QStringLiteral("secret-2"));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 
     void init()
     {
         m_asked.clear();
         m_reply = QDialog::Rejected;
-        GammaLib::UserAccess::instance().setSessionKey(m_session);
+        GammaLib::UserAccess::instance().setSessionKey(m_fixture.session);
         setPreference("show_report", "True");
         setPreference("enrichment_enable", "False");
     }

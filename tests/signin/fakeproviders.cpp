@@ -6,75 +6,48 @@
 
 using GammaLib::ServiceAddresses;
 
-FakeProviders::FakeProviders(QObject *parent)
-    : FakeWebServer(parent)
+RecordingHttpServer::Reply FakeProviders::page(const QByteArray &body)
 {
-    handle(QStringLiteral("/dialog/oauth"), [this](const Request &) {
-        Response response;
-        response.status = 302;
-        response.location = url(QStringLiteral("/connect/login_success.html")).toLatin1()
-                            + "#access_token=" + token.toLatin1() + "&expires_in=5183999";
-        return response;
+    return typed(body, "text/html; charset=utf-8");
+}
+
+FakeProviders::FakeProviders(QObject *parent)
+    : RecordingHttpServer(parent)
+{
+    setHandler("/dialog/oauth", [this](const Request &) {
+        return redirect(url(QStringLiteral("/connect/login_success.html")).toLatin1() + "#access_token="
+                        + token.toLatin1() + "&expires_in=5183999");
     });
-    answer(QStringLiteral("/connect/login_success.html"),
-           "<html><head><title>Success</title></head><body>Success</body></html>");
-    handle(QStringLiteral("/me/"), [this](const Request &) {
-        Response response;
-        response.contentType = "application/json";
-        response.body = meAnswer;
-        return response;
+    setReply("/connect/login_success.html",
+             page("<html><head><title>Success</title></head><body>Success</body></html>"));
+    setHandler("/me/", [this](const Request &) { return typed(meAnswer, "application/json"); });
+    setHandler("/LoginedByFacebook.ashx", [this](const Request &) { return typed(facebookAccountAnswer, "text/plain"); });
+    setHandler("/LoginBySina.ashx", [this](const Request &) {
+        return page("<html><body><a id=\"go\" href=\"" + url(QStringLiteral("/LoginedBySina.ashx")).toLatin1()
+                    + "\">Weibo</a><script>window.onload=function(){setTimeout(function(){"
+                      "location.href=document.getElementById('go').href;},20);};</script></body></html>");
     });
-    handle(QStringLiteral("/LoginedByFacebook.ashx"), [this](const Request &) {
-        Response response;
-        response.contentType = "text/plain";
-        response.body = facebookAccountAnswer;
-        return response;
-    });
-    handle(QStringLiteral("/LoginBySina.ashx"), [this](const Request &) {
-        Response response;
-        response.body = "<html><body><a id=\"go\" href=\"" + url(QStringLiteral("/LoginedBySina.ashx")).toLatin1()
-                        + "\">Weibo</a><script>window.onload=function(){setTimeout(function(){"
-                          "location.href=document.getElementById('go').href;},20);};</script></body></html>";
-        return response;
-    });
-    handle(QStringLiteral("/LoginedBySina.ashx"), [this](const Request &) {
-        Response response;
-        response.body = sinaAnswerPage;
-        return response;
-    });
+    setHandler("/LoginedBySina.ashx", [this](const Request &) { return page(sinaAnswerPage); });
 
     // The account service, as far as these tests need it.
-    handle(QStringLiteral("/register/DoesEmailExist.ashx"), [this](const Request &request) {
-        Response response;
-        response.contentType = "text/plain";
-        response.body = accounts.contains(formValue(request.body, QStringLiteral("e"))) ? "True" : "False";
-        return response;
+    setHandler("/register/DoesEmailExist.ashx", [this](const Request &request) {
+        return answer(accounts.contains(formValue(request.body, QStringLiteral("e"))) ? "True" : "False");
     });
-    handle(QStringLiteral("/register/register.ashx"), [this](const Request &request) {
-        Response response;
-        response.contentType = "text/plain";
+    setHandler("/register/register.ashx", [this](const Request &request) {
         const QString email = formValue(request.body, QStringLiteral("e"));
-        if (accounts.contains(email)) {
-            response.body = "0400";
-        } else {
-            accounts.insert(email, formValue(request.body, QStringLiteral("p")));
-            response.body = "success";
-        }
-        return response;
+        if (accounts.contains(email))
+            return answer("0400");
+        accounts.insert(email, formValue(request.body, QStringLiteral("p")));
+        return answer("success");
     });
-    handle(QStringLiteral("/Login-new.ashx"), [this](const Request &request) {
-        Response response;
-        response.contentType = "text/plain";
+    setHandler("/Login-new.ashx", [this](const Request &request) {
         const QString user = formValue(request.body, QStringLiteral("userName"));
         const QString hash = formValue(request.body, QStringLiteral("hashUserPassword"));
         if (accounts.value(user) == hash && !hash.isEmpty())
-            response.body = "Success|SESSION-" + QByteArray::number(++sessions) + '|' + user.toUtf8()
-                            + ";basic;1";
-        else
-            response.body = "UserNotExit|";
-        return response;
+            return answer("Success|SESSION-" + QByteArray::number(++sessions) + '|' + user.toUtf8() + ";basic;1");
+        return answer("UserNotExit|");
     });
-    answer(QStringLiteral("/NotPublic/UserCountBulkAdd.ashx"), "success", "text/plain");
+    setReply("/NotPublic/UserCountBulkAdd.ashx", "success");
 }
 
 void FakeProviders::pointProvidersHere()

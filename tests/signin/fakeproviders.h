@@ -1,7 +1,7 @@
 #ifndef FAKEPROVIDERS_H
 #define FAKEPROVIDERS_H
 
-#include "fakewebserver.h"
+#include "recordinghttpserver.h"
 
 #include <QSet>
 
@@ -10,7 +10,7 @@
 // fragment), its graph "me" endpoint, and the account service's Facebook and
 // Sina Weibo pages. Also a minimal account service for the cases that need
 // to see exactly what was sent (or that nothing was).
-class FakeProviders : public FakeWebServer
+class FakeProviders : public RecordingHttpServer
 {
     Q_OBJECT
 public:
@@ -32,6 +32,8 @@ public:
     void pointProvidersHere();
 
     static QString formValue(const QByteArray &body, const QString &name);
+    // An HTML page, as a browser needs it.
+    static Reply page(const QByteArray &body);
 };
 
 #endif

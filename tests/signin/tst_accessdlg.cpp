@@ -128,10 +128,10 @@ private slots:
         // by the next.
         delete m_fake;
         m_fake = new FakeProviders(this);
-        QVERIFY(m_fake->start());
+        QVERIFY(m_fake->isListening());
         m_fake->pointEverythingHere();
         // No banner unless a case serves one.
-        m_fake->answer(QStringLiteral("/client/banner.htm"), "<html><head><title>-</title></head></html>");
+        m_fake->setReply("/client/banner.htm", FakeProviders::page("<html><head><title>-</title></head></html>"));
         UserAccess::instance().clear();
         AccessDlg::setJustRegistered(false);
         GammaLib::currentLanguage() = QStringLiteral("en");
@@ -192,15 +192,15 @@ private slots:
         QCOMPARE(UserAccess::instance().sessionKey(), QStringLiteral("SESSION-1"));
         QCOMPARE(UserAccess::instance().userName(), QStringLiteral("new.user@example.com"));
         QVERIFY(AccessDlg::justRegistered());
-        const QList<FakeWebServer::Request> sent = m_fake->requests();
+        const QList<RecordingHttpServer::Request> sent = m_fake->requests();
         QStringList paths;
         for (const auto &request : sent)
-            if (!request.path().startsWith(QLatin1String("/client/")))
-                paths << request.path();
+            if (!request.path().startsWith("/client/"))
+                paths << QString::fromLatin1(request.path());
         QCOMPARE(paths, (QStringList{QStringLiteral("/register/DoesEmailExist.ashx"),
                                      QStringLiteral("/register/register.ashx"),
                                      QStringLiteral("/Login-new.ashx")}));
-        const QByteArray registration = m_fake->requestsFor(QStringLiteral("/register/register.ashx")).at(0).body;
+        const QByteArray registration = m_fake->requests("/register/register.ashx").at(0).body;
         QCOMPARE(FakeProviders::formValue(registration, QStringLiteral("p")), GammaLib::passwordHash(m_password));
         QVERIFY(!registration.contains(m_password.toUtf8()));
         const QMap<QString, int> events = dialog.usage()->events();
@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(child<QPushButton>(dialog, "signUpButton")->text(), QStringLiteral("Sign up"));
         // The chain stopped at the e-mail: no registration although the
         // passwords were fine.
-        QVERIFY(m_fake->requestsFor(QStringLiteral("/register/register.ashx")).isEmpty());
+        QVERIFY(m_fake->requests("/register/register.ashx").isEmpty());
         QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(dialog, "signUpEmail"));
         QVERIFY(dialog.isVisible());
     }
@@ -255,13 +255,13 @@ private slots:
         child<QPushButton>(dialog, "signUpButton")->click();
         if (message.isEmpty()) {
             QTRY_VERIFY_WITH_TIMEOUT(accepted(dialog), 10000);
-            QCOMPARE(m_fake->requestsFor(QStringLiteral("/register/register.ashx")).size(), 1);
+            QCOMPARE(m_fake->requests("/register/register.ashx").size(), 1);
             return;
         }
         QTRY_VERIFY(!dialog.isBusy());
         QCOMPARE(child<QLabel>(dialog, "signUpError")->text(), message);
         QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(dialog, "signUpPassword"));
-        QVERIFY(m_fake->requestsFor(QStringLiteral("/register/register.ashx")).isEmpty());
+        QVERIFY(m_fake->requests("/register/register.ashx").isEmpty());
     }
 
     void leavingFieldsChecksThemAlone()
@@ -295,7 +295,7 @@ private slots:
         email->setFocus(Qt::TabFocusReason);
         // Nothing is sent while fields are checked one by one.
         QTRY_COMPARE(error->text(), QStringLiteral("Passwords did not match. Please try again."));
-        QVERIFY(m_fake->requestsFor(QStringLiteral("/register/register.ashx")).isEmpty());
+        QVERIFY(m_fake->requests("/register/register.ashx").isEmpty());
         QVERIFY(!dialog.isBusy());
     }
 
@@ -307,11 +307,7 @@ private slots:
         type(child<QLineEdit>(dialog, "signUpPassword"), m_password);
         type(child<QLineEdit>(dialog, "signUpConfirm"), m_password);
         // The address is taken between the check and the registration.
-        m_fake->handle(QStringLiteral("/register/register.ashx"), [](const FakeWebServer::Request &) {
-            FakeWebServer::Response response;
-            response.body = "0400";
-            return response;
-        });
+        m_fake->setReply("/register/register.ashx", "0400");
         child<QPushButton>(dialog, "signUpButton")->click();
         QTRY_VERIFY(!dialog.isBusy());
         QCOMPARE(child<QLabel>(dialog, "signUpError")->text(),
@@ -343,7 +339,7 @@ private slots:
                  QStringLiteral("Incorrect username/password combination."));
         QCOMPARE(QApplication::focusWidget(), user);
         QTest::qWait(300);
-        QVERIFY(m_fake->requestsFor(QStringLiteral("/Login-new.ashx")).isEmpty());
+        QVERIFY(m_fake->requests("/Login-new.ashx").isEmpty());
         QVERIFY(!dialog.isBusy());
 
         // Six characters are sent.
@@ -351,7 +347,7 @@ private slots:
         button->click();
         QVERIFY(!child<QLabel>(dialog, "combinationError")->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(accepted(dialog), 10000);
-        QCOMPARE(m_fake->requestsFor(QStringLiteral("/Login-new.ashx")).size(), 1);
+        QCOMPARE(m_fake->requests("/Login-new.ashx").size(), 1);
         QCOMPARE(dialog.usage()->events().value(QStringLiteral("QL_Access_Login")), 2);
     }
 
@@ -368,7 +364,7 @@ private slots:
         QVERIFY(child<QLabel>(dialog, "combinationError")->isVisible());
         QCOMPARE(password->text(), QString());
         QCOMPARE(QApplication::focusWidget(), password);
-        QVERIFY(m_fake->requestsFor(QStringLiteral("/Login-new.ashx")).isEmpty());
+        QVERIFY(m_fake->requests("/Login-new.ashx").isEmpty());
         QVERIFY(dialog.isVisible());
     }
 
@@ -398,7 +394,7 @@ private slots:
     void successWithoutASessionKeyIsRefused()
     {
         addAccount(QStringLiteral("ann@example.com"), m_password);
-        m_fake->answer(QStringLiteral("/Login-new.ashx"), "Success|KEY|ann@example.com|extra", "text/plain");
+        m_fake->setReply("/Login-new.ashx", "Success|KEY|ann@example.com|extra");
         AccessDlg dialog;
         QVERIFY(open(dialog));
         dialog.findChild<QToolBox *>()->setCurrentIndex(AccessDlg::LogInPage);
@@ -468,7 +464,7 @@ private slots:
             m_fake->clearRequests();
             child<QPushButton>(dialog, "logInButton")->click();
             QTRY_VERIFY_WITH_TIMEOUT(accepted(dialog), 10000);
-            const QByteArray body = m_fake->requestsFor(QStringLiteral("/Login-new.ashx")).at(0).body;
+            const QByteArray body = m_fake->requests("/Login-new.ashx").at(0).body;
             QCOMPARE(FakeProviders::formValue(body, QStringLiteral("hashUserPassword")), hash);
         }
 
@@ -522,17 +518,17 @@ private slots:
         QCOMPARE(UserAccess::instance().sessionKey(), QStringLiteral("FB-SESSION-1"));
         QCOMPARE(UserAccess::instance().userName(), QStringLiteral("Ann Lee"));
         QCOMPARE(UserAccess::instance().firstAttribute(), QStringLiteral("facebook"));
-        const auto dialogRequests = m_fake->requestsFor(QStringLiteral("/dialog/oauth"));
+        const auto dialogRequests = m_fake->requests("/dialog/oauth");
         QCOMPARE(dialogRequests.size(), 1);
         QVERIFY(dialogRequests.at(0).query().contains(QLatin1String("client_id=402913865571304")));
         QVERIFY(dialogRequests.at(0).query().contains(QLatin1String("response_type=token")));
         QVERIFY(dialogRequests.at(0).query().contains(
             QLatin1String("redirect_uri=http%3A%2F%2F") + m_fake->host().replace(QLatin1Char(':'), QLatin1String("%3A"))
             + QLatin1String("%2Fconnect%2Flogin_success.html")));
-        const auto me = m_fake->requestsFor(QStringLiteral("/me/"));
+        const auto me = m_fake->requests("/me/");
         QCOMPARE(me.size(), 1);
         QCOMPARE(me.at(0).query(), QStringLiteral("access_token=") + m_fake->token);
-        const auto account = m_fake->requestsFor(QStringLiteral("/LoginedByFacebook.ashx"));
+        const auto account = m_fake->requests("/LoginedByFacebook.ashx");
         QCOMPARE(account.size(), 1);
         QCOMPARE(account.at(0).query(), QStringLiteral("id=1029384756&name=Ann%20Lee"));
         QCOMPARE(dialog.usage()->events().value(QStringLiteral("QL_Access_Facebook")), 1);
@@ -543,7 +539,7 @@ private slots:
         m_fake->meAnswer = "{\"id\":\"77\",\"name\":\"Jos\u00e9 N\u00fa\u00f1ez\"}";
         AuthorizationWindow window(AuthorizationWindow::Facebook);
         QCOMPARE(window.exec(), int(QDialog::Accepted));
-        const auto account = m_fake->requestsFor(QStringLiteral("/LoginedByFacebook.ashx"));
+        const auto account = m_fake->requests("/LoginedByFacebook.ashx");
         QCOMPARE(account.size(), 1);
         // Each accented letter is its one Latin-1 byte, not a replacement
         // character.
@@ -591,7 +587,7 @@ private slots:
         QCOMPARE(UserAccess::instance().sessionKey(), QStringLiteral("SINA-SESSION-7"));
         QCOMPARE(UserAccess::instance().userName(), QStringLiteral("Wei Zhang"));
         QCOMPARE(UserAccess::instance().firstAttribute(), QStringLiteral("weibo"));
-        QCOMPARE(m_fake->requestsFor(QStringLiteral("/LoginBySina.ashx")).at(0).query(),
+        QCOMPARE(m_fake->requests("/LoginBySina.ashx").at(0).query(),
                  QStringLiteral("area=veska"));
         QVERIFY(dialog.usage()->events().value(QStringLiteral("QL_Access_Facebook")) == 0);
     }
@@ -646,7 +642,7 @@ private slots:
         QVERIFY(window.failed());
         QVERIFY(impostor.requests().isEmpty());
         QVERIFY(UserAccess::instance().sessionKey().isEmpty());
-        QCOMPARE(m_fake->requestsFor(QStringLiteral("/LoginedByFacebook.ashx")).size(), 0);
+        QCOMPARE(m_fake->requests("/LoginedByFacebook.ashx").size(), 0);
     }
 
     void userClosingTheWindowIsNoFailure()
@@ -670,14 +666,13 @@ private slots:
     void bannerIsRetriedUntilItIsOurs()
     {
         int asked = 0;
-        m_fake->handle(QStringLiteral("/client/banner.htm"), [&asked](const FakeWebServer::Request &) {
-            FakeWebServer::Response response;
-            response.body = ++asked < 3 ? QByteArray("<html><head><title>Captive portal</title></head></html>")
-                                        : QByteArray("<html><head><title>jQuery Quillet</title></head>"
-                                                     "<body><a id=\"news\" href=\"http://example.invalid/news\">"
-                                                     "News</a><a id=\"blank\" target=\"_blank\" "
-                                                     "href=\"http://example.invalid/blank\">More</a></body></html>");
-            return response;
+        m_fake->setHandler("/client/banner.htm", [&asked](const RecordingHttpServer::Request &) {
+            return FakeProviders::page(
+                ++asked < 3 ? QByteArray("<html><head><title>Captive portal</title></head></html>")
+                            : QByteArray("<html><head><title>jQuery Quillet</title></head>"
+                                         "<body><a id=\"news\" href=\"http://example.invalid/news\">"
+                                         "News</a><a id=\"blank\" target=\"_blank\" "
+                                         "href=\"http://example.invalid/blank\">More</a></body></html>"));
         });
         AccessDlg dialog;
         dialog.setBannerRetryInterval(50);
@@ -736,7 +731,7 @@ private slots:
         m_fake->clearRequests();
         QVERIFY(dialog.close());
         // The upload has finished by the time the dialog is gone.
-        const auto uploads = m_fake->requestsFor(QStringLiteral("/NotPublic/UserCountBulkAdd.ashx"));
+        const auto uploads = m_fake->requests("/NotPublic/UserCountBulkAdd.ashx");
         QCOMPARE(uploads.size(), 1);
         const QByteArray body = uploads.at(0).body;
         QCOMPARE(FakeProviders::formValue(body, QStringLiteral("sessionKey")), QStringLiteral("2727-2727"));
@@ -755,7 +750,7 @@ private slots:
         child<QPushButton>(dialog, "logInButton")->click();
         QTRY_VERIFY_WITH_TIMEOUT(accepted(dialog), 10000);
         QTest::qWait(200);
-        QVERIFY(m_fake->requestsFor(QStringLiteral("/NotPublic/UserCountBulkAdd.ashx")).isEmpty());
+        QVERIFY(m_fake->requests("/NotPublic/UserCountBulkAdd.ashx").isEmpty());
     }
 
     void pageIconsFollowTheCurrentPage()

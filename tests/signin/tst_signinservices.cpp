@@ -97,7 +97,7 @@ private slots:
     {
         QVERIFY2(m_services.start(), qPrintable(m_services.errorOutput()));
         m_providers = new FakeProviders(this);
-        QVERIFY(m_providers->start());
+        QVERIFY(m_providers->isListening());
     }
 
     void init()

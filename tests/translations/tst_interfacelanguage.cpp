@@ -5,17 +5,18 @@
 #include "accessdlg.h"
 #include "appsettings.h"
 #include "configfile.h"
-#include "elidedlabel.h"
 #include "currentlanguage.h"
+#include "elidedlabel.h"
 #include "languagechoice.h"
-#include "localservices.h"
 #include "mainwnd.h"
 #include "mainwndui.h"
 #include "messagebox.h"
+#include "preferences.h"
 #include "reportframe.h"
 #include "reviewrun.h"
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
+#include "servicesfixture.h"
 #include "settingframe.h"
 #include "titlebar.h"
 #include "tutorialoverlay.h"
@@ -153,9 +154,7 @@ class TestInterfaceLanguage : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_home;
-    LocalServices m_services;
-    QString m_session;
+    ServicesFixture m_fixture;
     std::unique_ptr<QTranslator> m_application;
     std::unique_ptr<QTranslator> m_toolkit;
 
@@ -187,21 +186,14 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
-        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
-        AppSettings::preferenceConfig().setValue(QStringLiteral("show_report"), QStringLiteral("True"));
-        GammaLib::prepareSegmentation();
-        QVERIFY2(m_services.start(), qPrintable(m_services.errorOutput()));
-        m_services.pointServiceTableHere();
-        m_session = m_services.registerAndLogIn(QStringLiteral("reader@example.com"), QStringLiteral("secret-1"));
-        QVERIFY(!m_session.isEmpty());
+        const QString failure = m_fixture.setUp(QStringLiteral("reader@example.com"), QStringLiteral("secret-1"));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        Preferences().setShowReport(true);
     }
 
     void init()
     {
-        m_services.pointServiceTableHere();
-        GammaLib::UserAccess::instance().setSessionKey(m_session);
+        m_fixture.reset();
     }
 
     // Back to English between the cases, as a new start would be.

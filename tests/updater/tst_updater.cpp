@@ -17,8 +17,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -406,27 +404,15 @@ private slots:
     void progressWithoutKnownSizes()
     {
         // Answers without a length: the body ends when the connection closes.
-        QTcpServer raw;
-        QVERIFY(raw.listen(QHostAddress::LocalHost));
-        const QString base = QStringLiteral("http://127.0.0.1:%1").arg(raw.serverPort());
-        const QByteArray list = ("quillet-main|2197|" + base + "/f/1||;quillet_es.qm|3|" + base
-                                 + "/f/2|translations;")
-                                    .toUtf8();
-        connect(&raw, &QTcpServer::newConnection, this, [&raw, list] {
-            QTcpSocket *socket = raw.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [socket, list] {
-                const QByteArray request = socket->readAll();
-                QByteArray body = request.startsWith("GET /update/") ? list : QByteArray(100000, 'n');
-                if (request.startsWith("GET /f/2"))
-                    body = "qm without size";
-                socket->write("HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\n\r\n");
-                socket->write(body);
-                socket->disconnectFromHost();
-            });
-            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        });
+        RecordingHttpServer raw;
+        const QString base = QStringLiteral("http://") + raw.host();
+        const QByteArray list =
+            ("quillet-main|2197|" + base + "/f/1||;quillet_es.qm|3|" + base + "/f/2|translations;").toUtf8();
+        raw.setReply("/update/quilletapp", RecordingHttpServer::stream({list}));
+        raw.setReply("/f/1", RecordingHttpServer::stream({QByteArray(100000, 'n')}));
+        raw.setReply("/f/2", RecordingHttpServer::stream({"qm without size"}));
         ChannelPeer peer;
-        QVERIFY(runUpdate(QStringLiteral("2197|0"), QStringLiteral("127.0.0.1:%1").arg(raw.serverPort())));
+        QVERIFY(runUpdate(QStringLiteral("2197|0"), raw.host()));
         verifyRisingProgress(peer.lines, QStringLiteral("UpdateSuccess"));
         QVERIFY2(peer.lines.contains(QStringLiteral("50")), qPrintable(peer.lines.join(QLatin1Char(' '))));
         QCOMPARE(readFile(m_folder + QStringLiteral("/quillet-main")), QByteArray(100000, 'n'));

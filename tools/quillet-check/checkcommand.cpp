@@ -1,12 +1,11 @@
 #include "checkcommand.h"
 
 #include "accountstatus.h"
-#include "appsettings.h"
 #include "checktask.h"
 #include "checktaskthread.h"
-#include "configfile.h"
 #include "currentlanguage.h"
 #include "documentchunks.h"
+#include "preferences.h"
 #include "resultstore.h"
 #include "useraccess.h"
 #include "vocabularydata.h"
@@ -71,7 +70,7 @@ void CheckCommand::onLoginFinished(int code)
 
 void CheckCommand::check()
 {
-    const int level = AppSettings::preferenceConfig().value(QStringLiteral("enlish_level")).toInt();
+    const int level = Preferences().englishLevel();
     m_document = std::make_unique<DocumentChunks>(m_options.text, level);
 
     m_run = new CheckTaskThread();
@@ -79,7 +78,7 @@ void CheckCommand::check()
     connect(m_run, &CheckTaskThread::signalUpdateState, this, &CheckCommand::onState);
     connect(m_run, &CheckTaskThread::signalFinished, this, &CheckCommand::onFinished);
     m_run->startTask(GammaLib::UserAccess::instance().sessionKey(), m_store.get(),
-                     m_document->texts(), m_document->chunks());
+                     m_document->texts(), m_document->chunks(), level);
 }
 
 void CheckCommand::onState(const CResultState &state)

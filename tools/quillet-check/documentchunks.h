@@ -12,9 +12,8 @@ namespace GammaLib {
 class TextChunk;
 }
 
-// A plain text cut into the pieces a review sends: every non-blank line is a
-// paragraph; a paragraph without a sentence mark is one title chunk, any
-// other is split into sentence chunks.
+// A plain text cut into the pieces a review sends, by the same chunk plan as
+// the editor's (planPlainText()).
 class DocumentChunks
 {
 public:
@@ -28,8 +27,6 @@ public:
     bool isTitle(int index) const;
 
 private:
-    void addChunk(std::unique_ptr<GammaLib::TextChunk> chunk, const QString &text, int offset, int level);
-
     QStringList m_texts;
     QList<int> m_offsets;
     std::vector<std::unique_ptr<GammaLib::TextChunk>> m_chunks;

@@ -3,8 +3,8 @@
 // shot-evernote <folder> writes evernote-authorise.png (the authorisation
 // page), evernote-progress.png (the progress panel after saving) and
 // evernote-notes.png (the note list).
-#include "appsettings.h"
-#include "configfile.h"
+#include "preferences.h"
+#include "windowsettings.h"
 #include "customtexteditor.h"
 #include "evernote.h"
 #include "evernotelistframe.h"
@@ -69,7 +69,7 @@ int main(int argc, char **argv)
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     qRegisterMetaType<GammaLib::EDAMErrorCode>("GammaLib::EDAMErrorCode");
-    AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+    WindowSettings().setShowTutorial(false);
     GammaLib::prepareSegmentation();
     LocalServices services;
     if (!services.start()) {
@@ -113,7 +113,7 @@ int main(int argc, char **argv)
     window.evernoteProgressFrame()->slotClicked();
 
     // Two more notes, straight through the façade with the stored token.
-    const QString token = AppSettings::preferenceConfig().value(QStringLiteral("evernote_access_token"));
+    const QString token = Preferences().noteToken();
     GammaLib::Evernote evernote;
     QSignalSpy saved(&evernote, &GammaLib::Evernote::signalFinished);
     const QStringList texts = {

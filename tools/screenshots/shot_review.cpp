@@ -16,10 +16,12 @@
 #include "languagechoice.h"
 #include "mainwnd.h"
 #include "mainwndui.h"
+#include "preferences.h"
 #include "recordinghttpserver.h"
 #include "settingframe.h"
 #include "sentencesplitter.h"
 #include "useraccess.h"
+#include "windowsettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -45,9 +47,10 @@ int main(int argc, char **argv)
     }
     const QByteArray view = argc > 2 ? QByteArray(argv[2]) : QByteArray("report");
     const QString language = argc > 3 ? QString::fromLatin1(argv[3]) : QStringLiteral("en");
-    AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
-    AppSettings::preferenceConfig().setValue(QStringLiteral("show_report"), QStringLiteral("True"));
-    AppSettings::preferenceConfig().setValue(QStringLiteral("language"), language);
+    WindowSettings().setShowTutorial(false);
+    Preferences preferences;
+    preferences.setShowReport(true);
+    preferences.setLanguage(language);
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     QTranslator applicationTranslator;
     QTranslator toolkitTranslator;
