@@ -40,7 +40,7 @@ const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
 // "non-stop", British words), and a rule that misreads learners' clauses
 // ("I learned will help" -> "learned to").
 export const ENGINE_RULES_OFF = ['LongSentences', 'Dashes', 'NumericRangeEnDash', 'EllipsisLength', 'OxfordComma',
-  'DisjointPrefixes', 'Regionalisms', 'MissingTo'];
+  'DisjointPrefixes', 'Regionalisms', 'MissingTo', 'DiscourseMarkers'];
 
 // Longest piece of text handed to the linter at once.
 const LINT_WINDOW = 3000;

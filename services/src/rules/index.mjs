@@ -32,6 +32,7 @@ import bareInfinitive from './bare-infinitive.mjs';
 import shortComparative from './short-comparative.mjs';
 import missingBe from './missing-be.mjs';
 import sentenceStart from './sentence-start.mjs';
+import introductoryComma from './introductory-comma.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -63,6 +64,7 @@ export const RULES = [
   shortComparative,
   missingBe,
   sentenceStart,
+  introductoryComma,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
