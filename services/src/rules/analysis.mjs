@@ -3,6 +3,7 @@
 // lemmas from wink-nlp's English model.
 import winkNLP from 'wink-nlp';
 import model from 'wink-eng-lite-web-model';
+import { lexiconTag } from './lexicon.mjs';
 
 const nlp = winkNLP(model);
 const its = nlp.its;
@@ -49,7 +50,12 @@ export function analyse(text) {
     // each piece; find each piece where it stands.
     let start = text.indexOf(v, at);
     if (start < 0) start = at;
-    tokens.push(new Token(i, v, start, pos[i], String(lemmas[i] || v).toLowerCase()));
+    let tag = pos[i];
+    // The model takes a capitalised common noun that opens the sentence
+    // ("Money makes ...") for a name.
+    if (tag === 'PROPN' && tokens.every((t) => /^["'(]$/.test(t.text)) && /^[A-Z][a-z]+$/.test(v)
+      && /^(Singular|Plural|Uncountable|Noun|Actor)$/.test(lexiconTag(v.toLowerCase()))) tag = 'NOUN';
+    tokens.push(new Token(i, v, start, tag, String(lemmas[i] || v).toLowerCase()));
     at = start + v.length;
   }
   return new Sentence(text, tokens);
