@@ -38,9 +38,12 @@ const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
 // Engine rules left out: typography that plain text need not follow
 // (dashes, ellipses), choices where both forms are standard (serial comma,
 // "non-stop", British words), and a rule that misreads learners' clauses
-// ("I learned will help" -> "learned to").
+// ("I learned will help" -> "learned to"), one that reads "they have
+// interesting temples" as a progressive, a word-order preference ("would have
+// never"), and the engine's discourse-marker commas (the learner rule
+// IntroductoryComma covers them).
 export const ENGINE_RULES_OFF = ['LongSentences', 'Dashes', 'NumericRangeEnDash', 'EllipsisLength', 'OxfordComma',
-  'DisjointPrefixes', 'Regionalisms', 'MissingTo', 'DiscourseMarkers'];
+  'DisjointPrefixes', 'Regionalisms', 'MissingTo', 'DiscourseMarkers', 'ProgressiveNeedsBe', 'WouldNeverHave'];
 
 // Longest piece of text handed to the linter at once.
 const LINT_WINDOW = 3000;
@@ -68,6 +71,8 @@ function windowsOf(text) {
 function looksLikeName(sentence, raw) {
   if (!/^[A-Z][a-z]+$/.test(raw.problem)) return false;
   const before = sentence.slice(0, raw.start).trimEnd();
+  // After a title ("Mr. Bacchan") or in "University of Belgrano".
+  if (/\b(Mr|Mrs|Ms|Dr|Prof|St)\.?$/.test(before) || /\b[A-Z][a-z]+ of$/.test(before)) return true;
   if (before === '' || /[.!?:"]$/.test(before)) return false;
   const prev = (before.match(/(\S+)$/) || [''])[0];
   const next = (sentence.slice(raw.end).match(/^\s+(\S+)/) || ['', ''])[1];
@@ -350,6 +355,10 @@ export class Checker {
       for (const raw of raws[i]) {
         const rule = raw.rule || raw.kind;
         if (raw.kind === 'Spelling' && looksLikeName(sentence, raw)) continue;
+        // "may" and "march" are the modal and the verb far more often than months.
+        if (rule === 'Months' && /^(may|march)$/.test(raw.problem)) continue;
+        // An abbreviation in capitals is no half of a split word ("an ENT").
+        if (rule === 'MergeWords' && /\b[A-Z]{2,}\b/.test(raw.problem)) continue;
         if (!raw.hint && ENGINE_RULES_OFF.includes(rule)) continue;
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
