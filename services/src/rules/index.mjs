@@ -33,6 +33,7 @@ import shortComparative from './short-comparative.mjs';
 import missingBe from './missing-be.mjs';
 import sentenceStart from './sentence-start.mjs';
 import introductoryComma from './introductory-comma.mjs';
+import articleInSetPhrase from './article-in-set-phrase.mjs';
 import capitalAfterComma from './capital-after-comma.mjs';
 
 export const RULES = [
@@ -67,6 +68,7 @@ export const RULES = [
   sentenceStart,
   introductoryComma,
   capitalAfterComma,
+  articleInSetPhrase,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
