@@ -79,6 +79,16 @@ function looksLikeName(sentence, raw) {
   return /^[A-Z]/.test(prev) || /^[A-Z]/.test(next);
 }
 
+// A word set in quotation marks as a term ("the method called "disking"")
+// or the first part of a hyphenated compound ("eco-friendly") is the
+// writer's chosen word, not a misspelling.
+function mentionedTerm(sentence, raw) {
+  const before = sentence.slice(0, raw.start);
+  const after = sentence.slice(raw.end);
+  if (/["\u201c]\s?$/.test(before) && /^[,.]?\s?["\u201d]/.test(after)) return true;
+  return /^[a-z]{2,4}$/.test(raw.problem) && /^-[a-z]{3,}/.test(after);
+}
+
 export class Checker {
   // The linter starts compiling at once; the word lists may be handed in
   // later (before the first check) so that both load side by side.
@@ -354,7 +364,7 @@ export class Checker {
       let corrections = [];
       for (const raw of raws[i]) {
         const rule = raw.rule || raw.kind;
-        if (raw.kind === 'Spelling' && looksLikeName(sentence, raw)) continue;
+        if (raw.kind === 'Spelling' && (looksLikeName(sentence, raw) || mentionedTerm(sentence, raw))) continue;
         // "may" and "march" are the modal and the verb far more often than months.
         if (rule === 'Months' && /^(may|march)$/.test(raw.problem)) continue;
         // An abbreviation in capitals is no half of a split word ("an ENT").

@@ -11,7 +11,7 @@ const OPENERS = new Set([
   'firstly', 'secondly', 'thirdly', 'lastly', 'finally', 'second', 'third', 'in addition', 'in conclusion', 'in summary',
   'in short', 'in fact', 'in general', 'in particular', 'in other words', 'in my opinion', 'in my view', 'in this case',
   'in that case', 'in this way', 'in the end', 'for instance', 'for example',
-  'as a result', 'as a consequence', 'on the contrary', 'first of all', 'to sum up', 'to conclude', 'of course',
+  'as a result', 'as a consequence', 'on the contrary', 'first of all', 'to sum up', 'to conclude',
   'by contrast', 'in contrast', 'on the one hand', 'on the other hand', 'at the same time', 'to begin with',
   'generally speaking', 'in the meantime', 'above all', 'all in all', 'in my experience',
 ]);
