@@ -5,7 +5,7 @@ import { LocalLinter, Dialect } from 'harper.js';
 import { binary } from 'harper.js/binary';
 import { ruleCorrections } from './rules/index.mjs';
 import { mergeCorrections } from './merge.mjs';
-import { Spelling } from './spelling.mjs';
+import { Spelling, editDistance } from './spelling.mjs';
 
 // Stage names of the chunk config lists.
 export const STAGES = ['server.spell', 'server.real', 'server.mor', 'server.grammar', 'server.rule',
@@ -274,9 +274,16 @@ export class Checker {
     if (!/^[A-Za-z']+$/.test(word) || candidates.some((c) => c.candidateType !== 'REPLACE')) return candidates;
     const sp = this.spelling();
     let texts = candidates.map((c) => c.correction);
+    const keep = /^[A-Z]/.test(word) ? (w) => w[0].toUpperCase() + w.slice(1) : (w) => w;
     if (sp.onlySplits(word, texts, this.isWord(word))) {
-      const keep = /^[A-Z]/.test(word) ? (w) => w[0].toUpperCase() + w.slice(1) : (w) => w;
       texts = [...sp.near(word).map(keep).filter((w) => !texts.includes(w)), ...texts];
+    } else if (texts.length > 0 && texts.every((t) => t.includes(' ') && t.replace(/\s+/g, '').toLowerCase() === word.toLowerCase())
+      && !/^an? /i.test(texts[0])) {
+      // An unknown word offered only as a split ("belive" -> "be live") is
+      // more often a common word one letter off ("believe"); a split after
+      // "a" ("alot", "arisky") is the usual run-together article.
+      const close = sp.near(word).filter((w) => editDistance(word.toLowerCase(), w, 1) <= 1);
+      if (close.length) texts = [...close.map(keep), ...texts];
     }
     return sp.rank(word, texts).slice(0, 5).map((correction, i) => ({
       correction, candidateType: 'REPLACE', score: Math.round(0.95 * Math.pow(0.8, i) * 1000) / 1000, originalScore: 0.05,
