@@ -380,7 +380,9 @@ export class Checker {
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
         let { start, end, candidates } = this.candidates(raw, sentence);
-        if (kind.type === 'NONWORD') candidates = this.spellingCandidates(raw.problem.trim(), candidates);
+        // The engine's run-together phrases ("infact", "aswell") keep its
+        // split first; other misspellings are ranked.
+        if (kind.type === 'NONWORD' && rule !== 'OpenCompounds') candidates = this.spellingCandidates(raw.problem.trim(), candidates);
         corrections.push({
           loc: raw.start, start, end, errorInfo: raw.message,
           errorType: kind.type, explainType: kind.explain, featureKeys: [rule, raw.kind], candidates,
