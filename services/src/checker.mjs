@@ -372,6 +372,9 @@ export class Checker {
       for (const raw of raws[i]) {
         const rule = raw.rule || raw.kind;
         if (raw.kind === 'Spelling' && (looksLikeName(sentence, raw) || mentionedTerm(sentence, raw))) continue;
+        // An abbreviation with its full stop ("etc.." at the end of a
+        // sentence): the engine itself offers the word with the stop.
+        if (raw.kind === 'Spelling' && sentence[raw.end] === '.' && raw.suggestions.some((x) => x.text === `${raw.problem}.`)) continue;
         // "may" and "march" are the modal and the verb far more often than months.
         if (rule === 'Months' && /^(may|march)$/.test(raw.problem)) continue;
         // An abbreviation in capitals is no half of a split word ("an ENT").
