@@ -3,7 +3,7 @@
 // lemmas from wink-nlp's English model.
 import winkNLP from 'wink-nlp';
 import model from 'wink-eng-lite-web-model';
-import { lexiconTag } from './lexicon.mjs';
+import { lexiconTag, singularOf, pluralOf } from './lexicon.mjs';
 
 const nlp = winkNLP(model);
 const its = nlp.its;
@@ -55,7 +55,13 @@ export function analyse(text) {
     // ("Money makes ...") for a name.
     if (tag === 'PROPN' && tokens.every((t) => /^["'(]$/.test(t.text)) && /^[A-Z][a-z]+$/.test(v)
       && /^(Singular|Plural|Uncountable|Noun|Actor)$/.test(lexiconTag(v.toLowerCase()))) tag = 'NOUN';
-    tokens.push(new Token(i, v, start, tag, String(lemmas[i] || v).toLowerCase()));
+    let lemma = String(lemmas[i] || v).toLowerCase();
+    // Nor does it find the lemma of a capitalised plural noun ("Students").
+    if (tag === 'NOUN' && /^[A-Z][a-z]+s$/.test(v) && lemma === v.toLowerCase()) {
+      const one = singularOf(lemma);
+      if (one !== lemma && pluralOf(one) === lemma) lemma = one;
+    }
+    tokens.push(new Token(i, v, start, tag, lemma));
     at = start + v.length;
   }
   return new Sentence(text, tokens);

@@ -33,6 +33,7 @@ import shortComparative from './short-comparative.mjs';
 import missingBe from './missing-be.mjs';
 import sentenceStart from './sentence-start.mjs';
 import introductoryComma from './introductory-comma.mjs';
+import relativeClauseAgreement from './relative-clause-agreement.mjs';
 import articleInSetPhrase from './article-in-set-phrase.mjs';
 import capitalAfterComma from './capital-after-comma.mjs';
 
@@ -69,6 +70,7 @@ export const RULES = [
   introductoryComma,
   capitalAfterComma,
   articleInSetPhrase,
+  relativeClauseAgreement,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
