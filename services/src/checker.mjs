@@ -5,7 +5,7 @@ import { LocalLinter, Dialect } from 'harper.js';
 import { binary } from 'harper.js/binary';
 import { ruleCorrections } from './rules/index.mjs';
 import { mergeCorrections } from './merge.mjs';
-import { Spelling } from './spelling.mjs';
+import { Spelling, editDistance } from './spelling.mjs';
 
 // Stage names of the chunk config lists.
 export const STAGES = ['server.spell', 'server.real', 'server.mor', 'server.grammar', 'server.rule',
@@ -38,9 +38,12 @@ const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
 // Engine rules left out: typography that plain text need not follow
 // (dashes, ellipses), choices where both forms are standard (serial comma,
 // "non-stop", British words), and a rule that misreads learners' clauses
-// ("I learned will help" -> "learned to").
+// ("I learned will help" -> "learned to"), one that reads "they have
+// interesting temples" as a progressive, a word-order preference ("would have
+// never"), and the engine's discourse-marker commas (the learner rule
+// IntroductoryComma covers them).
 export const ENGINE_RULES_OFF = ['LongSentences', 'Dashes', 'NumericRangeEnDash', 'EllipsisLength', 'OxfordComma',
-  'DisjointPrefixes', 'Regionalisms', 'MissingTo'];
+  'DisjointPrefixes', 'Regionalisms', 'MissingTo', 'DiscourseMarkers', 'ProgressiveNeedsBe', 'WouldNeverHave'];
 
 // Longest piece of text handed to the linter at once.
 const LINT_WINDOW = 3000;
@@ -68,10 +71,22 @@ function windowsOf(text) {
 function looksLikeName(sentence, raw) {
   if (!/^[A-Z][a-z]+$/.test(raw.problem)) return false;
   const before = sentence.slice(0, raw.start).trimEnd();
+  // After a title ("Mr. Bacchan") or in "University of Belgrano".
+  if (/\b(Mr|Mrs|Ms|Dr|Prof|St)\.?$/.test(before) || /\b[A-Z][a-z]+ of$/.test(before)) return true;
   if (before === '' || /[.!?:"]$/.test(before)) return false;
   const prev = (before.match(/(\S+)$/) || [''])[0];
   const next = (sentence.slice(raw.end).match(/^\s+(\S+)/) || ['', ''])[1];
   return /^[A-Z]/.test(prev) || /^[A-Z]/.test(next);
+}
+
+// A word set in quotation marks as a term ("the method called "disking"")
+// or the first part of a hyphenated compound ("eco-friendly") is the
+// writer's chosen word, not a misspelling.
+function mentionedTerm(sentence, raw) {
+  const before = sentence.slice(0, raw.start);
+  const after = sentence.slice(raw.end);
+  if (/["\u201c]\s?$/.test(before) && /^[,.]?\s?["\u201d]/.test(after)) return true;
+  return /^[a-z]{2,4}$/.test(raw.problem) && /^-[a-z]{3,}/.test(after);
 }
 
 export class Checker {
@@ -259,9 +274,16 @@ export class Checker {
     if (!/^[A-Za-z']+$/.test(word) || candidates.some((c) => c.candidateType !== 'REPLACE')) return candidates;
     const sp = this.spelling();
     let texts = candidates.map((c) => c.correction);
+    const keep = /^[A-Z]/.test(word) ? (w) => w[0].toUpperCase() + w.slice(1) : (w) => w;
     if (sp.onlySplits(word, texts, this.isWord(word))) {
-      const keep = /^[A-Z]/.test(word) ? (w) => w[0].toUpperCase() + w.slice(1) : (w) => w;
       texts = [...sp.near(word).map(keep).filter((w) => !texts.includes(w)), ...texts];
+    } else if (texts.length > 0 && texts.every((t) => t.includes(' ') && t.replace(/\s+/g, '').toLowerCase() === word.toLowerCase())
+      && !/^an? /i.test(texts[0])) {
+      // An unknown word offered only as a split ("belive" -> "be live") is
+      // more often a common word one letter off ("believe"); a split after
+      // "a" ("alot", "arisky") is the usual run-together article.
+      const close = sp.near(word).filter((w) => editDistance(word.toLowerCase(), w, 1) <= 1);
+      if (close.length) texts = [...close.map(keep), ...texts];
     }
     return sp.rank(word, texts).slice(0, 5).map((correction, i) => ({
       correction, candidateType: 'REPLACE', score: Math.round(0.95 * Math.pow(0.8, i) * 1000) / 1000, originalScore: 0.05,
@@ -349,12 +371,21 @@ export class Checker {
       let corrections = [];
       for (const raw of raws[i]) {
         const rule = raw.rule || raw.kind;
-        if (raw.kind === 'Spelling' && looksLikeName(sentence, raw)) continue;
+        if (raw.kind === 'Spelling' && (looksLikeName(sentence, raw) || mentionedTerm(sentence, raw))) continue;
+        // An abbreviation with its full stop ("etc.." at the end of a
+        // sentence): the engine itself offers the word with the stop.
+        if (raw.kind === 'Spelling' && sentence[raw.end] === '.' && raw.suggestions.some((x) => x.text === `${raw.problem}.`)) continue;
+        // "may" and "march" are the modal and the verb far more often than months.
+        if (rule === 'Months' && /^(may|march)$/.test(raw.problem)) continue;
+        // An abbreviation in capitals is no half of a split word ("an ENT").
+        if (rule === 'MergeWords' && /\b[A-Z]{2,}\b/.test(raw.problem)) continue;
         if (!raw.hint && ENGINE_RULES_OFF.includes(rule)) continue;
         const kind = this.classify(raw, rule);
         if (!enabled(kind.stage)) continue;
         let { start, end, candidates } = this.candidates(raw, sentence);
-        if (kind.type === 'NONWORD') candidates = this.spellingCandidates(raw.problem.trim(), candidates);
+        // The engine's run-together phrases ("infact", "aswell") keep its
+        // split first; other misspellings are ranked.
+        if (kind.type === 'NONWORD' && rule !== 'OpenCompounds') candidates = this.spellingCandidates(raw.problem.trim(), candidates);
         corrections.push({
           loc: raw.start, start, end, errorInfo: raw.message,
           errorType: kind.type, explainType: kind.explain, featureKeys: [rule, raw.kind], candidates,

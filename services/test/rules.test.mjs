@@ -90,8 +90,33 @@ test('quality on the written learner sample holds its floor', { timeout: 300000 
   const r = await evaluate(checker, corpus);
   checker.wordnet.close();
   console.log(`sample: precision ${r.precision.toFixed(3)} recall ${r.recall.toFixed(3)} false alarms ${r.falseAlarms} top ${r.topCandidate.toFixed(3)}`);
-  assert.ok(r.recall >= 0.6, `recall ${r.recall}`);
-  assert.ok(r.precision >= 0.9, `precision ${r.precision}`);
-  assert.ok(r.falseAlarms <= 2, `false alarms ${r.falseAlarms}`);
-  assert.ok(r.topCandidate >= 0.5, `top candidate ${r.topCandidate}`);
+  assert.ok(r.recall >= 0.7, `recall ${r.recall}`);
+  assert.ok(r.precision >= 0.95, `precision ${r.precision}`);
+  assert.ok(r.falseAlarms <= 1, `false alarms ${r.falseAlarms}`);
+  assert.ok(r.topCandidate >= 0.75, `top candidate ${r.topCandidate}`);
+});
+
+test('engine findings left out: names after a title or in "University of X", quoted terms, combining forms, "may" as a month', { timeout: 120000 }, async () => {
+  const { DEFAULT_CONFIGS, stageTable } = await import('../src/checkroute.mjs');
+  const checker = await makeChecker();
+  const texts = ['I met Mr. Bacchan yesterday.', 'She studied at the University of Belgrano.', 'They call the method " disking, " and use it.',
+    'It is an eco-friendly car.', 'It is a recieve-only radio.', 'I think it may rain.', 'The film is an ENT show.', 'We sold apples, pears etc..'];
+  const got = await checker.check(texts, texts.map(() => stageTable(DEFAULT_CONFIGS[0])), { enrich: false });
+  checker.wordnet.close();
+  const flagged = got.map((cs, i) => cs.map((c) => texts[i].slice(c.start, c.end)));
+  assert.deepEqual(flagged.slice(0, 4), [[], [], [], []]);
+  assert.deepEqual(flagged[4], ['recieve']); // a misspelt word before a hyphen is still flagged
+  assert.deepEqual(flagged[5], []);
+  assert.ok(!flagged[7].includes('etc'), JSON.stringify(flagged[7]));
+  assert.ok(!flagged[6].some((f) => /ENT/.test(f)), JSON.stringify(flagged[6]));
+});
+
+test('an unknown word the engine offers only as a split gets the common word one letter off first', { timeout: 120000 }, async () => {
+  const { DEFAULT_CONFIGS, stageTable } = await import('../src/checkroute.mjs');
+  const checker = await makeChecker();
+  const texts = ['I belive you.', 'It is importand to go.', 'Infact it rained.'];
+  const got = await checker.check(texts, texts.map(() => stageTable(DEFAULT_CONFIGS[0])), { enrich: false });
+  checker.wordnet.close();
+  assert.deepEqual(got.slice(0, 2).map((cs) => cs[0].candidates.map((c) => c.correction)), [['believe', 'be live'], ['important', 'import and']]);
+  assert.equal(got[2][0].candidates[0].correction, 'In fact');
 });

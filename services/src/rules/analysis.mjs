@@ -3,6 +3,7 @@
 // lemmas from wink-nlp's English model.
 import winkNLP from 'wink-nlp';
 import model from 'wink-eng-lite-web-model';
+import { lexiconTag, singularOf, pluralOf } from './lexicon.mjs';
 
 const nlp = winkNLP(model);
 const its = nlp.its;
@@ -49,7 +50,18 @@ export function analyse(text) {
     // each piece; find each piece where it stands.
     let start = text.indexOf(v, at);
     if (start < 0) start = at;
-    tokens.push(new Token(i, v, start, pos[i], String(lemmas[i] || v).toLowerCase()));
+    let tag = pos[i];
+    // The model takes a capitalised common noun that opens the sentence
+    // ("Money makes ...") for a name.
+    if (tag === 'PROPN' && tokens.every((t) => /^["'(]$/.test(t.text)) && /^[A-Z][a-z]+$/.test(v)
+      && /^(Singular|Plural|Uncountable|Noun|Actor)$/.test(lexiconTag(v.toLowerCase()))) tag = 'NOUN';
+    let lemma = String(lemmas[i] || v).toLowerCase();
+    // Nor does it find the lemma of a capitalised plural noun ("Students").
+    if (tag === 'NOUN' && /^[A-Z][a-z]+s$/.test(v) && lemma === v.toLowerCase()) {
+      const one = singularOf(lemma);
+      if (one !== lemma && pluralOf(one) === lemma) lemma = one;
+    }
+    tokens.push(new Token(i, v, start, tag, lemma));
     at = start + v.length;
   }
   return new Sentence(text, tokens);

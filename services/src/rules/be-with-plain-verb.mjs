@@ -16,13 +16,32 @@ export default {
   catches: 'A form of "be" directly before the plain form of a verb, as in "I am agree".',
   examples: {
     fire: [['I am agree with you.', 'am agree', 'agree'], ['She is live in London.', 'is live', 'lives'],
-      ['They are want more money.', 'are want', 'want']],
+      ['They are want more money.', 'are want', 'want'], ['Prices will be increase next year.', 'be increase', 'increase'],
+      ['The accident was happen at night.', 'was happen', 'happened']],
     quiet: ['I agree with you.', 'She lives in London.', 'The problem is time.', 'It is cut short.', 'He is set on going.',
-      'My aim is to win.', 'They are open.', 'I am done.'],
+      'My aim is to win.', 'They are open.', 'I am done.', 'It will be cut.', 'It was close to home.', 'It will be fun.',
+      'The plan was to stay.', 'He was let go.'],
   },
   find(s) {
     const out = [];
     s.tokens.forEach((t, i) => {
+      // Any other verb: "would be decrease", "it was happen", "they are
+      // live": the plain verb alone, or "be" with the participle or -ing.
+      if (/^(be|was|were|is|are|am)$/.test(t.lower)) {
+        const v = s.at(i + 1);
+        if (v && v.pos === 'VERB' && !STATIVE.has(v.lower) && verbFormOf(v) === 'base' && /^(Infinitive|)$/.test(lexiconTag(v.lower))) {
+          const f = verbForms(v.lemma);
+          const after = s.at(i + 2);
+          if (f.Participle && f.Participle !== v.lower && !(after && /^(to|of)$/.test(after.lower)) && !(after && after.pos === 'VERB')) {
+            const prev = s.at(i - 1);
+            if (t.lower === 'be' && prev && prev.pos === 'AUX' && /^(will|would|can|could|should|may|might|must|shall)$/.test(prev.lower)) {
+              out.push(finding(s, i, i + 1, [v.text, `be ${f.Participle}`], `"be" and the plain verb "${v.text}" do not go together.`));
+            } else if (/^(was|were)$/.test(t.lower)) {
+              out.push(finding(s, i, i + 1, [f.PastTense, `${t.text} ${f.Participle}`], `"${t.text}" and the plain verb "${v.text}" do not go together.`));
+            }
+          }
+        }
+      }
       if (!/^(am|is|are|'m|'re)$/.test(t.lower)) return;
       const v = s.at(i + 1);
       if (!v || v.pos !== 'VERB' || !STATIVE.has(v.lower) || verbFormOf(v) !== 'base') return;

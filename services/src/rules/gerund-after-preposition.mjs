@@ -15,7 +15,7 @@ export default {
     fire: [['He got rich by sell cars.', 'sell', 'selling'], ['She left without say goodbye.', 'say', 'saying'],
       ['I am thinking about buy a car.', 'buy', 'buying']],
     quiet: ['He got rich by selling cars.', 'Thanks for help.', 'I went out for a walk.', 'It is in use.', 'We met after work.',
-      'Before you go, call me.', 'It is about time.', 'A lot of work.'],
+      'Before you go, call me.', 'It is about time.', 'A lot of work.', 'He was in need of help.'],
   },
   find(s) {
     const out = [];
@@ -30,6 +30,8 @@ export default {
       const n = s.at(j + 1);
       // A verb right after "before"/"after" may open a clause ("before you go") only with a subject; a plain verb needs -ing.
       if (!n || /^[.,!?;]$/.test(n.text)) return;
+      // "in need of", "in search of": the word is a noun before "of".
+      if (n.lower === 'of') return;
       if (n.pos !== 'DET' && n.pos !== 'PRON' && n.pos !== 'NOUN' && n.pos !== 'ADJ' && n.pos !== 'ADP' && n.pos !== 'ADV') return;
       const gerund = verbForms(v.lemma).Gerund;
       if (gerund && gerund !== v.lower) out.push(finding(s, j, j, [gerund], `After "${t.text}" a verb takes -ing: "${gerund}".`));

@@ -75,3 +75,25 @@ export function nounNumber(t) {
   if (t.lemma === t.lower && pluralOf(t.lower) !== t.lower && (!/s$/.test(t.lower) || /(ss|us|is)$/.test(t.lower))) return 'singular';
   return '';
 }
+
+// Collective nouns and the kind words: the number of their verb is no sure
+// sign, but they count like any other noun ("two teams", "many kinds").
+const COLLECTIVE = new Set(['family', 'team', 'government', 'class', 'group', 'audience', 'company', 'crowd', 'committee',
+  'couple', 'army', 'jury', 'board', 'party', 'pair', 'minority', 'majority', 'total', 'kind', 'type', 'sort']);
+
+// Whether a noun token is a singular countable form that has a plural.
+export function singularForm(t) {
+  if (!t || t.pos !== 'NOUN' || !/^[a-z]+$/.test(t.lower)) return false;
+  if (COLLECTIVE.has(t.lower)) return true;
+  return nounNumber(t) === 'singular';
+}
+
+// A word tagged as an adjective that the lexicon lists only as a singular
+// noun, standing where a noun phrase ends ("many subject ."), read as the
+// noun it is; otherwise the token itself.
+export function asNoun(s, t) {
+  if (!t || t.pos !== 'ADJ' || !/^(Singular|Noun)$/.test(lexiconTag(t.lower))) return t;
+  const next = s.at(t.i + 1);
+  if (next && /^(NOUN|ADJ|PROPN)$/.test(next.pos)) return t;
+  return Object.assign(Object.create(Object.getPrototypeOf(t)), t, { pos: 'NOUN' });
+}

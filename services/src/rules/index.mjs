@@ -32,6 +32,10 @@ import bareInfinitive from './bare-infinitive.mjs';
 import shortComparative from './short-comparative.mjs';
 import missingBe from './missing-be.mjs';
 import sentenceStart from './sentence-start.mjs';
+import introductoryComma from './introductory-comma.mjs';
+import relativeClauseAgreement from './relative-clause-agreement.mjs';
+import articleInSetPhrase from './article-in-set-phrase.mjs';
+import capitalAfterComma from './capital-after-comma.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -63,6 +67,10 @@ export const RULES = [
   shortComparative,
   missingBe,
   sentenceStart,
+  introductoryComma,
+  capitalAfterComma,
+  articleInSetPhrase,
+  relativeClauseAgreement,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.

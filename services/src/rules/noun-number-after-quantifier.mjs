@@ -2,7 +2,7 @@
 // plural: "two cat", "many problem", "several reason", "one of the best
 // way", "these thing".
 import { pluralOf, matchCase, lexiconTag } from './lexicon.mjs';
-import { NUMBER_WORDS, nounNumber, finding } from './grammar.mjs';
+import { NUMBER_WORDS, finding, singularForm, asNoun } from './grammar.mjs';
 import { countableSingular } from './missing-article.mjs';
 
 const PLURAL_QUANTIFIERS = new Set(['many', 'several', 'few', 'various', 'numerous', 'these', 'those', 'both', 'multiple',
@@ -11,14 +11,18 @@ const PLURAL_QUANTIFIERS = new Set(['many', 'several', 'few', 'various', 'numero
 // The head noun of the phrase that starts at k (adjectives may come first).
 function headAfter(s, k) {
   let j = k;
-  while (s.at(j) && s.tokens[j].pos === 'ADJ') j++;
-  const head = s.at(j);
+  while (s.at(j) && s.tokens[j].pos === 'ADJ' && asNoun(s, s.tokens[j]) === s.tokens[j]) j++;
+  const head = asNoun(s, s.at(j));
   if (!head || head.pos !== 'NOUN') return -1;
   // "two bus stops": the last noun of a compound is the head.
   const next = s.at(j + 1);
   if (next && next.pos === 'NOUN') return -1;
-  if (next && /^(of|'s|-)$/.test(next.lower)) return -1;
+  // "two kind of": the kind words count like any noun before "of".
+  if (next && /^(of|'s|-)$/.test(next.lower) && !(next.lower === 'of' && /^(kind|type|sort)$/.test(head.lower))) return -1;
   if (lexiconTag(head.lower) === 'Gerund') return -1; // "both winning and losing"
+  // "these tooth pastes will": an -s word the tagger took for a verb, with
+  // the verb after it, is the head of a compound.
+  if (next && next.pos === 'VERB' && /s$/.test(next.lower) && /^(AUX|VERB)$/.test(s.at(j + 2)?.pos || '')) return -1;
   return j;
 }
 
@@ -31,9 +35,10 @@ export default {
   examples: {
     fire: [['She has two cat.', 'cat', 'cats'], ['There are many problem in this city.', 'problem', 'problems'],
       ['It is one of the best way to learn.', 'way', 'ways'], ['I bought three new book.', 'book', 'books'],
-      ['These thing are important.', 'thing', 'things'], ['There are a lot of problem here.', 'problem', 'problems'], ['Some of the student left.', 'student', 'students'], ['I read some book about it.', 'book', 'books']],
+      ['These thing are important.', 'thing', 'things'], ['There are a lot of problem here.', 'problem', 'problems'], ['Some of the student left.', 'student', 'students'],
+      ['We met many family in the village.', 'family', 'families'], ['There are three kind of tea.', 'kind', 'kinds'], ['I read some book about it.', 'book', 'books']],
     quiet: ['She has two cats.', 'I waited two hours.', 'Many people came.', 'It is one of the best ways.', 'Two bus stops are near.',
-      'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.', 'A lot of time.', 'Lots of money.', 'Some of the work is done.', 'Some time ago.', 'Some water.', 'Some say this is true.'],
+      'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.', 'A lot of time.', 'Lots of money.', 'Some of the work is done.', 'Some time ago.', 'Some water.', 'Some say this is true.', 'She has a 12 year old son.', 'These tooth brushes are cheap.'],
   },
   find(s) {
     const out = [];
@@ -47,16 +52,16 @@ export default {
       }
       else if (t.lower === 'some' && t.pos === 'DET' && !/^(of|other|more|time|day|way|kind|sort|type)$/.test(s.at(i + 1)?.lower || '')) {
         k = i + 1;
-        const head = s.at(headAfter(s, k));
+        const head = asNoun(s, s.at(headAfter(s, k)));
         // "Some say ...": a verb the tagger took for a noun.
         if (!head || !countableSingular(head) || head.i !== i + 1 || lexiconTag(head.lower) === 'Infinitive') return;
       } else if (/^(lot|lots|plenty|kinds|types|sorts|variety|number)$/.test(t.lower) && s.at(i + 1)?.lower === 'of' && (t.lower !== 'lot' || s.at(i - 1)?.lower === 'a')) {
         k = i + 2;
-        const head = s.at(headAfter(s, k));
+        const head = asNoun(s, s.at(headAfter(s, k)));
         if (!head || !countableSingular(head)) return;
       } else if (/^(some|many|most|all|both|few|several)$/.test(t.lower) && s.at(i + 1)?.lower === 'of' && s.at(i + 2)?.lower === 'the') {
         k = i + 3;
-        const head = s.at(headAfter(s, k));
+        const head = asNoun(s, s.at(headAfter(s, k)));
         if (!head || !countableSingular(head)) return;
       }
       if (k < 0) return;
@@ -67,8 +72,12 @@ export default {
       if (prev && /^(the|a|an|every|each|of)$/.test(prev.lower) && NUMBER_WORDS.has(t.lower)) return; // "the two", "every two weeks" stays
       const j = headAfter(s, k);
       if (j < 0) return;
-      const head = s.tokens[j];
-      if (nounNumber(head) !== 'singular') return;
+      const head = asNoun(s, s.tokens[j]);
+      if (!singularForm(head)) return;
+      // "a 15 year old girl", "a ten mile long road": a measure used as an adjective.
+      if (/^(old|long|tall|high|wide|deep|thick)$/.test(s.at(j + 1)?.lower || '')) return;
+      // "these kind of" is common informal usage; "two kind of" is not.
+      if (/^(kind|type|sort)$/.test(head.lower) && /^(these|those)$/.test(t.lower)) return;
       const plural = pluralOf(head.lower);
       if (!plural || plural === head.lower) return;
       out.push(finding(s, j, j, [matchCase(head.text, plural)], `"${t.text}" counts more than one: use the plural "${plural}".`));

@@ -1,8 +1,8 @@
 // Subject–verb agreement after a pronoun or a noun phrase that opens a
 // clause: "She have", "He go", "They goes", "We is", "The dogs barks",
 // "My brother like". The verb takes the form its subject asks for.
-import { verbForms, pluralOf, singularOf, matchCase, lexiconTag } from './lexicon.mjs';
-import { SINGULAR_SUBJECTS, PLURAL_SUBJECTS, MODALS, verbFormOf, skipAdverbs, clauseStartsAt, nounNumber, finding, surelyVerb } from './grammar.mjs';
+import { verbForms, pluralOf, singularOf, matchCase, lexiconTag, isUncountable } from './lexicon.mjs';
+import { SINGULAR_SUBJECTS, PLURAL_SUBJECTS, MODALS, verbFormOf, skipAdverbs, clauseStartsAt, nounNumber, finding, surelyVerb, NUMBER_NEUTRAL } from './grammar.mjs';
 
 const SUBJUNCTIVE_OPENERS = new Set(['if', 'wish', 'though', 'unless', 'whether']);
 // Words before a pronoun that make it an object or start a question.
@@ -17,8 +17,19 @@ function singularFix(v) {
   if (w === 'were') return 'was';
   if (w === 'have' || w === "'ve") return 'has';
   if (w === 'do') return 'does';
-  if (v.pos === 'VERB' && verbFormOf(v) === 'base' && surelyVerb(v)) return verbForms(v.lemma).PresentTense;
+  if (v.pos === 'VERB' && verbFormOf(v) === 'base' && (surelyVerb(v) || v.verbal)) return verbForms(v.lemma).PresentTense;
   return '';
+}
+
+// A word the lexicon lists first as a noun ("help", "ask", "tell") is still
+// the verb when the tagger reads it so and an object or a "to"-clause
+// follows: "This policy help to", "The teacher ask me".
+function markVerbal(s, v) {
+  if (!v || v.pos !== 'VERB') return v;
+  const next = s.at(v.i + 1);
+  if (!next || !(/^(PRON|DET|NUM)$/.test(next.pos) || /^(to|that)$/.test(next.lower))) return v;
+  if (/^(it|its|his|her|their|our|my|your)$/.test(next.lower) && next.pos !== 'PRON') return v;
+  return Object.assign(Object.create(Object.getPrototypeOf(v)), v, { verbal: true });
 }
 
 function pluralFix(v, subject) {
@@ -52,7 +63,7 @@ function pronounFindings(s, out) {
     if ((w === 'it' || w === 'you' || w === 'this' || w === 'that' || w === 'each') && !clauseStartsAt(s, i)) return;
     if (w === 'that' && i > 0) return;
     const j = skipAdverbs(s, i + 1);
-    const v = s.at(j);
+    const v = markVerbal(s, s.at(j));
     if (!v || !(v.pos === 'VERB' || v.pos === 'AUX')) return;
     // "it ... were" after if/wish is the subjunctive.
     if (v.lower === 'were' && subjunctive(s, i)) return;
@@ -78,7 +89,9 @@ function nounFindings(s, out) {
     // Bare nouns open a clause only at the start of the sentence or after a comma.
     if (first === a && a > 0 && !/^(,|when|if|because|that|while|although|though|since|whether|but|so)$/.test(s.tokens[a - 1].lower)) continue;
     if (first === a && s.tokens[a].capitalised && a > 0) continue;
-    const number = nounNumber(head);
+    // An uncountable noun takes a singular verb ("history tells").
+    const number = nounNumber(head) || (head.pos === 'NOUN' && /^[a-z]+$/.test(head.lower) && isUncountable(head.lower)
+      && !NUMBER_NEUTRAL.has(head.lower) ? 'singular' : '');
     if (!number) continue;
     const j = skipAdverbs(s, k);
     let v = s.at(j);
@@ -89,6 +102,7 @@ function nounFindings(s, out) {
       v = Object.assign(Object.create(Object.getPrototypeOf(v)), v, { pos: 'VERB' });
     }
     if (!v || !(v.pos === 'VERB' || v.pos === 'AUX')) continue;
+    v = markVerbal(s, v);
     const after = s.at(j + 1);
     // "The books he reads": a reduced relative clause, the verb is not the head's.
     if (v.pos === 'VERB' && s.at(k) && s.tokens[k].pos === 'PRON') continue;
@@ -109,6 +123,33 @@ function nounFindings(s, out) {
   }
 }
 
+// "One of the (adjectives) nouns" takes a singular verb, "most of the
+// nouns" a plural one, at the start of a clause.
+function partFindings(s, out) {
+  for (let a = 0; a < s.tokens.length; a++) {
+    const q = s.tokens[a];
+    const one = /^(one|each)$/.test(q.lower);
+    if (!(one || /^(most|some|many|all|both|few)$/.test(q.lower)) || s.at(a + 1)?.lower !== 'of' || !clauseStartsAt(s, a)) continue;
+    if (a > 0 && /^(and|or|than|as)$/.test(s.tokens[a - 1].lower)) continue;
+    let k = a + 2;
+    if (!s.at(k) || !(DETERMINERS.has(s.tokens[k].lower) || /^(them|us|you)$/.test(s.tokens[k].lower))) continue;
+    const pronoun = /^(them|us|you)$/.test(s.tokens[k].lower);
+    k++;
+    if (!pronoun) {
+      while (s.at(k) && s.tokens[k].pos === 'ADJ') k++;
+      if (!s.at(k) || nounNumber(s.tokens[k]) !== 'plural') continue;
+      if (s.at(k + 1) && s.tokens[k + 1].pos === 'NOUN') continue;
+      k++;
+    }
+    const j = skipAdverbs(s, k);
+    const v = markVerbal(s, s.at(j));
+    if (!v || !(v.pos === 'VERB' || v.pos === 'AUX')) continue;
+    if (s.at(j + 1)?.lower === 'of' && v.pos === 'VERB') continue;
+    const fix = one ? singularFix(v) : pluralFix(v, '');
+    if (fix && fix !== v.lower) out.push(finding(s, j, j, [matchCase(v.text, fix)], `"${q.text} of ..." takes "${fix}".`));
+  }
+}
+
 export default {
   name: 'SubjectVerbAgreement',
   errorType: 'MOPHOLOGY',
@@ -119,14 +160,17 @@ export default {
     fire: [['She have a brother in Canada.', 'have', 'has'], ['He go to work by bus.', 'go', 'goes'],
       ['They goes to the gym.', 'goes', 'go'], ['We is ready now.', 'is', 'are'], ['My sister live in Paris.', 'sister live', 'sister lives'],
       ['The old trees grows slowly.', 'trees grows', 'trees grow'], ['Everyone want a holiday.', 'want', 'wants'],
-      ['I has a dog.', 'has', 'have']],
+      ['I has a dog.', 'has', 'have'], ['One of my cousins live in Lima.', 'live', 'lives'], ['Most of the shops opens at nine.', 'opens', 'open'],
+      ['Music help me relax.', 'Music help', 'Music helps']],
     quiet: ['She has a brother.', 'Let him go home.', 'If it were me, I would stay.', 'Does he know?', 'My mother and father are teachers.',
-      'The people I met were kind.', 'He and she are friends.', 'The news is good.', 'I wish she were here.', 'They made it work.'],
+      'The people I met were kind.', 'He and she are friends.', 'The news is good.', 'I wish she were here.', 'They made it work.', 'One of the girls who sing is here.',
+      'Most of the water is gone.', 'One of them is mine.', 'Some of us were late.'],
   },
   find(s) {
     const out = [];
     pronounFindings(s, out);
     nounFindings(s, out);
+    partFindings(s, out);
     return out;
   },
 };
