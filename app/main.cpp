@@ -1,6 +1,9 @@
+#include "appicon.h"
 #include "appsettings.h"
+#include "clientidentity.h"
 #include "closerequestserver.h"
 #include "configfile.h"
+#include "installreport.h"
 #include "instancekeys.h"
 #include "languagechoice.h"
 #include "mainwnd.h"
@@ -13,10 +16,20 @@
 #include <QApplication>
 #include <QLocalSocket>
 #include <QLocale>
+#include <QTextStream>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
 {
+    // "--check-install" prints where the program finds its files and ends.
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--check-install") == 0) {
+            QCoreApplication core(argc, argv);
+            QTextStream out(stdout);
+            return InstallReport::print(out);
+        }
+    }
+
     // Process-wide objects first: service addresses and both settings stores.
     GammaLib::ServiceAddresses::instance();
     ConfigFile &preferences = AppSettings::preferenceConfig();
@@ -27,6 +40,11 @@ int main(int argc, char *argv[])
 
     StartupSteps::registerMetaTypes();
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
+    QCoreApplication::setApplicationVersion(GammaLib::clientVersion());
+    // The desktop entry (quillet.desktop) names the program to the desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillet"));
+    QApplication::setWindowIcon(AppIcon::icon());
     QTranslator applicationTranslator;
     QTranslator toolkitTranslator;
     LanguageChoice::install(preferences, QLocale().language(), applicationTranslator,
