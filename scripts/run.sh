@@ -6,7 +6,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$here/scripts/install-deps.sh"
-"$here/scripts/build.sh" "$here/build" quillet-main update quillet_translations vocabulary_data
+"$here/scripts/build.sh" "$here/build" quillet-main update quillet_translations vocabulary_data icon_data
 "$here/scripts/start-services.sh"
-cd "$here/build/bin"
-exec ./quillet-main "$@"
+# The program finds its data and translations beside itself, from any folder.
+exec "$here/build/bin/quillet-main" "$@"
