@@ -2,6 +2,7 @@
 
 #include "configfile.h"
 #include "currentlanguage.h"
+#include "installpaths.h"
 #include "preferences.h"
 #include "serviceaddresses.h"
 
@@ -35,7 +36,7 @@ QString toolkitFile(const QString &code)
 }
 
 QString install(ConfigFile &preferences, QLocale::Language system,
-                QTranslator &application, QTranslator &toolkit)
+                QTranslator &application, QTranslator &toolkit, const QStringList &folders)
 {
     Preferences store(preferences);
     const QString stored = store.language();
@@ -44,12 +45,13 @@ QString install(ConfigFile &preferences, QLocale::Language system,
     const QString code = choose(stored, system);
     if (code.isEmpty())
         return GammaLib::currentLanguage();
-    // A bare name: looked up in the working folder.
-    if (!application.load(applicationFile(code)))
+    const QStringList places = folders.isEmpty() ? InstallPaths::translationFolders() : folders;
+    const QString folder = InstallPaths::folderHolding(places, applicationFile(code));
+    if (folder.isEmpty() || !application.load(applicationFile(code), folder))
         return GammaLib::currentLanguage();
-    // The toolkit's own file, beside the program or in the toolkit's folder;
-    // without it the dialogs' standard buttons stay in English.
-    if (toolkit.load(toolkitFile(code))
+    // The toolkit's own file, beside ours or in the toolkit's folder; without
+    // it the dialogs' standard buttons stay in English.
+    if (toolkit.load(toolkitFile(code), folder)
         || toolkit.load(toolkitFile(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&toolkit);
     QCoreApplication::installTranslator(&application);

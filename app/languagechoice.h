@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 class ConfigFile;
 class QCoreApplication;
@@ -22,9 +23,12 @@ QString toolkitFile(const QString &code);
 
 // Start-up steps 4 to 6: reads and resets "language" in memory, loads and
 // installs the two translators, and switches the Chinese service addresses.
+// The application file is taken from the first of the folders that holds it
+// (by default the program's own places, then the working folder).
 // Returns the language in use.
 QString install(ConfigFile &preferences, QLocale::Language system,
-                QTranslator &application, QTranslator &toolkit);
+                QTranslator &application, QTranslator &toolkit,
+                const QStringList &folders = QStringList());
 
 } // namespace LanguageChoice
 

@@ -87,6 +87,9 @@ public:
     bool isReviewRunning() const { return m_reviewRunning; }
     bool isClosing() const { return m_closing; }
     ProgressOverlay *progressOverlay() const { return m_progress; }
+    // The cover shown while a Word 97-2003 document is written (null until the first).
+    ProgressOverlay *saveCover() const { return m_saveCover; }
+    bool isSavingDocument() const { return m_savingDocument; }
     CheckTaskThread *checkRun() const { return m_checkRun; }
     TransientNotice *notice() const { return m_notice; }
     TutorialOverlay *tutorial() const { return m_tutorial; }
@@ -187,6 +190,9 @@ private:
     void recoverAfterCrash();
     void startCloseUpload();
     bool saveDocument();
+    // Writes a Word 97-2003 document on a worker thread while the save cover
+    // with its Cancel button is up; *cancelled tells a cancel from a failure.
+    bool writeLegacyDocument(const QString &path, const QString &text, bool *cancelled);
     void setUpMenu();
     void setUpSettings();
     void setUpEvernote();
@@ -250,6 +256,8 @@ private:
     GammaLib::UserInformation *m_usage = nullptr;
 
     ProgressOverlay *m_progress = nullptr;
+    ProgressOverlay *m_saveCover = nullptr;
+    bool m_savingDocument = false;
     TransientNotice *m_notice = nullptr;
     TutorialOverlay *m_tutorial = nullptr;
     ReportFrame *m_report = nullptr;

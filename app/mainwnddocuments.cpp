@@ -7,7 +7,9 @@
 #include "custommenubar.h"
 #include "customtexteditor.h"
 #include "documentnaming.h"
+#include "legacydocconverter.h"
 #include "preferences.h"
+#include "progressoverlay.h"
 #include "recentfilelist.h"
 #include "textdocumentfile.h"
 #include "wordprocessorbridge.h"
@@ -15,6 +17,14 @@
 #include <QAction>
 #include <QDateTime>
 #include <QDialog>
+#include <QEventLoop>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
 
 namespace {
 
@@ -42,13 +52,15 @@ void MainWnd::slotOpenRecentFile()
 
 void MainWnd::slotSaveAs()
 {
+    if (m_savingDocument)
+        return;
     log(QStringLiteral("QL_Main_Save_As"));
     saveDocument();
 }
 
 bool MainWnd::loadDocument(const QString &path)
 {
-    if (m_reviewRunning || path.isEmpty())
+    if (m_reviewRunning || m_savingDocument || path.isEmpty())
         return false;
     if (!m_ui.editor->toPlainText().trimmed().isEmpty()) {
         const int answer = ask(tr("The current text will be replaced. You may lose all edits if not saved. "
@@ -78,14 +90,15 @@ bool MainWnd::loadDocument(const QString &path)
 
 bool MainWnd::saveDocument()
 {
-    if (!m_dialogs.save)
+    if (!m_dialogs.save || m_savingDocument)
         return false;
     Preferences preferences;
     QString chosen;
     QString filter;
-    const QStringList filters = DocumentNaming::saveFilters();
+    // The Word 97-2003 choice only when LibreOffice is there to write it.
+    const QStringList filters = DocumentNaming::saveFilters(LegacyDocConverter::canWrite());
     if (!m_dialogs.save(DocumentNaming::proposedSaveName(QDateTime::currentDateTime()), filters,
-                        DocumentNaming::preselectedFilter(preferences.saveFilter()),
+                        DocumentNaming::preselectedFilter(preferences.saveFilter(), int(filters.size())),
                         &chosen, &filter))
         return false;
     const QString index = DocumentNaming::filterIndex(filter);
@@ -97,12 +110,67 @@ bool MainWnd::saveDocument()
             ask(tr("Failed to save file."), {tr("OK")});
             return false;
         }
-    } else if (!WordProcessorBridge::write(path, text)) {
-        ask(tr("Failed to save file.\nEither you're trying to over-write a file which is in use. Or you may "
-               "have to install Office first."),
-            {tr("OK")});
-        return false;
+    } else {
+        bool cancelled = false;
+        const bool written = DocumentNaming::isLegacyDoc(path) ? writeLegacyDocument(path, text, &cancelled)
+                                                               : WordProcessorBridge::write(path, text);
+        if (cancelled)
+            return false;
+        if (!written) {
+            ask(tr("Failed to save file.\nEither you're trying to over-write a file which is in use. Or you may "
+                   "have to install Office first."),
+                {tr("OK")});
+            return false;
+        }
     }
     log(QStringLiteral("QL_Main_Save_Succ"));
     return true;
+}
+
+bool MainWnd::writeLegacyDocument(const QString &path, const QString &text, bool *cancelled)
+{
+    *cancelled = false;
+    if (!m_saveCover) {
+        m_saveCover = new ProgressOverlay(m_ui.central);
+        m_saveCover->setObjectName(QStringLiteral("SaveCover"));
+        m_saveCover->setCoveredWidget(m_ui.editorArea);
+        // LibreOffice tells nothing about its progress: a running bar, no figure.
+        m_saveCover->progressBar()->setRange(0, 0);
+        if (auto *figure = m_saveCover->findChild<QLabel *>(QStringLiteral("lb_progress_value")))
+            figure->hide();
+    }
+    m_saveCover->setText(tr("Saving the Word 97-2003 document..."));
+
+    // The converter may take minutes; the window keeps answering meanwhile,
+    // with its controls locked so nothing else starts.
+    auto cancel = std::make_shared<std::atomic<bool>>(false);
+    auto written = std::make_shared<std::atomic<bool>>(false);
+    QEventLoop loop;
+    QThread *worker = QThread::create([path, text, cancel, written] {
+        written->store(LegacyDocConverter::writeText(path, text, cancel.get()));
+    });
+    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    const QMetaObject::Connection onCancel = connect(m_saveCover, &ProgressOverlay::signalCancel, this, [this, cancel] {
+        cancel->store(true);
+        log(QStringLiteral("QL_Main_Save_Cancel"));
+        m_saveCover->setText(tr("Cancelling..."));
+    });
+    const bool wasLocked = areControlsLocked();
+    m_savingDocument = true;
+    lockWindow(true);
+    m_saveCover->start();
+    worker->start();
+    loop.exec();
+    // The loop also ends when the program is told to quit: the converter is
+    // then stopped rather than waited for.
+    if (!worker->isFinished())
+        cancel->store(true);
+    worker->wait();
+    delete worker;
+    disconnect(onCancel);
+    m_saveCover->stop();
+    lockWindow(wasLocked);
+    m_savingDocument = false;
+    *cancelled = cancel->load() && !written->load();
+    return written->load();
 }

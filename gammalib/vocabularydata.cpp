@@ -2,6 +2,8 @@
 
 #include "vocabularyformat.h"
 
+#include "installpaths.h"
+
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
@@ -24,7 +26,10 @@ int VocabularyData::firstLevel(const QString &language)
 
 VocabularyData::VocabularyData(const QString &language, const QString &folder)
 {
-    const QDir dir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);
+    QString from = folder;
+    if (from.isEmpty())
+        from = InstallPaths::folderHolding(InstallPaths::dataFolders(), formsFileName());
+    const QDir dir(from.isEmpty() ? InstallPaths::programFolder() : from);
 
     QFile forms(dir.filePath(formsFileName()));
     if (forms.open(QIODevice::ReadOnly)) {

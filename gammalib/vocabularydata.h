@@ -24,7 +24,7 @@ public:
     };
 
     // Loads the files for the interface language from folder, by default the
-    // folder of the program's executable.
+    // first of the program's data folders that holds them (InstallPaths).
     explicit VocabularyData(const QString &language, const QString &folder = QString());
 
     // The level code of word (case-sensitive), trying its listed forms in order

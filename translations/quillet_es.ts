@@ -423,6 +423,14 @@ Tenga en cuenta que a menudo la palabra marcada como «Palabras confusas» es co
 <context>
     <name>MainWnd</name>
     <message>
+        <source>Saving the Word 97-2003 document...</source>
+        <translation>Guardando el documento de Word 97-2003...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
         <source>Oops, nobody answered. There&apos;s a connection error or Quillet is not home right now.			   
 
 Please check your network connection. You may need to use proxy under certain circumstances.</source>

@@ -423,6 +423,14 @@ Please note that there&apos;s a common possibility the word flagged as &quot;Con
 <context>
     <name>MainWnd</name>
     <message>
+        <source>Saving the Word 97-2003 document...</source>
+        <translation>正在保存 Word 97-2003 文档...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>正在取消...</translation>
+    </message>
+    <message>
         <source>Oops, nobody answered. There&apos;s a connection error or Quillet is not home right now.			   
 
 Please check your network connection. You may need to use proxy under certain circumstances.</source>

@@ -5,8 +5,16 @@
 #include <QObject>
 #include <QTimer>
 
-// The local server on which a running copy hears that a newer copy wants it
-// to quit: every incoming connection is such a request; nothing is read.
+class QLocalSocket;
+
+// The local server on which a running copy hears from a newer copy.
+//
+// A connection that ends (or stays silent for a second) without a word asks
+// this copy to quit: that is what a copy started with "restart" does. A
+// connection may instead carry words, one per line (Latin-1, blanks trimmed):
+// "raise" asks this copy to bring its windows to the front, which a second
+// copy started by the user sends before it exits. Unknown words are ignored;
+// a connection that carried any word is never a request to quit.
 //
 // A copy started with "restart" finds the name still held by the copy it
 // replaces. It then keeps trying until that copy has let go of the name (or
@@ -29,19 +37,32 @@ public:
     // Pause between two attempts while the name is held (250 ms).
     void setRetryInterval(int ms) { m_retry.setInterval(ms); }
 
+    // How long a silent connection is waited for before it counts as a
+    // request to quit (1000 ms).
+    void setSilenceLimit(int ms) { m_silenceLimit = ms; }
+
+    // The word that asks the running copy to show itself.
+    static QByteArray raiseWord() { return QByteArrayLiteral("raise"); }
+
 signals:
     void closeRequested();
+    void raiseRequested();
 
 private slots:
     void retry();
+    void acceptConnections();
 
 private:
     bool nameIsStale() const;
+    void takeWords(QLocalSocket *peer);
+    void readWords(QLocalSocket *peer);
+    void finish(QLocalSocket *peer);
 
     QLocalServer m_server;
     QTimer m_retry;
     QString m_name;
     int m_refusedInARow = 0;
+    int m_silenceLimit = 1000;
 };
 
 #endif

@@ -7,21 +7,24 @@ QString DocumentNaming::openFilter()
     return QCoreApplication::translate("DocumentNaming", "All supported files (*.txt *.doc *.docx)");
 }
 
-QStringList DocumentNaming::saveFilters()
+QStringList DocumentNaming::saveFilters(bool withLegacyDoc)
 {
     // Translations keep the patterns in brackets: the chosen filter is told apart by them.
-    return {QCoreApplication::translate("DocumentNaming", "Text document(*.txt)"),
-            QCoreApplication::translate("DocumentNaming", "Word document(*.docx)"),
-            QCoreApplication::translate("DocumentNaming", "Word 97-2003 document(*.doc)")};
+    QStringList filters{QCoreApplication::translate("DocumentNaming", "Text document(*.txt)"),
+                        QCoreApplication::translate("DocumentNaming", "Word document(*.docx)")};
+    if (withLegacyDoc)
+        filters.append(QCoreApplication::translate("DocumentNaming", "Word 97-2003 document(*.doc)"));
+    return filters;
 }
 
-int DocumentNaming::preselectedFilter(const QString &storedIndex)
+int DocumentNaming::preselectedFilter(const QString &storedIndex, int filterCount)
 {
+    int index = 0;
     if (storedIndex == QLatin1String("1"))
-        return 1;
-    if (storedIndex == QLatin1String("2"))
-        return 2;
-    return 0;
+        index = 1;
+    else if (storedIndex == QLatin1String("2"))
+        index = 2;
+    return index < filterCount ? index : 0;
 }
 
 QString DocumentNaming::filterIndex(const QString &filterText)
@@ -49,6 +52,11 @@ QString DocumentNaming::pathWithExtension(const QString &path, const QString &fi
 bool DocumentNaming::isPlainText(const QString &path)
 {
     return path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+}
+
+bool DocumentNaming::isLegacyDoc(const QString &path)
+{
+    return path.endsWith(QLatin1String(".doc"), Qt::CaseInsensitive);
 }
 
 QString DocumentNaming::proposedSaveName(const QDateTime &now)

@@ -4,6 +4,7 @@
 #include "docxdocument.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -24,17 +25,36 @@ QString findTool(const QString &name)
     return QStandardPaths::findExecutable(name, searchPaths());
 }
 
-bool runTool(const QString &program, const QStringList &arguments, int timeoutMs, QByteArray *output)
+QString findOffice()
+{
+    QString office = findTool(QStringLiteral("soffice"));
+    if (office.isEmpty())
+        office = findTool(QStringLiteral("libreoffice"));
+    return office;
+}
+
+bool runTool(const QString &program, const QStringList &arguments, int timeoutMs, QByteArray *output,
+             const std::atomic<bool> *cancel = nullptr)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(program, arguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(5000))
         return false;
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(5000);
-        return false;
+    // Looks at the cancel flag between short waits.
+    constexpr int Step = 100;
+    QElapsedTimer waited;
+    waited.start();
+    bool finished = false;
+    while (!finished) {
+        const bool cancelled = cancel && cancel->load();
+        if (cancelled || waited.elapsed() >= timeoutMs) {
+            process.kill();
+            process.waitForFinished(5000);
+            return false;
+        }
+        finished = process.waitForFinished(int(qMin<qint64>(Step, timeoutMs - waited.elapsed())))
+                   || process.state() == QProcess::NotRunning;
     }
     if (output)
         *output = process.readAllStandardOutput();
@@ -67,11 +87,14 @@ bool LegacyDocConverter::readText(const QString &path, QString *text)
     return true;
 }
 
-bool LegacyDocConverter::writeText(const QString &path, const QString &text)
+bool LegacyDocConverter::canWrite()
 {
-    QString office = findTool(QStringLiteral("soffice"));
-    if (office.isEmpty())
-        office = findTool(QStringLiteral("libreoffice"));
+    return !findOffice().isEmpty();
+}
+
+bool LegacyDocConverter::writeText(const QString &path, const QString &text, const std::atomic<bool> *cancel)
+{
+    const QString office = findOffice();
     if (office.isEmpty())
         return false;
     QTemporaryDir work;
@@ -85,7 +108,9 @@ bool LegacyDocConverter::writeText(const QString &path, const QString &text)
                  {QStringLiteral("-env:UserInstallation=") + profile, QStringLiteral("--headless"),
                   QStringLiteral("--convert-to"), QStringLiteral("doc:MS Word 97"), QStringLiteral("--outdir"),
                   work.path(), source},
-                 WriteTimeoutMs, nullptr))
+                 WriteTimeoutMs, nullptr, cancel))
+        return false;
+    if (cancel && cancel->load())
         return false;
     const QString converted = work.filePath(QStringLiteral("document.doc"));
     QFile result(converted);

@@ -4,6 +4,8 @@
 # listening on the program's compiled-in port (started here, and stopped on
 # exit, unless something already answers there) in $port.
 
+# shellcheck source=node-env.sh
+source "$here/scripts/lib/node-env.sh"
 . "$here/scripts/lib/work-folder.sh"
 
 port="$(grep -m1 '^QUILLET_SERVICE_PORT' "$build/CMakeCache.txt" | cut -d= -f2)"

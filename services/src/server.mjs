@@ -1,14 +1,14 @@
 #!/usr/bin/env node
 // Quillet's local product services: every product host's paths on one
 // loopback port. Usage: node src/server.mjs [--port N] [--data DIR]
-//   [--session-ttl SECONDS] [--workers N] [--seed-update] [--note-port N]
-//   [--note-token-ttl SECONDS] [--host ADDR [--allow-remote]]
-//   [--login-limit-account N] [--login-limit-address N] [--login-window SECONDS].
-//   Prints "listening <port>" and then "notes <note service port>" on stdout
-//   when ready.
+//   [--log FILE] [--log-limit BYTES] [--session-ttl SECONDS] [--workers N]
+//   [--seed-update] [--note-port N] [--note-token-ttl SECONDS]
+//   [--host ADDR [--allow-remote]] [--login-limit-account N]
+//   [--login-limit-address N] [--login-window SECONDS]. Prints
+//   "listening <port>" and then "notes <note service port>" on stdout when
+//   ready. Log lines go to stderr, or to FILE, rotated at BYTES.
 import http from 'node:http';
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
 import net from 'node:net';
 import { Store } from './store.mjs';
@@ -26,13 +26,15 @@ import { Lookup, lookupRoutes } from './lookup.mjs';
 import { Releases, seedReleases, seedUpdateRelease, versionRoutes } from './versions.mjs';
 import { pageRoutes } from './pages.mjs';
 import { startNoteService } from './noteservice.mjs';
+import { defaultFolders } from './folders.mjs';
+import { RotatingLog, DEFAULT_LOG_LIMIT } from './rotatinglog.mjs';
 
 const FORM_LIMIT = 1024 * 1024;
 const CHECK_LIMIT = 4 * 1024 * 1024;
 // How long running answers may take to finish once a stop is asked for.
 const DRAIN_MS = 4000;
 
-export const USAGE = 'usage: node src/server.mjs [--port N] [--data DIR] [--session-ttl SECONDS] [--workers N] [--seed-update] ' +
+export const USAGE = 'usage: node src/server.mjs [--port N] [--data DIR] [--log FILE] [--log-limit BYTES] [--session-ttl SECONDS] [--workers N] [--seed-update] ' +
   '[--note-port N] [--note-token-ttl SECONDS] [--host ADDR [--allow-remote]] [--login-limit-account N] ' +
   '[--login-limit-address N] [--login-window SECONDS]';
 
@@ -45,10 +47,12 @@ export function isLoopback(host) {
   return false;
 }
 
-export function parseArgs(argv) {
+export function parseArgs(argv, env = process.env) {
   const options = {
     port: 47880,
-    data: path.join(os.homedir(), '.local', 'share', 'quillet-services'),
+    data: undefined,
+    log: undefined,
+    logLimit: DEFAULT_LOG_LIMIT,
     sessionTtl: 7 * 24 * 3600,
     notePort: undefined,
     noteTokenTtl: 365 * 24 * 3600,
@@ -66,6 +70,8 @@ export function parseArgs(argv) {
     };
     if (arg === '--port') options.port = Number(value());
     else if (arg === '--data') options.data = path.resolve(value());
+    else if (arg === '--log') options.log = path.resolve(value());
+    else if (arg === '--log-limit') options.logLimit = Number(value());
     else if (arg === '--session-ttl') options.sessionTtl = Number(value());
     else if (arg === '--workers') options.workers = Number(value());
     else if (arg === '--seed-update') options.seedUpdate = true;
@@ -79,6 +85,8 @@ export function parseArgs(argv) {
     else if (arg === '--login-window') options.loginWindow = Number(value());
     else throw new Error(`unknown option ${arg}`);
   }
+  if (options.data === undefined) options.data = defaultFolders(env).data;
+  if (!(Number.isInteger(options.logLimit) && options.logLimit >= 1024)) throw new Error('bad --log-limit');
   if (!Number.isInteger(options.port) || options.port < 0 || options.port > 65535) throw new Error('bad --port');
   if (!(options.sessionTtl > 0)) throw new Error('bad --session-ttl');
   if (options.workers !== undefined && !(Number.isInteger(options.workers) && options.workers >= 1 && options.workers <= 64)) throw new Error('bad --workers');
@@ -100,8 +108,11 @@ export function parseArgs(argv) {
   return options;
 }
 
+let logFile = null;
 function log(message) {
-  process.stderr.write(`${new Date().toISOString()} ${message}\n`);
+  const line = `${new Date().toISOString()} ${message}\n`;
+  if (logFile) logFile.write(line);
+  else process.stderr.write(line);
 }
 
 // The data folder holds password hashes and session keys: it is created
@@ -240,6 +251,14 @@ async function main() {
   } catch (err) {
     process.stderr.write(`quillet-services: ${err.message}\n${USAGE}\n`);
     process.exit(2);
+  }
+  if (options.log) {
+    try {
+      logFile = new RotatingLog(options.log, { limit: options.logLimit });
+    } catch (err) {
+      process.stderr.write(`quillet-services: log ${options.log}: ${err.message}\n`);
+      process.exit(1);
+    }
   }
   let services;
   try {

@@ -5,14 +5,18 @@
 #include "configfile.h"
 #include "customtexteditor.h"
 #include "docxdocument.h"
+#include "legacydocconverter.h"
 #include "mainwnd.h"
+#include "progressoverlay.h"
 #include "recentfilelist.h"
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -31,6 +35,24 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool writeScript(const QString &path, const QByteArray &body)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write("#!/bin/sh\n" + body) < 0)
+        return false;
+    file.close();
+    return QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+}
+
+// A stand-in for LibreOffice: writes its pid, waits until the file "go"
+// appears beside it, then writes the converted document.
+const QByteArray SlowOffice =
+    "dir=$(dirname \"$0\")\n"
+    "echo $$ > \"$dir/pid\"\n"
+    "while [ $# -gt 0 ]; do [ \"$1\" = --outdir ] && out=$2; shift; done\n"
+    "while [ ! -f \"$dir/go\" ]; do sleep 0.05; done\n"
+    "printf 'converted' > \"$out/document.doc\"\n";
+
 } // namespace
 
 class TestDocumentCommands : public QObject
@@ -45,6 +67,7 @@ private:
     QString m_openChoice;
     SaveChoice m_saveChoice;
     int m_offeredFilter = -1;
+    QStringList m_offeredFilters;
     QString m_proposedName;
 
     std::unique_ptr<MainWnd> makeWindow()
@@ -57,9 +80,10 @@ private:
         });
         DocumentDialogs dialogs;
         dialogs.open = [this] { return m_openChoice; };
-        dialogs.save = [this](const QString &proposed, const QStringList &, int selected, QString *path,
+        dialogs.save = [this](const QString &proposed, const QStringList &filters, int selected, QString *path,
                               QString *filter) {
             m_proposedName = proposed;
+            m_offeredFilters = filters;
             m_offeredFilter = selected;
             *path = m_saveChoice.path;
             *filter = m_saveChoice.filter;
@@ -195,6 +219,101 @@ private slots:
         window->slotSaveAs();
         QCOMPARE(m_asked.value(1), QStringLiteral("Failed to save file.\nEither you're trying to over-write a "
                                                   "file which is in use. Or you may have to install Office first."));
+    }
+
+    // The Word 97-2003 choice is offered only when LibreOffice is installed.
+    void legacyFilterNeedsLibreOffice()
+    {
+        QTemporaryDir tools;
+        LegacyDocConverter::setSearchPaths({tools.path()});
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("Text."));
+        AppSettings::preferenceConfig().setValue(QStringLiteral("Save_Filter"), QStringLiteral("2"));
+        m_saveChoice.accept = false;
+        window->slotSaveAs();
+        QCOMPARE(m_offeredFilters, QStringList({"Text document(*.txt)", "Word document(*.docx)"}));
+        QCOMPARE(m_offeredFilter, 0); // the stored choice is not there
+
+        QVERIFY(writeScript(tools.filePath(QStringLiteral("libreoffice")), "exit 1\n"));
+        window->slotSaveAs();
+        QCOMPARE(m_offeredFilters.size(), 3);
+        QCOMPARE(m_offeredFilters.value(2), QStringLiteral("Word 97-2003 document(*.doc)"));
+        QCOMPARE(m_offeredFilter, 2);
+        LegacyDocConverter::setSearchPaths({});
+    }
+
+    // LibreOffice runs on a worker thread: the window keeps answering, with
+    // the save cover up and its controls locked, until the document is written.
+    void legacySaveRunsOffTheGuiThread()
+    {
+        QTemporaryDir tools;
+        QVERIFY(writeScript(tools.filePath(QStringLiteral("soffice")), SlowOffice));
+        LegacyDocConverter::setSearchPaths({tools.path()});
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("Old words."));
+        m_saveChoice = {true, file(QStringLiteral("old")), QStringLiteral("Word 97-2003 document(*.doc)")};
+
+        bool coverSeen = false;
+        bool lockedSeen = false;
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            ++ticks; // the GUI thread runs while LibreOffice works
+            if (!window->isSavingDocument() || !QFile::exists(tools.filePath(QStringLiteral("pid"))))
+                return;
+            coverSeen = window->saveCover() && window->saveCover()->isVisible();
+            lockedSeen = window->areControlsLocked();
+            if (ticks > 5) {
+                QFile go(tools.filePath(QStringLiteral("go")));
+                go.open(QIODevice::WriteOnly);
+            }
+        });
+        ticker.start(20);
+        window->slotSaveAs();
+        ticker.stop();
+        QVERIFY(coverSeen);
+        QVERIFY(lockedSeen);
+        QVERIFY(ticks > 5);
+        QCOMPARE(fileBytes(file(QStringLiteral("old.doc"))), QByteArray("converted"));
+        QVERIFY(m_asked.isEmpty());
+        QVERIFY(!window->saveCover()->isVisible());
+        QVERIFY(!window->areControlsLocked());
+        QVERIFY(!window->isSavingDocument());
+        LegacyDocConverter::setSearchPaths({});
+    }
+
+    // Cancel on the cover ends LibreOffice and leaves the file as it was,
+    // with no failure message.
+    void legacySaveCancelled()
+    {
+        QTemporaryDir tools;
+        QVERIFY(writeScript(tools.filePath(QStringLiteral("soffice")), SlowOffice));
+        LegacyDocConverter::setSearchPaths({tools.path()});
+        const QString target = file(QStringLiteral("kept.doc"));
+        {
+            QFile existing(target);
+            QVERIFY(existing.open(QIODevice::WriteOnly));
+            existing.write("old bytes");
+        }
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("New words."));
+        m_saveChoice = {true, target, QStringLiteral("Word 97-2003 document(*.doc)")};
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            if (window->isSavingDocument() && QFile::exists(tools.filePath(QStringLiteral("pid"))))
+                window->saveCover()->cancelButton()->click();
+        });
+        ticker.start(20);
+        window->slotSaveAs();
+        ticker.stop();
+        QCOMPARE(fileBytes(target), QByteArray("old bytes"));
+        QVERIFY(m_asked.isEmpty());
+        QVERIFY(!window->saveCover()->isVisible());
+        // The converter is gone.
+        const QByteArray pid = fileBytes(tools.filePath(QStringLiteral("pid"))).trimmed();
+        QVERIFY(!pid.isEmpty());
+        QTRY_VERIFY(!QFile::exists(QStringLiteral("/proc/") + QString::fromLatin1(pid)));
+        LegacyDocConverter::setSearchPaths({});
     }
 
     void closeWithSaveCancelledStaysOpen()

@@ -4,6 +4,7 @@
 #include "installjournal.h"
 #include "instancekeys.h"
 #include "recordinghttpserver.h"
+#include "sharedmemoryobject.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -264,6 +265,67 @@ private slots:
         QVERIFY(other.open(QIODevice::WriteOnly));
         other.close();
         QVERIFY(holder.start(true)); // the guard is ours: cleared at once
+    }
+
+    // What the running copy makes of its connections: a word-less one that
+    // ends or stays silent asks it to quit; "raise" asks it to show itself
+    // and never to quit; other words are ignored.
+    void closeRequestServerHearsWords()
+    {
+        const QString name = QStringLiteral("QuilletCloseRequestWords");
+        CloseRequestServer server(name);
+        server.setSilenceLimit(200);
+        QVERIFY(server.start(true));
+        QSignalSpy closes(&server, &CloseRequestServer::closeRequested);
+        QSignalSpy raises(&server, &CloseRequestServer::raiseRequested);
+        const auto send = [&](const QByteArray &bytes) {
+            QLocalSocket client;
+            client.connectToServer(name);
+            QVERIFY(client.waitForConnected(1000));
+            if (!bytes.isEmpty()) {
+                client.write(bytes);
+                QVERIFY(client.waitForBytesWritten(1000));
+            }
+            client.disconnectFromServer();
+        };
+
+        send("raise\n");
+        QTRY_COMPARE(raises.size(), 1);
+        send("  raise"); // the last word needs no line end
+        QTRY_COMPARE(raises.size(), 2);
+        send("bogus\n");
+        send(QByteArray(500, 'x')); // no word at all, but not silence either
+        send("restart\nraise\n");
+        QTRY_COMPARE(raises.size(), 3);
+        QTest::qWait(400);
+        QCOMPARE(closes.size(), 0);
+
+        send(QByteArray()); // connects and goes: the restart handshake
+        QTRY_COMPARE(closes.size(), 1);
+        QLocalSocket silent;
+        silent.connectToServer(name);
+        QVERIFY(silent.waitForConnected(1000));
+        QTRY_COMPARE(closes.size(), 2); // after the silence limit, still connected
+        QCOMPARE(raises.size(), 3);
+    }
+
+    // A second start sends "raise" to the copy that holds the guard, then
+    // exits; the copy is asked nothing else.
+    void secondStartAsksTheRunningCopyToShowItself()
+    {
+        GammaLib::SharedMemoryObject guard(InstanceKeys::mainProgram());
+        QVERIFY(guard.isFirstInstance());
+        CloseRequestServer running(InstanceKeys::mainProgram());
+        QVERIFY(running.start(true));
+        QSignalSpy closes(&running, &CloseRequestServer::closeRequested);
+        QSignalSpy raises(&running, &CloseRequestServer::raiseRequested);
+        QProcess *second = start(QStringLiteral("quillet-main"), {});
+        QTRY_VERIFY_WITH_TIMEOUT(second->state() == QProcess::NotRunning, 10000);
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);
+        QTRY_COMPARE(raises.size(), 1);
+        QTest::qWait(1200);
+        QCOMPARE(closes.size(), 0);
     }
 
     void updaterWithoutArgumentsExits()

@@ -51,7 +51,8 @@ private slots:
         ConfigFile preferences(work.path(), QStringLiteral("preference.ini"));
         preferences.setValue(QStringLiteral("language"), QStringLiteral("zh-CN"));
         QTranslator application, toolkit;
-        const QString code = LanguageChoice::install(preferences, QLocale::English, application, toolkit);
+        const QString code = LanguageChoice::install(preferences, QLocale::English, application, toolkit,
+                                                     {work.path()});
         QCOMPARE(code, QStringLiteral("en"));
         QCOMPARE(GammaLib::currentLanguage(), QStringLiteral("en"));
         QVERIFY(application.isEmpty());
@@ -75,7 +76,8 @@ private slots:
 
         ConfigFile preferences(work.path(), QStringLiteral("preference.ini"));
         QTranslator application, toolkit;
-        const QString code = LanguageChoice::install(preferences, QLocale::Chinese, application, toolkit);
+        const QString code = LanguageChoice::install(preferences, QLocale::Chinese, application, toolkit,
+                                                     {work.path()});
         QCOMPARE(code, QStringLiteral("zh-CN"));
         QCOMPARE(GammaLib::currentLanguage(), QStringLiteral("zh-CN"));
         QCOMPARE(preferences.value(QStringLiteral("language")), QStringLiteral("zh-CN"));

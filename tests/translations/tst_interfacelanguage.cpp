@@ -425,7 +425,7 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
-    // Without the file in the working folder the interface stays English.
+    // Without the file in any of the folders searched the interface stays English.
     void missingFileMeansEnglish()
     {
         QTemporaryDir elsewhere;
@@ -434,7 +434,7 @@ private slots:
         m_toolkit = std::make_unique<QTranslator>();
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         QCOMPARE(LanguageChoice::install(AppSettings::preferenceConfig(), QLocale::English, *m_application,
-                                         *m_toolkit),
+                                         *m_toolkit, {elsewhere.path()}),
                  QStringLiteral("en"));
         QVERIFY(QDir::setCurrent(QCoreApplication::applicationDirPath()));
         auto window = makeWindow();
