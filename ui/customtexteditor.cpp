@@ -11,6 +11,7 @@
 #include "titlechunk.h"
 #include "eventlog.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -34,6 +35,11 @@ CustomTextEditor::CustomTextEditor(QWidget *parent)
     setAcceptRichText(false);
     setAcceptDrops(false);
     connect(this, &QTextEdit::textChanged, this, &CustomTextEditor::slotTextChanged);
+    // Labels follow their marks when text moves: typing, paste, undo, or a
+    // new line break after a change of width.
+    connect(document(), &QTextDocument::contentsChanged, this, &CustomTextEditor::scheduleLabelRepositioning);
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            &CustomTextEditor::scheduleLabelRepositioning);
     setStyleSheet(QString::fromLatin1(kEditorStyle));
 }
 
@@ -278,6 +284,17 @@ void CustomTextEditor::repositionLabels()
             label->move(rect.left() + 14, rect.bottom() + 15);
         }
     }
+}
+
+void CustomTextEditor::scheduleLabelRepositioning()
+{
+    if (m_repositionPending || !m_chunkList)
+        return;
+    m_repositionPending = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_repositionPending = false;
+        repositionLabels();
+    }, Qt::QueuedConnection);
 }
 
 void CustomTextEditor::createLabel(CorrectionItem *mark)
