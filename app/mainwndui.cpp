@@ -70,6 +70,12 @@ void MainWndUi::setupUi(CustomWindow *window)
     for (QPushButton *button : {openButton, reviewButton, applyAllButton, saveAsButton,
                                 copyAllButton, pasteButton, clearAllButton, reportButton})
         toolbar->addWidget(button);
+    // The report button comes and goes with reviews; its room stays, so the
+    // window's smallest width does not change under the user (a restore
+    // after maximise would come back wider than before).
+    QSizePolicy keepRoom = reportButton->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    reportButton->setSizePolicy(keepRoom);
     reportButton->hide();
     toolbar->addStretch();
     searchField = new QLineEdit(central);

