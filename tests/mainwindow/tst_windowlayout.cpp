@@ -83,6 +83,37 @@ private slots:
         GammaLib::ServiceAddresses::instance().setProductHosts(QStringLiteral("127.0.0.1:9"));
     }
 
+    void reportFitsTheEditorPane_data()
+    {
+        QTest::addColumn<bool>("minimum");
+        QTest::addColumn<bool>("sidePanel");
+        QTest::newRow("default size") << false << false;
+        QTest::newRow("default size, side panel") << false << true;
+        QTest::newRow("minimum size") << true << false;
+        QTest::newRow("minimum size, side panel") << true << true;
+    }
+
+    void reportFitsTheEditorPane()
+    {
+        QFETCH(bool, minimum);
+        QFETCH(bool, sidePanel);
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->ui().sidebarToggle->setChecked(sidePanel);
+        if (minimum)
+            window->resize(window->minimumSizeHint());
+        QHash<int, int> categories{{0, 12}, {1, 9}, {2, 4}, {3, 25}, {4, 7}};
+        window->report()->showReport(0.72, 0.38, categories, 98, 1007, {400, 300, 150, 90, 40, 27});
+        window->slotReportButtonClicked();
+        ReportFrame *report = window->report();
+        QVERIFY(report->isVisible());
+        QTRY_COMPARE(report->geometry(), window->ui().editorArea->geometry());
+        QCoreApplication::processEvents();
+        QCOMPARE(clipped(report).join(QLatin1String("; ")), QString());
+        QTest::mouseClick(report->form().closeButton, Qt::LeftButton);
+        QVERIFY(!report->isVisible());
+    }
+
     // Showing the report button (after a review) does not widen the window,
     // and restoring after maximise gives back the exact rectangle, which can
     // be made smaller again.
