@@ -737,7 +737,8 @@ bool MainWnd::eventFilter(QObject *watched, QEvent *event)
         const int code = key->key();
         const bool cut = key->matches(QKeySequence::Cut) && m_ui.editor->textCursor().hasSelection();
         const bool typing = code >= 32 && code <= 255 && (mods == Qt::NoModifier || mods == Qt::ShiftModifier);
-        const bool editing = code == Qt::Key_Delete || code == Qt::Key_Backspace || code == Qt::Key_Tab
+        // Tab moves the focus on and leaves the text (and its marks) alone.
+        const bool editing = code == Qt::Key_Delete || code == Qt::Key_Backspace
                              || code == Qt::Key_Enter || code == Qt::Key_Return;
         if (cut || typing || editing)
             retireMarksForEdit();

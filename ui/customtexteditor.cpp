@@ -34,6 +34,9 @@ CustomTextEditor::CustomTextEditor(QWidget *parent)
     connect(prompt, &QAbstractButton::clicked, this, &CustomTextEditor::slotSampleBtnClicked);
     setAcceptRichText(false);
     setAcceptDrops(false);
+    // Tab and Shift+Tab move the keyboard focus on, as in every other field;
+    // the editor never inserts a tab of its own.
+    setTabChangesFocus(true);
     connect(this, &QTextEdit::textChanged, this, &CustomTextEditor::slotTextChanged);
     // Labels follow their marks when text moves: typing, paste, undo, or a
     // new line break after a change of width.

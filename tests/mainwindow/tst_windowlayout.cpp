@@ -138,6 +138,41 @@ private slots:
         QTRY_COMPARE(window->width(), minimumWidth);
     }
 
+    // Tab leaves the editor for the next control; the text stays as it was.
+    void tabMovesTheFocusOn()
+    {
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QApplication::setActiveWindow(window.get());
+        CustomTextEditor *editor = window->editor();
+        editor->setDocumentText(QStringLiteral("Some text here."));
+        editor->setFocus();
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCOMPARE(editor->toPlainText(), QStringLiteral("Some text here."));
+        QVERIFY(!editor->hasFocus());
+        QVERIFY(QApplication::focusWidget() != nullptr);
+    }
+
+    // The button with the keyboard focus carries a ring of its own colour,
+    // two pixels wide, that no other button shows.
+    void focusedButtonShowsARing()
+    {
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QApplication::setActiveWindow(window.get());
+        QPushButton *button = window->ui().openButton;
+        QPushButton *other = window->ui().pasteButton;
+        button->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(button->hasFocus());
+        const QImage focused = button->grab().toImage();
+        const QImage unfocused = other->grab().toImage();
+        const QColor ring("#0a3d7a");
+        const int middle = focused.height() / 2;
+        for (int x : {0, 1})
+            QCOMPARE(QColor(focused.pixel(x, middle)), ring);
+        QVERIFY(QColor(unfocused.pixel(0, unfocused.height() / 2)) != ring);
+    }
 };
 
 QTEST_MAIN(TestWindowLayout)
