@@ -12,6 +12,7 @@
 #include "eventlog.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <climits>
 #include <QApplication>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -276,6 +277,13 @@ void CustomTextEditor::repositionLabels()
 {
     if (!m_chunkList)
         return;
+    // Each label goes under the start of its mark. On one line a label keeps
+    // a gap after the one before it, so neighbours do not run together, and
+    // a label near the right edge moves left to be read whole.
+    constexpr int Gap = 6;
+    const int rightEdge = width() - Gap;
+    int rowTop = INT_MIN;
+    int rowEnd = INT_MIN;
     for (ChunkEntry *entry : std::as_const(*m_chunkList)) {
         for (CorrectionItem *mark : entry->marks()) {
             ClickableLabel *label = mark->label();
@@ -284,7 +292,16 @@ void CustomTextEditor::repositionLabels()
             QTextCursor at(document());
             at.setPosition(mark->start());
             const QRect rect = cursorRect(at);
-            label->move(rect.left() + 14, rect.bottom() + 15);
+            QPoint place(rect.left() + 14, rect.bottom() + 15);
+            const bool sameRow = place.y() == rowTop;
+            const int after = sameRow ? rowEnd + Gap : 0;
+            place.setX(qMax(place.x(), after));
+            const int wide = label->fullWidth();
+            if (place.x() + wide > rightEdge)
+                place.setX(qMax(after, rightEdge - wide));
+            label->move(place);
+            rowTop = place.y();
+            rowEnd = place.x() + wide;
         }
     }
 }

@@ -387,6 +387,39 @@ private slots:
         QCOMPARE(misplaced(), QString());
         qDeleteAll(chunks);
     }
+    // Labels of neighbouring marks keep a gap between them, and a label at
+    // the right edge is moved in to be read whole.
+    void labelsNeitherTouchNorRunOffTheEdge()
+    {
+        CustomTextEditor editor;
+        editor.resize(320, 200);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QString text = QStringLiteral("I do not desire it.");
+        editor.setDocumentText(text);
+        editor.applyLineSpacing();
+        QList<ChunkEntry *> chunks;
+        segment(editor, chunks);
+        const int at = int(text.indexOf(QLatin1String("do ")));
+        CorrectionItem *first = addMark(editor, chunks.first(), makeCorrection(at, at + 2, "GRAMMAR", {{"don't", "REPLACE"}}));
+        CorrectionItem *second = addMark(editor, chunks.first(), makeCorrection(at + 3, at + 6, "GRAMMAR", {{"desire", "REPLACE"}}));
+        const int it = int(text.indexOf(QLatin1String("it.")));
+        CorrectionItem *last = addMark(editor, chunks.first(),
+                                       makeCorrection(it, it + 2, "IMPROVE", {{"it for three months or more", "REPLACE"}}));
+        QVERIFY(first && second && last);
+        for (CorrectionItem *mark : {first, second, last})
+            mark->label()->show();
+        editor.repositionLabels();
+        const ClickableLabel *a = first->label();
+        const ClickableLabel *b = second->label();
+        QCOMPARE(a->y(), b->y());
+        QVERIFY2(b->x() > a->x() + a->fullWidth(),
+                 qPrintable(QStringLiteral("%1+%2 runs into %3").arg(a->x()).arg(a->fullWidth()).arg(b->x())));
+        const ClickableLabel *c = last->label();
+        QVERIFY2(c->x() + c->fullWidth() <= editor.width(),
+                 qPrintable(QStringLiteral("%1+%2 past %3").arg(c->x()).arg(c->fullWidth()).arg(editor.width())));
+        qDeleteAll(chunks);
+    }
 };
 
 QTEST_MAIN(TestEditor)

@@ -138,6 +138,36 @@ private slots:
         QTRY_COMPARE(window->width(), minimumWidth);
     }
 
+    // At a window height of 560 pixels the settings dialog keeps every
+    // field and button at its full height; the cover scrolls instead.
+    void settingsKeepTheirHeightInALowWindow()
+    {
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->resize(window->width(), qMax(560, window->minimumSizeHint().height()));
+        QTRY_VERIFY(window->height() <= 560 || window->height() == window->minimumSizeHint().height());
+        window->slotShowSetting();
+        SettingFrame *settings = window->settingFrame();
+        QTRY_VERIFY(settings->isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(settings->height(), settings->sizeHint().height());
+        QStringList squashed;
+        const QList<QWidget *> widgets = settings->findChildren<QWidget *>();
+        for (QWidget *widget : widgets) {
+            if (!widget->isVisible())
+                continue;
+            if (qobject_cast<QPushButton *>(widget) || qobject_cast<QLineEdit *>(widget)
+                || qobject_cast<QComboBox *>(widget)) {
+                if (widget->height() < widget->sizeHint().height())
+                    squashed << widget->objectName() + QLatin1Char(' ')
+                                    + (qobject_cast<QPushButton *>(widget)
+                                           ? qobject_cast<QPushButton *>(widget)->text() : QString());
+            }
+        }
+        QCOMPARE(squashed.join(QLatin1String("; ")), QString());
+        window->slotCloseSetting();
+    }
+
     // Tab leaves the editor for the next control; the text stays as it was.
     void tabMovesTheFocusOn()
     {
