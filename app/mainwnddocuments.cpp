@@ -9,6 +9,7 @@
 #include "documentnaming.h"
 #include "recentfilelist.h"
 #include "textdocumentfile.h"
+#include "transientnotice.h"
 #include "wordprocessorbridge.h"
 
 #include <QAction>
@@ -103,5 +104,6 @@ bool MainWnd::saveDocument()
         return false;
     }
     log(QStringLiteral("QL_Main_Save_Succ"));
+    m_notice->showText(tr("Successfully saved."));
     return true;
 }
