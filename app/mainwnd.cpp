@@ -1101,6 +1101,9 @@ void MainWnd::startRestart()
 
 void MainWnd::slotRestartApp()
 {
+    // The dialog goes first: when the close question is cancelled the
+    // window is usable again, not left under the settings cover.
+    m_settingsCover->hide();
     setControlsLocked(false);
     m_restartAfterClose = true;
     close();

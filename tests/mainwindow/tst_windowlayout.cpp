@@ -168,6 +168,22 @@ private slots:
         window->slotCloseSetting();
     }
 
+    // "Restart Quillet" in the settings, then Cancel in the close question:
+    // the window is usable again, not left under the settings cover.
+    void cancelledRestartLeavesNoCover()
+    {
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->editor()->setDocumentText(QStringLiteral("Unsaved words."));
+        window->slotShowSetting();
+        QTRY_VERIFY(window->settingFrame()->isVisible());
+        emit window->settingFrame()->signalRestart();
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->settingFrame()->isVisible());
+        QVERIFY(!window->areControlsLocked());
+        QVERIFY(!window->isClosing());
+    }
+
     // Tab leaves the editor for the next control; the text stays as it was.
     void tabMovesTheFocusOn()
     {
