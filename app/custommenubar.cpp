@@ -4,9 +4,11 @@
 #include "glyphpainter.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QMenu>
+#include <QTimer>
 
 CustomMenuBar::CustomMenuBar(ConfigFile &preferences, QWidget *parent)
     : QPushButton(parent)

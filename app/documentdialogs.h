@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 
 // The open and save dialogs of the main window. Tests replace them with
@@ -19,7 +20,13 @@ struct DocumentDialogs
                        QString *path, QString *filter)>
         save;
 
-    static DocumentDialogs standard(QWidget *parent);
+    // Runs a prepared file dialog; the chosen file, or an empty string when
+    // it was cancelled. By default the dialog runs modally.
+    using Runner = std::function<QString(QFileDialog &dialog)>;
+
+    // The file dialogs. They start in the folder used last, else where the
+    // newest recent document lies, else in the user's documents folder.
+    static DocumentDialogs standard(QWidget *parent, Runner run = Runner());
 };
 
 #endif

@@ -17,6 +17,7 @@
 #include "errortype.h"
 #include "eventlog.h"
 #include "loadingbox.h"
+#include "markundoitem.h"
 #include "messagebox.h"
 #include "networkhelper.h"
 #include "preferences.h"
@@ -513,8 +514,29 @@ void MainWnd::slotSelectionChanged()
     slotPositionChanged();
 }
 
-void MainWnd::retireMark(CorrectionItem *mark)
+void MainWnd::recordRetirement(CorrectionItem *mark)
 {
+    if (!m_replayingUndo && m_ui.editor->isUndoRedoEnabled()) {
+        m_ui.editor->document()->appendUndoItem(new MarkUndoItem(
+            *mark,
+            [this](ChunkEntry *owner, const CCorrection &correction, int start, int end) {
+                return restoreMark(owner, correction, start, end);
+            },
+            [this](CorrectionItem *restored) {
+                if (!m_liveMarks.contains(restored))
+                    return;
+                m_replayingUndo = true;
+                retireMark(restored, false);
+                updateForLiveMarks();
+                m_replayingUndo = false;
+            }));
+    }
+}
+
+void MainWnd::retireMark(CorrectionItem *mark, bool record)
+{
+    if (record)
+        recordRetirement(mark);
     mark->paintPlain();
     if (m_currentMark == mark)
         m_currentMark = nullptr;
@@ -527,6 +549,36 @@ void MainWnd::retireMark(CorrectionItem *mark)
     mark->owner()->removeMark(mark); // destroys the mark and its label
     setCurrentMark(nullptr);
     m_ui.editor->ensureLabelVisible(nullptr);
+}
+
+CorrectionItem *MainWnd::restoreMark(ChunkEntry *owner, const CCorrection &correction, int start, int end)
+{
+    // The chunks live until the review is discarded, and discarding empties
+    // the undo history, so the owner is still there.
+    if (!m_chunks.contains(owner))
+        return nullptr;
+    const int last = m_ui.editor->document()->characterCount() - 1;
+    if (start < 0 || end < start || end > last)
+        return nullptr;
+    m_replayingUndo = true;
+    QTextCursor span(m_ui.editor->document());
+    span.setPosition(start);
+    span.setPosition(end, QTextCursor::KeepAnchor);
+    auto *mark = new CorrectionItem(span, correction, owner);
+    owner->insertMark(mark);
+    m_ui.editor->createLabel(mark);
+    mark->paintMark();
+    int at = 0;
+    while (at < m_liveMarks.size() && m_liveMarks.at(at)->start() <= start)
+        ++at;
+    m_liveMarks.insert(at, mark);
+    ++m_left;
+    updateForLiveMarks();
+    if (mark->label())
+        mark->label()->show();
+    m_ui.editor->scheduleLabelRepositioning();
+    m_replayingUndo = false;
+    return mark;
 }
 
 void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index)
@@ -556,6 +608,9 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
         next = m_liveMarks.at((at + 1) % m_liveMarks.size());
     }
 
+    // One undo step: the text change and the marks it retires.
+    QTextCursor step(m_ui.editor->document());
+    step.beginEditBlock();
     const int start = item->start();
     if (type == AddToGlossary) {
         const QString word = item->flaggedText();
@@ -570,10 +625,14 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
             }
         }
     } else {
+        // Recorded before the text changes, so undo restores it last.
+        recordRetirement(item);
         if (type == ApplyCandidate)
             item->apply(index);
-        retireMark(item);
+        retireMark(item, false);
     }
+    updateForLiveMarks();
+    step.endEditBlock();
     if (next) {
         m_ui.editor->selectMark(next);
     } else {
@@ -581,9 +640,7 @@ void MainWnd::slotCorrectItem(CorrectionItem *item, MenuItemType type, int index
         cursor.setPosition(qMin(start, m_ui.editor->document()->characterCount() - 1));
         m_ui.editor->setTextCursor(cursor);
     }
-    updateForLiveMarks();
     m_ui.editor->repositionLabels();
-    m_ui.editor->resetUndo();
 }
 
 void MainWnd::slotApplyAll()
@@ -599,14 +656,24 @@ void MainWnd::slotApplyAll()
     m_backupTimer.stop();
     LoadingBox box(this);
     box.start();
+    // The whole batch is one undo step that brings every mark back. The
+    // editor does not paint while the step is open (its layout catches up
+    // when the step ends); the box keeps turning meanwhile.
+    m_ui.editor->setUpdatesEnabled(false);
+    QTextCursor step(m_ui.editor->document());
+    step.beginEditBlock();
     const QList<CorrectionItem *> marks = m_liveMarks;
     for (CorrectionItem *mark : marks) {
+        if (!m_liveMarks.contains(mark))
+            continue;
+        recordRetirement(mark);
         mark->apply(0);
+        retireMark(mark, false);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
-    const QString text = m_ui.editor->toPlainText();
-    clearReview();
-    m_ui.editor->setDocumentText(text);
+    updateForLiveMarks();
+    step.endEditBlock();
+    m_ui.editor->setUpdatesEnabled(true);
     m_ui.applyAllButton->setEnabled(false);
     box.stop();
     m_backupTimer.start(BackupMs);
@@ -630,6 +697,10 @@ void MainWnd::retireMarksForEdit()
 {
     if (m_liveMarks.isEmpty())
         return;
+    // Its own undo step, ahead of the edit: undoing the edit and then this
+    // step brings the marks back.
+    QTextCursor step(m_ui.editor->document());
+    step.beginEditBlock();
     if (m_currentMark) {
         retireMark(m_currentMark);
     } else {
@@ -643,7 +714,7 @@ void MainWnd::retireMarksForEdit()
         }
     }
     updateForLiveMarks();
-    m_ui.editor->resetUndo();
+    step.endEditBlock();
 }
 
 bool MainWnd::eventFilter(QObject *watched, QEvent *event)
@@ -666,7 +737,8 @@ bool MainWnd::eventFilter(QObject *watched, QEvent *event)
         const int code = key->key();
         const bool cut = key->matches(QKeySequence::Cut) && m_ui.editor->textCursor().hasSelection();
         const bool typing = code >= 32 && code <= 255 && (mods == Qt::NoModifier || mods == Qt::ShiftModifier);
-        const bool editing = code == Qt::Key_Delete || code == Qt::Key_Backspace || code == Qt::Key_Tab
+        // Tab moves the focus on and leaves the text (and its marks) alone.
+        const bool editing = code == Qt::Key_Delete || code == Qt::Key_Backspace
                              || code == Qt::Key_Enter || code == Qt::Key_Return;
         if (cut || typing || editing)
             retireMarksForEdit();
@@ -1025,6 +1097,9 @@ void MainWnd::startRestart()
 
 void MainWnd::slotRestartApp()
 {
+    // The dialog goes first: when the close question is cancelled the
+    // window is usable again, not left under the settings cover.
+    m_settingsCover->hide();
     setControlsLocked(false);
     m_restartAfterClose = true;
     close();

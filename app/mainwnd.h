@@ -180,7 +180,13 @@ private:
     void countCategory(int errorType);
     void showReportFrame();
     void setCurrentMark(CorrectionItem *mark);
-    void retireMark(CorrectionItem *mark);
+    // Retires a mark; with record, the open edit step of the document keeps
+    // it so that undoing the step brings it back.
+    void retireMark(CorrectionItem *mark, bool record = true);
+    // Adds the mark's retirement to the open edit step of the document.
+    void recordRetirement(CorrectionItem *mark);
+    // Undo of an edit step: a live mark again over [start, end] of owner.
+    CorrectionItem *restoreMark(ChunkEntry *owner, const CCorrection &correction, int start, int end);
     void retireMarksForEdit();
     void centreOnStartScreen();
     // "Apply all" and the editor's label spacing follow whether live marks remain.
@@ -216,6 +222,8 @@ private:
     QList<ChunkEntry *> m_chunks;
     QList<CorrectionItem *> m_liveMarks;
     CorrectionItem *m_currentMark = nullptr;
+    // Undo and redo are bringing marks back or retiring them again.
+    bool m_replayingUndo = false;
     QSet<int> m_received;
     QHash<int, int> m_categories;
     int m_found = 0;

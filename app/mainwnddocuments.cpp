@@ -12,6 +12,7 @@
 #include "progressoverlay.h"
 #include "recentfilelist.h"
 #include "textdocumentfile.h"
+#include "transientnotice.h"
 #include "wordprocessorbridge.h"
 
 #include <QAction>
@@ -124,6 +125,7 @@ bool MainWnd::saveDocument()
         }
     }
     log(QStringLiteral("QL_Main_Save_Succ"));
+    m_notice->showText(tr("Successfully saved."));
     return true;
 }
 

@@ -26,6 +26,8 @@ void MainWnd::setUpSettings()
     auto *layout = new QGridLayout(place);
     m_settings = new SettingFrame(place);
     m_settings->setMaximumWidth(760);
+    // Never shorter than the dialog wants: a low window scrolls it.
+    m_settings->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(m_settings, 0, 0, Qt::AlignCenter);
     scroll->setWidget(place);
     place->setAutoFillBackground(false); // the cover's dim shows around the dialog

@@ -43,6 +43,10 @@ void MainWndUi::setupUi(CustomWindow *window)
         "QPushButton:disabled{color:#b0b0b0;background:#fafafa;border-color:#eeeeee;}"
         "QPushButton#reviewButton{background:#1872d9;color:white;border-color:#1872d9;font-weight:bold;}"
         "QPushButton#reviewButton:disabled{background:#9bbfe9;border-color:#9bbfe9;}"
+        // A clear ring round the button that has the keyboard focus.
+        "QPushButton:focus{border:2px solid #0a3d7a;padding:3px 9px;}"
+        "QPushButton#reviewButton:focus{border:2px solid #0a3d7a;padding:3px 9px;}"
+        "QCheckBox:focus{outline:none;border:2px solid #0a3d7a;border-radius:3px;}"
         "QLineEdit{border:1px solid #d6dbe1;border-radius:3px;padding:4px 6px;}"
         "QLabel{color:#666666;font:9pt \"Arial, Sans-serif\";}"));
     outerLayout = new QVBoxLayout(central);
@@ -70,6 +74,12 @@ void MainWndUi::setupUi(CustomWindow *window)
     for (QPushButton *button : {openButton, reviewButton, applyAllButton, saveAsButton,
                                 copyAllButton, pasteButton, clearAllButton, reportButton})
         toolbar->addWidget(button);
+    // The report button comes and goes with reviews; its room stays, so the
+    // window's smallest width does not change under the user (a restore
+    // after maximise would come back wider than before).
+    QSizePolicy keepRoom = reportButton->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    reportButton->setSizePolicy(keepRoom);
     reportButton->hide();
     toolbar->addStretch();
     searchField = new QLineEdit(central);

@@ -32,6 +32,7 @@
 #include <QNetworkRequest>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBox>
@@ -185,6 +186,17 @@ void AccessDlg::buildSignUpPage(QWidget *page)
         field->installEventFilter(this);
         layout->addWidget(field);
         connect(field, &QLineEdit::returnPressed, this, &AccessDlg::slotCreateAccountClicked);
+    }
+    // "Passwords did not match" goes as soon as they match, not only when
+    // the field is left.
+    for (QLineEdit *field : {m_password, m_confirm}) {
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            if (m_busy || m_slots.at(2).isEmpty()
+                || !CredentialRules::confirmationProblem(m_password->text(), m_confirm->text()).isEmpty())
+                return;
+            m_slots[2].clear();
+            slotShowTips();
+        });
     }
 
     m_signUpButton = new QPushButton(tr("Sign up"), page);
@@ -421,6 +433,28 @@ void AccessDlg::fitHeight()
     resize(width(), qMax(wanted, minimumSizeHint().height()));
 }
 
+void AccessDlg::growForCurrentPage()
+{
+    // The tool box keeps each page in a scroll area that goes on reporting
+    // the page's first size; a page grown since (an error message shown)
+    // would hide its lower buttons behind a scroll bar. The dialog grows by
+    // what is missing instead, as far as the screen allows.
+    QWidget *current = m_toolBox->currentWidget();
+    QWidget *viewport = current ? current->parentWidget() : nullptr;
+    if (!viewport || !qobject_cast<QScrollArea *>(viewport->parentWidget()))
+        return;
+    layout()->activate();
+    int needed = current->sizeHint().height();
+    if (current->hasHeightForWidth())
+        needed = qMax(needed, current->heightForWidth(viewport->width()));
+    if (needed <= viewport->height())
+        return;
+    int wanted = height() + needed - viewport->height();
+    if (QScreen *shown = screen())
+        wanted = qMin(wanted, shown->availableGeometry().height());
+    resize(width(), wanted);
+}
+
 void AccessDlg::slotLinkClicked(const QUrl &url)
 {
     QDesktopServices::openUrl(url);
@@ -592,6 +626,7 @@ void AccessDlg::slotShowTips()
             continue;
         m_signUpError->setText(m_slots.at(i));
         m_signUpErrorRow->show();
+        growForCurrentPage();
         if (m_submitting)
             fields[i]->setFocus();
         return;
@@ -610,6 +645,7 @@ void AccessDlg::slotRegisterFinished(int code)
     m_signUpError->setText(
         tr("Connection error. Check out your network status and proxy setup, and try again."));
     m_signUpErrorRow->show();
+    growForCurrentPage();
     m_signUpButton->setText(tr("Sign up"));
     setBusy(false);
 }
@@ -627,6 +663,10 @@ void AccessDlg::showLoginError(QLabel *label)
     m_combinationError->setVisible(label == m_combinationError);
     m_timeoutError->setVisible(label == m_timeoutError);
     m_loginErrorRow->setVisible(label != nullptr);
+    // The dialog grows with the message rather than hiding the buttons
+    // below it behind a scroll bar.
+    if (label)
+        growForCurrentPage();
 }
 
 void AccessDlg::slotLogin()

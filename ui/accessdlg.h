@@ -100,6 +100,7 @@ protected:
 
 private:
     // Tall enough for the tallest page without scrolling, within the screen.
+    void growForCurrentPage();
     void fitHeight();
     void buildSignUpPage(QWidget *page);
     void buildLogInPage(QWidget *page);

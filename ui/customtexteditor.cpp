@@ -9,6 +9,8 @@
 #include "sentencesplitter.h"
 #include "eventlog.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <climits>
 #include <QApplication>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -31,7 +33,15 @@ CustomTextEditor::CustomTextEditor(QWidget *parent)
     connect(prompt, &QAbstractButton::clicked, this, &CustomTextEditor::slotSampleBtnClicked);
     setAcceptRichText(false);
     setAcceptDrops(false);
+    // Tab and Shift+Tab move the keyboard focus on, as in every other field;
+    // the editor never inserts a tab of its own.
+    setTabChangesFocus(true);
     connect(this, &QTextEdit::textChanged, this, &CustomTextEditor::slotTextChanged);
+    // Labels follow their marks when text moves: typing, paste, undo, or a
+    // new line break after a change of width.
+    connect(document(), &QTextDocument::contentsChanged, this, &CustomTextEditor::scheduleLabelRepositioning);
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            &CustomTextEditor::scheduleLabelRepositioning);
     setStyleSheet(QString::fromLatin1(kEditorStyle));
 }
 
@@ -273,6 +283,13 @@ void CustomTextEditor::repositionLabels()
 {
     if (!m_chunkList)
         return;
+    // Each label goes under the start of its mark. On one line a label keeps
+    // a gap after the one before it, so neighbours do not run together, and
+    // a label near the right edge moves left to be read whole.
+    constexpr int Gap = 6;
+    const int rightEdge = width() - Gap;
+    int rowTop = INT_MIN;
+    int rowEnd = INT_MIN;
     for (ChunkEntry *entry : std::as_const(*m_chunkList)) {
         for (CorrectionItem *mark : entry->marks()) {
             ClickableLabel *label = mark->label();
@@ -281,9 +298,29 @@ void CustomTextEditor::repositionLabels()
             QTextCursor at(document());
             at.setPosition(mark->start());
             const QRect rect = cursorRect(at);
-            label->move(rect.left() + 14, rect.bottom() + 15);
+            QPoint place(rect.left() + 14, rect.bottom() + 15);
+            const bool sameRow = place.y() == rowTop;
+            const int after = sameRow ? rowEnd + Gap : 0;
+            place.setX(qMax(place.x(), after));
+            const int wide = label->fullWidth();
+            if (place.x() + wide > rightEdge)
+                place.setX(qMax(after, rightEdge - wide));
+            label->move(place);
+            rowTop = place.y();
+            rowEnd = place.x() + wide;
         }
     }
+}
+
+void CustomTextEditor::scheduleLabelRepositioning()
+{
+    if (m_repositionPending || !m_chunkList)
+        return;
+    m_repositionPending = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_repositionPending = false;
+        repositionLabels();
+    }, Qt::QueuedConnection);
 }
 
 void CustomTextEditor::createLabel(CorrectionItem *mark)

@@ -43,6 +43,10 @@ public:
     CorrectionItem *markSpanning(int start, int end) const;
     void ensureLabelVisible(CorrectionItem *mark);
     void repositionLabels();
+    // Puts the labels back under their marks once pending edits, undo steps
+    // and layout changes have been processed: one pass for a burst of changes.
+    void scheduleLabelRepositioning();
+    bool isLabelRepositioningPending() const { return m_repositionPending; }
     void createLabel(CorrectionItem *mark);
     void replaceSelection(QTextCursor &cursor, const QString &text);
 
@@ -81,6 +85,7 @@ private:
     QList<ChunkEntry *> *m_chunkList = nullptr;
     QString m_sampleText;
     QAbstractButton *m_samplePrompt = nullptr;
+    bool m_repositionPending = false;
 };
 
 #endif

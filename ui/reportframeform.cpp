@@ -35,8 +35,11 @@ void ReportFrameClass::setupUi(QWidget *frame)
         "QLabel[role=\"title\"]{color:#333333;font:bold 11pt \"Arial, Sans-serif\";}"
         "QLabel[role=\"rating\"]{color:#3572BF;font:bold 12pt \"Arial, Sans-serif\";}"
         "QLabel[role=\"figure\"]{color:#333333;font:11pt \"Arial, Sans-serif\";}"
-        "QPushButton#reportClose{border:none;background:transparent;color:#888888;font:16pt \"Arial, Sans-serif\";}"
-        "QPushButton#reportClose:hover{color:#FA5050;}"
+        "QWidget#reportHeader{background:#ffffff;}"
+        "QPushButton#reportClose{border:1px solid #d6dbe1;border-radius:16px;background:#f7f9fb;color:#555555;"
+        "font:bold 15pt \"Arial, Sans-serif\";padding:0px;}"
+        "QPushButton#reportClose:hover{color:#ffffff;background:#FA5050;border-color:#FA5050;}"
+        "QPushButton#reportClose:focus{border:2px solid #0a3d7a;}"
         "QPushButton#levelButton{border:none;background:transparent;color:#1872d9;"
         "text-decoration:underline;font:10pt \"Arial, Sans-serif\";}"
         "QProgressBar{border:none;background:#F3F7FB;}"
@@ -44,47 +47,54 @@ void ReportFrameClass::setupUi(QWidget *frame)
 
     auto *outer = new QVBoxLayout(frame);
     outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    // The close button stays in sight above the page, whatever is scrolled.
+    auto *header = new QWidget(frame);
+    header->setObjectName(QStringLiteral("reportHeader"));
+    header->setAttribute(Qt::WA_StyledBackground);
+    auto *top = new QHBoxLayout(header);
+    top->setContentsMargins(8, 8, 12, 0);
+    top->addStretch();
+    closeButton = new QPushButton(QStringLiteral("\u00D7"), header);
+    closeButton->setObjectName(QStringLiteral("reportClose"));
+    closeButton->setCursor(Qt::PointingHandCursor);
+    closeButton->setFixedSize(32, 32);
+    top->addWidget(closeButton);
+    outer->addWidget(header);
+
     auto *scroll = scrollArea = new QScrollArea(frame);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    // The page is laid out to the pane's width: nothing hides to the side.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     outer->addWidget(scroll);
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("reportPage"));
     scroll->setWidget(page);
 
     auto *pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(24, 8, 16, 16);
-    pageLayout->setSpacing(12);
-
-    auto *top = new QHBoxLayout;
-    top->addStretch();
-    closeButton = new QPushButton(QStringLiteral("\u00D7"), page);
-    closeButton->setObjectName(QStringLiteral("reportClose"));
-    closeButton->setCursor(Qt::PointingHandCursor);
-    closeButton->setFixedSize(28, 28);
-    top->addWidget(closeButton);
-    pageLayout->addLayout(top);
+    pageLayout->setContentsMargins(20, 0, 16, 16);
+    pageLayout->setSpacing(16);
 
     // Mistakes: three rings.
     auto *ringRow = new QHBoxLayout;
-    ringRow->setSpacing(24);
+    ringRow->setSpacing(16);
     for (int i = 0; i < 3; ++i) {
         auto *column = new QVBoxLayout;
         column->setSpacing(6);
         ringTitles[i] = label(page, "ringTitle", Qt::AlignCenter);
         ringTitles[i]->setProperty("role", QStringLiteral("title"));
+        ringTitles[i]->setWordWrap(true);
         rings[i] = new RingChart(page);
+        rings[i]->setDiameters(120, 80);
         mistakeLabels[i] = label(page, "mistakeLabel", Qt::AlignCenter);
+        mistakeLabels[i]->setWordWrap(true);
         column->addWidget(ringTitles[i]);
         column->addWidget(rings[i], 0, Qt::AlignHCenter);
         column->addWidget(mistakeLabels[i]);
-        ringRow->addLayout(column);
+        ringRow->addLayout(column, 1);
     }
-    ringRow->addStretch();
     pageLayout->addLayout(ringRow);
-
-    auto *lower = new QHBoxLayout;
-    lower->setSpacing(32);
 
     // Scores.
     auto *scores = new QVBoxLayout;
@@ -108,8 +118,11 @@ void ReportFrameClass::setupUi(QWidget *frame)
     };
     scoreBlock(vocabularyTitle, vocabularyRating, vocabularyTooSimple, vocabularyBar);
     scoreBlock(structureTitle, structureRating, structureTooSimple, structureBar);
-    scores->addStretch();
-    lower->addLayout(scores);
+    pageLayout->addLayout(scores);
+
+    // Counts beside the vocabulary levels.
+    auto *lower = new QHBoxLayout;
+    lower->setSpacing(24);
 
     // Counts.
     auto *counts = new QVBoxLayout;
@@ -119,6 +132,8 @@ void ReportFrameClass::setupUi(QWidget *frame)
         title->setProperty("role", QStringLiteral("title"));
         value = label(page, "countValue");
         value->setProperty("role", QStringLiteral("figure"));
+        title->setWordWrap(true);
+        value->setWordWrap(true);
         counts->addWidget(title);
         counts->addWidget(value);
         counts->addSpacing(8);
@@ -127,7 +142,7 @@ void ReportFrameClass::setupUi(QWidget *frame)
     countLine(countsTitle, countsLabel);
     countLine(averageTitle, averageLabel);
     counts->addStretch();
-    lower->addLayout(counts);
+    lower->addLayout(counts, 1);
 
     // Vocabulary levels.
     auto *levels = new QVBoxLayout;
@@ -150,7 +165,6 @@ void ReportFrameClass::setupUi(QWidget *frame)
     levels->addLayout(chart);
     levels->addStretch();
     lower->addLayout(levels);
-    lower->addStretch();
 
     pageLayout->addLayout(lower);
     pageLayout->addStretch();

@@ -35,6 +35,15 @@ RingChart::RingChart(QWidget *parent)
     setFixedSize(m_outerDiameter, m_outerDiameter);
 }
 
+void RingChart::setDiameters(int outer, int inner)
+{
+    m_fontSize = qMax(8, m_fontSize * outer / qMax(1, m_outerDiameter));
+    m_outerDiameter = outer;
+    m_innerDiameter = qMin(inner, outer);
+    setFixedSize(m_outerDiameter, m_outerDiameter);
+    update();
+}
+
 QSize RingChart::sizeHint() const
 {
     return QSize(m_outerDiameter, m_outerDiameter);

@@ -27,6 +27,9 @@ public:
     int innerDiameter() const { return m_innerDiameter; }
     int outerDiameter() const { return m_outerDiameter; }
 
+    // The ring's size; the text in the middle keeps in proportion.
+    void setDiameters(int outer, int inner);
+
     QSize sizeHint() const override;
 
 protected:

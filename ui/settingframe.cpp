@@ -106,6 +106,10 @@ void SettingFrame::buildForm()
     m_restartButton = new QPushButton(tr("Restart Quillet"), language);
     m_restartHint->hide();
     m_restartButton->hide();
+    // The hint coming in beside it must not squeeze the language list; the
+    // hint wraps instead of being cut.
+    m_language->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_restartHint->setWordWrap(true);
     languageLayout->addWidget(m_language);
     languageLayout->addWidget(m_restartHint, 1);
     languageLayout->addWidget(m_restartButton);

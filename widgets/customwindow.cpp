@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
+#include <QWindow>
 
 CustomWindow::CustomWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -76,12 +77,26 @@ bool CustomWindow::isOffScreen(const QRect &rect) const
     return true;
 }
 
+int CustomWindow::workAreaTop(const QRect &rect) const
+{
+    QScreen *screen = QGuiApplication::screenAt(rect.center());
+    if (!screen)
+        screen = QGuiApplication::screenAt(QPoint(rect.center().x(), rect.top()));
+    if (!screen)
+        screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().top() : 0;
+}
+
 bool CustomWindow::moveIfOnScreen(const QPoint &topLeft)
 {
-    const QRect target(topLeft, geometry().size());
+    QRect target(topLeft, geometry().size());
+    // The title bar stays reachable: never above the top of the work area.
+    const int top = workAreaTop(target);
+    if (target.top() < top)
+        target.moveTop(top);
     if (isOffScreen(target))
         return false;
-    move(topLeft);
+    move(target.topLeft());
     return true;
 }
 
@@ -160,15 +175,21 @@ void CustomWindow::mousePressEvent(QMouseEvent *event)
     if (!m_maximized)
         updateZone(pos, true);
     if (m_onEdge && !m_maximized && event->button() == Qt::LeftButton) {
-        m_resizing = true;
         event->accept();
+        // The window system resizes where it can (X11 window managers,
+        // Wayland); otherwise the window follows the mouse itself.
+        if (windowHandle() && windowHandle()->startSystemResize(ResizeZone::edges(m_zone)))
+            return;
+        m_resizing = true;
         return;
     }
     if (!m_maximized && event->button() == Qt::LeftButton
         && !qobject_cast<QLabel *>(childAt(pos))) {
+        event->accept();
+        if (windowHandle() && windowHandle()->startSystemMove())
+            return;
         m_dragging = true;
         m_pressPos = pos;
-        event->accept();
         return;
     }
     QMainWindow::mousePressEvent(event);
@@ -207,7 +228,9 @@ void CustomWindow::resizeByZone(const QPoint &p, const QPoint &g)
     const int newWidth = w + m - p.x();
     const int newHeight = h + m - p.y();
     const bool widthAllowed = newWidth > minimumWidth();
-    const bool heightAllowed = newHeight > minimumHeight();
+    // The top edge never goes above the work area, where the title bar
+    // could not be reached any more.
+    const bool heightAllowed = newHeight > minimumHeight() && g.y() - m >= workAreaTop(current);
 
     switch (m_zone) {
     case ResizeZone::Left:
@@ -250,6 +273,18 @@ void CustomWindow::resizeByZone(const QPoint &p, const QPoint &g)
     case ResizeZone::None:
         break;
     }
+}
+
+void CustomWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // Whoever moved the window (the window system's own move included), the
+    // title bar stays on the work area.
+    if (m_maximized || !isVisible())
+        return;
+    const int top = workAreaTop(geometry());
+    if (y() < top)
+        move(x(), top);
 }
 
 void CustomWindow::paintEvent(QPaintEvent *)

@@ -41,7 +41,8 @@ public:
     // pixels of the rectangle in both directions.
     bool isOffScreen(const QRect &rect) const;
     // Moves the window's top-left corner to topLeft unless that would put
-    // it off screen. Returns whether it moved.
+    // it off screen; a target above the work area is brought down to its
+    // top, so the title bar stays reachable. Returns whether it moved.
     bool moveIfOnScreen(const QPoint &topLeft);
 
     // The title bar whose buttons follow the locks. The window does not
@@ -74,8 +75,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
+    // The top of the work area of the screen that holds rect.
+    int workAreaTop(const QRect &rect) const;
     void updateZone(const QPoint &pos, bool setShape);
     void resizeByZone(const QPoint &pos, const QPoint &global);
     void applyTitlebarLocks();

@@ -14,30 +14,40 @@ bool within(int low, int value, int high)
 
 ResizeZone::Zone ResizeZone::at(const QPoint &pos, const QSize &size, int margin)
 {
-    const int m = margin;
-    const int a = m + 5;
-    const int b = m + 11;
+    // The band runs from the window's real edge through the shadow to a few
+    // pixels inside the visible frame; a corner is where the bands meet, up
+    // to a short way along each edge, and the bottom-right corner reaches
+    // further so that it is easy to grab.
+    const int band = margin + 4;
+    const int corner = margin + 16;
     const int x = pos.x();
     const int y = pos.y();
     const int w = size.width();
     const int h = size.height();
+    if (x < 0 || y < 0 || x > w || y > h)
+        return None;
+    const bool left = x <= band;
+    const bool right = x >= w - band;
+    const bool top = y <= band;
+    const bool bottom = y >= h - band;
 
-    if (within(b, x, w - b) && within(m - 2, y, m + 3))
-        return Top;
-    if (within(b, x, w - b) && within(h - a, y, h - m - 2))
-        return Bottom;
-    if (within(w - a - 10, x, w + m) && within(h - a - 10, y, h - m))
+    if (within(w - corner - 10, x, w) && within(h - corner - 10, y, h)
+        && (x >= w - band - 6 || y >= h - band - 6))
         return BottomRight;
-    if (within(w - b, x, w + m) && within(m - 1, y, b))
-        return TopRight;
-    if (within(m, x, a) && b < y && y < h - b)
-        return Left;
-    if (within(w - a, x, w - m) && b < y && y < h - b)
-        return Right;
-    if (within(m - 1, x, b) && within(m - 1, y, b))
+    if (x <= corner && y <= corner && (left || top))
         return TopLeft;
-    if (within(m - 1, x, b) && within(h - b, y, h + b))
+    if (x >= w - corner && y <= corner && (right || top))
+        return TopRight;
+    if (x <= corner && y >= h - corner && (left || bottom))
         return BottomLeft;
+    if (top)
+        return Top;
+    if (bottom)
+        return Bottom;
+    if (left)
+        return Left;
+    if (right)
+        return Right;
     return None;
 }
 
@@ -60,4 +70,29 @@ Qt::CursorShape ResizeZone::cursor(Zone zone)
         break;
     }
     return Qt::ArrowCursor;
+}
+
+Qt::Edges ResizeZone::edges(Zone zone)
+{
+    switch (zone) {
+    case Left:
+        return Qt::LeftEdge;
+    case Top:
+        return Qt::TopEdge;
+    case Right:
+        return Qt::RightEdge;
+    case Bottom:
+        return Qt::BottomEdge;
+    case TopLeft:
+        return Qt::TopEdge | Qt::LeftEdge;
+    case TopRight:
+        return Qt::TopEdge | Qt::RightEdge;
+    case BottomRight:
+        return Qt::BottomEdge | Qt::RightEdge;
+    case BottomLeft:
+        return Qt::BottomEdge | Qt::LeftEdge;
+    case None:
+        break;
+    }
+    return {};
 }

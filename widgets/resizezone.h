@@ -24,10 +24,13 @@ public:
     };
 
     // pos is in window coordinates, size the window's size, margin the
-    // width of the shadow band. The tests run in a fixed order and the first
-    // that holds wins; the bottom-right corner is larger than the others.
+    // width of the shadow band. Each band reaches from the window's real
+    // edge to 4 pixels inside the visible frame; corners take precedence
+    // over edges, and the bottom-right corner is larger than the others.
     static Zone at(const QPoint &pos, const QSize &size, int margin);
     static Qt::CursorShape cursor(Zone zone);
+    // The window edges a zone moves (for the window system's own resize).
+    static Qt::Edges edges(Zone zone);
 };
 
 #endif

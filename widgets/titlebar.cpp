@@ -1,10 +1,13 @@
 #include "titlebar.h"
 
+#include "customwindow.h"
 #include "elidedlabel.h"
 #include "glyphpainter.h"
 #include "iconbutton.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QWindow>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -207,9 +210,21 @@ void Titlebar::mousePressEvent(QMouseEvent *event)
         return;
     if (event->button() != Qt::LeftButton)
         return;
+    // The window's resize band reaches over the bar's top edge and corners:
+    // a press there resizes the window.
+    if (auto *frameless = qobject_cast<CustomWindow *>(window())) {
+        const QPoint inWindow = mapTo(frameless, event->position().toPoint());
+        if (!frameless->maximized()
+            && ResizeZone::at(inWindow, frameless->size(), frameless->shadowMargin()) != ResizeZone::None) {
+            event->ignore();
+            return;
+        }
+    }
     // Remember where in the window the bar was grabbed, so the window keeps
     // that point under the mouse while it moves.
     QWidget *top = window();
+    m_pressGlobal = event->globalPosition().toPoint();
+    m_systemMoveTried = false;
     m_pressOffset = top == this ? event->position().toPoint()
                                 : mapTo(top, event->position().toPoint());
     m_dragging = true;
@@ -220,6 +235,19 @@ void Titlebar::mouseMoveEvent(QMouseEvent *event)
     if (!m_dragging)
         return;
     const QPoint global = event->globalPosition().toPoint();
+    // Once the mouse really moves, the window system moves the window where
+    // it can (a double click stays a double click); otherwise the window
+    // follows the signal.
+    if (!m_systemMoveTried) {
+        if ((global - m_pressGlobal).manhattanLength() < QApplication::startDragDistance())
+            return;
+        m_systemMoveTried = true;
+        QWindow *handle = window()->windowHandle();
+        if (handle && handle->startSystemMove()) {
+            m_dragging = false;
+            return;
+        }
+    }
     emit signalMove(global.x() - m_pressOffset.x(), global.y() - m_pressOffset.y());
 }
 

@@ -96,6 +96,8 @@ private:
     IconButton *m_close = nullptr;
     bool m_dragging = false;
     QPoint m_pressOffset;
+    QPoint m_pressGlobal;
+    bool m_systemMoveTried = false;
     bool m_maximized = false;
 };
 

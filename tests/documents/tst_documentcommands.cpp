@@ -6,15 +6,22 @@
 #include "customtexteditor.h"
 #include "docxdocument.h"
 #include "legacydocconverter.h"
+#include "documentdialogs.h"
+#include "documentfolder.h"
 #include "mainwnd.h"
 #include "progressoverlay.h"
 #include "recentfilelist.h"
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
+#include "transientnotice.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QDir>
+#include <QFileDialog>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -314,6 +321,94 @@ private slots:
         QVERIFY(!pid.isEmpty());
         QTRY_VERIFY(!QFile::exists(QStringLiteral("/proc/") + QString::fromLatin1(pid)));
         LegacyDocConverter::setSearchPaths({});
+    }
+
+    // Where the file dialogs start, as a rule on folders: the folder used
+    // last, else the newest recent document's that still exists, else the
+    // documents folder, else home; never the program's working folder.
+    void startFolderRule()
+    {
+        QTemporaryDir last;
+        QTemporaryDir recentFolder;
+        QTemporaryDir program;
+        QVERIFY(last.isValid() && recentFolder.isValid() && program.isValid());
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(program.path());
+        const auto restore = qScopeGuard([&] { QDir::setCurrent(previous); });
+        const QString gone = m_files.filePath(QStringLiteral("gone/a.txt"));
+        const QString kept = recentFolder.filePath(QStringLiteral("b.txt"));
+
+        QCOMPARE(DocumentFolder::startFolder(last.path(), {kept}), last.path());
+        QCOMPARE(DocumentFolder::startFolder(QString(), {gone, kept}), recentFolder.path());
+        QCOMPARE(DocumentFolder::startFolder(m_files.filePath(QStringLiteral("gone")), {kept}),
+                 recentFolder.path());
+        const QString fallback = DocumentFolder::startFolder(QString(), {gone});
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(fallback, QFileInfo(documents).isDir() ? documents : QDir::homePath());
+        QVERIFY(QDir(fallback).canonicalPath() != QDir(program.path()).canonicalPath());
+    }
+
+    // The real dialogs, prepared as the window shows them but answered
+    // without running: each starts where the rule says and remembers the
+    // folder chosen last.
+    void fileDialogsStartWhereTheUserWorks()
+    {
+        QTemporaryDir program;
+        QVERIFY(program.isValid());
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(program.path());
+        const auto restore = qScopeGuard([&] { QDir::setCurrent(previous); });
+
+        QStringList startedIn;
+        QString answer;
+        QString filterShown;
+        DocumentDialogs dialogs = DocumentDialogs::standard(nullptr, [&](QFileDialog &dialog) {
+            startedIn << dialog.directory().absolutePath();
+            filterShown = dialog.selectedNameFilter();
+            return answer;
+        });
+        const QString firstStart = DocumentFolder::startFolder(QString(), {});
+        QVERIFY(QDir(firstStart).canonicalPath() != QDir(program.path()).canonicalPath());
+        QCOMPARE(dialogs.open(), QString());
+        QCOMPARE(startedIn.last(), QDir(firstStart).absolutePath());
+
+        QVERIFY(QDir(m_files.path()).mkpath(QStringLiteral("essays")));
+        answer = file(QStringLiteral("essays/opened.txt"));
+        QCOMPARE(dialogs.open(), answer);
+        QString path;
+        QString filter;
+        answer = file(QStringLiteral("saved.txt"));
+        QVERIFY(dialogs.save(QStringLiteral("saved"), {QStringLiteral("Text document(*.txt)")}, 0, &path, &filter));
+        QCOMPARE(startedIn.last(), QDir(file(QStringLiteral("essays"))).absolutePath());
+        QCOMPARE(path, answer);
+        QCOMPARE(filter, QStringLiteral("Text document(*.txt)"));
+        answer.clear();
+        QVERIFY(!dialogs.save(QStringLiteral("x"), {QStringLiteral("Text document(*.txt)")}, 0, &path, &filter));
+        QCOMPARE(startedIn.last(), QDir(m_files.path()).absolutePath());
+
+        // A new run starts where the newest recent document lies.
+        AppSettings::preferenceConfig().setValue(QStringLiteral("recent_file_list"), QString());
+        RecentFileList(AppSettings::preferenceConfig()).add(file(QStringLiteral("essays/opened.txt")));
+        DocumentDialogs next = DocumentDialogs::standard(nullptr, [&](QFileDialog &dialog) {
+            startedIn << dialog.directory().absolutePath();
+            return QString();
+        });
+        next.open();
+        QCOMPARE(startedIn.last(), QDir(file(QStringLiteral("essays"))).absolutePath());
+    }
+
+    // A save that worked says so in the window; a failed one does not.
+    void savedNoticeOnlyAfterASave()
+    {
+        auto window = makeWindow();
+        window->editor()->setDocumentText(QStringLiteral("Text."));
+        m_saveChoice = {true, file(QStringLiteral("no/such/folder/a.txt")), QStringLiteral("Text document(*.txt)")};
+        window->slotSaveAs();
+        QVERIFY(!window->notice()->isShowing());
+        m_saveChoice = {true, file(QStringLiteral("noticed.txt")), QStringLiteral("Text document(*.txt)")};
+        window->slotSaveAs();
+        QVERIFY(window->notice()->isShowing());
+        QCOMPARE(window->notice()->text(), QStringLiteral("Successfully saved."));
     }
 
     void closeWithSaveCancelledStaysOpen()

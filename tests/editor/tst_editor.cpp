@@ -12,6 +12,7 @@
 #include "titlechunk.h"
 
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -311,6 +312,112 @@ private slots:
         QTextCursor at(editor.document());
         at.setPosition(mark->start());
         QCOMPARE(mark->label()->pos(), editor.cursorRect(at).bottomLeft() + QPoint(14, 15));
+        qDeleteAll(chunks);
+    }
+    // Without anyone asking: after typing at the start, a tab, a paste of
+    // several lines, an undo and a scroll every label sits under its mark.
+    void labelsFollowEditsUndoAndScrollByThemselves()
+    {
+        CustomTextEditor editor;
+        editor.resize(420, 160);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QString text;
+        for (int i = 0; i < 12; ++i)
+            text += QStringLiteral("I has a apple and teh pear in line %1.\n").arg(i);
+        editor.setDocumentText(text);
+        editor.applyLineSpacing();
+        QList<ChunkEntry *> chunks;
+        segment(editor, chunks);
+        QList<CorrectionItem *> marks;
+        for (ChunkEntry *entry : chunks) {
+            const QString sentence = entry->text();
+            const int at = int(sentence.indexOf(QLatin1String("teh")));
+            if (at < 0)
+                continue;
+            CorrectionItem *mark = addMark(editor, entry, makeCorrection(at, at + 3, "NONWORD", {{"the", "REPLACE"}}));
+            QVERIFY(mark);
+            mark->label()->show();
+            marks << mark;
+        }
+        QCOMPARE(marks.size(), 12);
+        editor.repositionLabels();
+        const auto misplaced = [&editor, &marks] {
+            QStringList wrong;
+            for (CorrectionItem *mark : std::as_const(marks)) {
+                QTextCursor at(editor.document());
+                at.setPosition(mark->start());
+                const QPoint expected = editor.cursorRect(at).bottomLeft() + QPoint(14, 15);
+                if (mark->label()->pos() != expected)
+                    wrong << QStringLiteral("%1 at (%2,%3), wanted (%4,%5)")
+                                 .arg(mark->start()).arg(mark->label()->x()).arg(mark->label()->y())
+                                 .arg(expected.x()).arg(expected.y());
+            }
+            return wrong.join(QLatin1String("; "));
+        };
+        QCOMPARE(misplaced(), QString());
+
+        editor.moveCursor(QTextCursor::Start);
+        QTest::keyClicks(&editor, QStringLiteral("Well, "));
+        QCoreApplication::processEvents();
+        QCOMPARE(misplaced(), QString());
+
+        QTextCursor(editor.document()).insertText(QStringLiteral("\t"));
+        QCoreApplication::processEvents();
+        QCOMPARE(misplaced(), QString());
+
+        // A paste as the main window carries it out: plain text at the cursor.
+        QTextCursor paste(editor.document());
+        paste.insertText(QStringLiteral("A first line that is long enough to wrap in this narrow editor.\nA second.\n"));
+        QCoreApplication::processEvents();
+        QCOMPARE(misplaced(), QString());
+
+        editor.undo();
+        QCoreApplication::processEvents();
+        QCOMPARE(misplaced(), QString());
+
+        QScrollBar *bar = editor.verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        bar->setValue(bar->maximum() / 2);
+        QCoreApplication::processEvents();
+        QCOMPARE(misplaced(), QString());
+
+        editor.resize(300, 160);
+        QCoreApplication::processEvents();
+        QCOMPARE(misplaced(), QString());
+        qDeleteAll(chunks);
+    }
+    // Labels of neighbouring marks keep a gap between them, and a label at
+    // the right edge is moved in to be read whole.
+    void labelsNeitherTouchNorRunOffTheEdge()
+    {
+        CustomTextEditor editor;
+        editor.resize(320, 200);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QString text = QStringLiteral("I do not desire it.");
+        editor.setDocumentText(text);
+        editor.applyLineSpacing();
+        QList<ChunkEntry *> chunks;
+        segment(editor, chunks);
+        const int at = int(text.indexOf(QLatin1String("do ")));
+        CorrectionItem *first = addMark(editor, chunks.first(), makeCorrection(at, at + 2, "GRAMMAR", {{"don't", "REPLACE"}}));
+        CorrectionItem *second = addMark(editor, chunks.first(), makeCorrection(at + 3, at + 6, "GRAMMAR", {{"desire", "REPLACE"}}));
+        const int it = int(text.indexOf(QLatin1String("it.")));
+        CorrectionItem *last = addMark(editor, chunks.first(),
+                                       makeCorrection(it, it + 2, "IMPROVE", {{"it for three months or more", "REPLACE"}}));
+        QVERIFY(first && second && last);
+        for (CorrectionItem *mark : {first, second, last})
+            mark->label()->show();
+        editor.repositionLabels();
+        const ClickableLabel *a = first->label();
+        const ClickableLabel *b = second->label();
+        QCOMPARE(a->y(), b->y());
+        QVERIFY2(b->x() > a->x() + a->fullWidth(),
+                 qPrintable(QStringLiteral("%1+%2 runs into %3").arg(a->x()).arg(a->fullWidth()).arg(b->x())));
+        const ClickableLabel *c = last->label();
+        QVERIFY2(c->x() + c->fullWidth() <= editor.width(),
+                 qPrintable(QStringLiteral("%1+%2 past %3").arg(c->x()).arg(c->fullWidth()).arg(editor.width())));
         qDeleteAll(chunks);
     }
 };

@@ -566,12 +566,20 @@ private slots:
         window->slotApplyAll();
         QVERIFY(window->liveMarks().isEmpty());
         QCOMPARE(spacings(), normal);
-        QVERIFY(!editor->document()->isUndoAvailable());
+        // Undo brings the marks back, and with them the room for the labels.
+        QVERIFY(editor->document()->isUndoAvailable());
+        editor->undo();
+        QVERIFY(!window->liveMarks().isEmpty());
+        QCOMPARE(spacings(), labelled);
+        editor->redo();
+        QVERIFY(window->liveMarks().isEmpty());
+        QCOMPARE(spacings(), normal);
 
         // Clear all, then new text typed.
         QVERIFY(review(*window, text));
         QCOMPARE(spacings(), labelled);
         window->slotClearAll();
+        QVERIFY(!editor->document()->isUndoAvailable());
         QTest::keyClicks(editor, QStringLiteral("New words"));
         QTest::keyClick(editor, Qt::Key_Return);
         QTest::keyClicks(editor, QStringLiteral("more"));
@@ -588,6 +596,7 @@ private slots:
         file.close();
         QVERIFY(window->loadDocument(path));
         QCOMPARE(spacings(), normal);
+        QVERIFY(!editor->document()->isUndoAvailable());
 
         // The last mark retired one by one.
         QVERIFY(review(*window, text));
@@ -596,7 +605,94 @@ private slots:
             window->slotCorrectItem(window->liveMarks().first(), IgnoreMark, 0);
         }
         QCOMPARE(spacings(), normal);
+        editor->undo();
+        QCOMPARE(window->liveMarks().size(), 1);
+        QCOMPARE(spacings(), labelled);
+    }
+
+    // Each apply is one undo step that gives back the text and the mark with
+    // its label; "Apply all" is one step for the whole batch; redo applies
+    // again. An edit that retires a mark is undone in two steps: the edit,
+    // then the mark.
+    void appliesAreUndoneStepByStep()
+    {
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        CustomTextEditor *editor = window->editor();
+        const QString text = QString::fromLatin1(kKnownErrors);
+        QVERIFY(review(*window, text));
+        const int count = int(window->liveMarks().size());
+        QVERIFY(count >= 3);
+        const auto flaggedTexts = [&window] {
+            QStringList list;
+            for (CorrectionItem *mark : window->liveMarks())
+                list << mark->flaggedText();
+            return list;
+        };
+        const QStringList flagged = flaggedTexts();
+        const auto markIsBack = [&](const QString &word) {
+            CorrectionItem *mark = markOn(*window, word);
+            if (!mark || !mark->label() || !mark->label()->isVisible())
+                return false;
+            QTextCursor at(editor->document());
+            at.setPosition(mark->start() + 1);
+            return at.charFormat().foreground().color() == QColor("#FA5050")
+                   && editor->toPlainText().mid(mark->start(), mark->end() - mark->start()) == word;
+        };
+
+        // A label click.
+        CorrectionItem *teh = markOn(*window, QStringLiteral("teh"));
+        QVERIFY(teh && teh->label());
+        QTest::mouseClick(teh->label(), Qt::LeftButton);
+        QVERIFY(editor->toPlainText().contains(QStringLiteral("of the system")));
+        QCOMPARE(int(window->liveMarks().size()), count - 1);
+        editor->undo();
+        QCOMPARE(editor->toPlainText(), text);
+        QCOMPARE(flaggedTexts(), flagged);
+        QVERIFY(markIsBack(QStringLiteral("teh")));
+        QVERIFY(window->ui().applyAllButton->isEnabled());
+
+        // The context menu and the panel reach the window through the hub.
+        CorrectionItem *tomorow = markOn(*window, QStringLiteral("tomorow"));
+        QVERIFY(tomorow);
+        window->slotCorrectItem(tomorow, ApplyCandidate, 0);
+        const QString applied = editor->toPlainText();
+        QVERIFY(!applied.contains(QStringLiteral("tomorow")));
+        editor->undo();
+        QCOMPARE(editor->toPlainText(), text);
+        QVERIFY(markIsBack(QStringLiteral("tomorow")));
+        editor->redo();
+        QCOMPARE(editor->toPlainText(), applied);
+        QVERIFY(!markOn(*window, QStringLiteral("tomorow")));
+        editor->undo();
+        QCOMPARE(flaggedTexts(), flagged);
+
+        // Apply all: one step for the batch.
+        m_reply = QDialog::Accepted;
+        window->slotApplyAll();
+        QVERIFY(window->liveMarks().isEmpty());
+        QVERIFY(editor->toPlainText() != text);
+        QVERIFY(!window->ui().applyAllButton->isEnabled());
+        editor->undo();
+        QCOMPARE(editor->toPlainText(), text);
+        QCOMPARE(flaggedTexts(), flagged);
+        for (const QString &word : flagged)
+            QVERIFY2(markIsBack(word), qPrintable(word));
         QVERIFY(!editor->document()->isUndoAvailable());
+
+        // Typing into a mark retires it; two undo steps give back first the
+        // text and then the mark.
+        CorrectionItem *has = markOn(*window, QStringLiteral("has"));
+        QVERIFY(has);
+        editor->selectMark(has);
+        QCOMPARE(window->currentMark(), has);
+        QTest::keyClick(editor, Qt::Key_X);
+        QVERIFY(!markOn(*window, QStringLiteral("has")));
+        editor->undo();
+        QCOMPARE(editor->toPlainText(), text);
+        editor->undo();
+        QVERIFY(markIsBack(QStringLiteral("has")));
+        QCOMPARE(flaggedTexts(), flagged);
     }
 
     void crashRecoveryRestoresTheText()

@@ -64,6 +64,21 @@ private slots:
         QVERIFY(!bar.recentMenu()->isEnabled()); // nothing stored yet
     }
 
+    // The open menu holds the mouse; once it closes with the mouse elsewhere
+    // the button no longer looks hovered.
+    void hoverLookEndsWithTheMenu()
+    {
+        CustomMenuBar bar(preferences());
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QCursor::setPos(bar.mapToGlobal(QPoint(bar.width() + 200, bar.height() + 200)));
+        bar.setAttribute(Qt::WA_UnderMouse, true); // as the mouse entering leaves it
+        bar.mainMenu()->popup(bar.mapToGlobal(QPoint(0, bar.height())));
+        QTRY_VERIFY(bar.mainMenu()->isVisible());
+        bar.mainMenu()->hide();
+        QTRY_VERIFY(!bar.underMouse());
+    }
+
     void recentEntries()
     {
         CustomMenuBar bar(preferences());

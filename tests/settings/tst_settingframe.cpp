@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocalSocket>
 #include <QProgressBar>
@@ -358,6 +359,29 @@ private slots:
         QSignalSpy restart(frame.get(), &SettingFrame::signalRestart);
         frame->restartButton()->click();
         QCOMPARE(restart.size(), 1);
+        preferences().setValue(QStringLiteral("language"), QStringLiteral("en"));
+    }
+
+    // Choosing a language brings the restart hint in beside the list: the
+    // list keeps its width and the hint wraps rather than being cut.
+    void languageListKeepsItsWidth()
+    {
+        preferences().setValue(QStringLiteral("language"), QStringLiteral("en"));
+        auto frame = makeFrame();
+        frame->resize(560, frame->sizeHint().height());
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        QComboBox *box = frame->languageBox();
+        const int before = box->width();
+        QVERIFY(before >= box->sizeHint().width());
+        box->setCurrentIndex(2);
+        emit box->activated(2);
+        QVERIFY(!frame->restartHint()->isHidden());
+        frame->layout()->activate();
+        QCoreApplication::processEvents();
+        QCOMPARE(box->width(), before);
+        QLabel *hint = frame->restartHint();
+        QVERIFY(hint->height() >= hint->heightForWidth(hint->width()));
         preferences().setValue(QStringLiteral("language"), QStringLiteral("en"));
     }
 

@@ -26,6 +26,8 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolBox>
 #include <QWebEngineView>
 #include <QtTest>
@@ -297,6 +299,42 @@ private slots:
         QTRY_COMPARE(error->text(), QStringLiteral("Passwords did not match. Please try again."));
         QVERIFY(m_fake->requests("/register/register.ashx").isEmpty());
         QVERIFY(!dialog.isBusy());
+        // Put right in the field: the message goes at once.
+        confirm->setFocus(Qt::TabFocusReason);
+        confirm->end(false);
+        QTest::keyClick(confirm, Qt::Key_Backspace);
+        QVERIFY(row->isVisible());
+        QTest::keyClicks(confirm, QStringLiteral("f"));
+        QVERIFY(!row->isVisible());
+        QCOMPARE(dialog.signUpMessages().at(2), QString());
+    }
+
+    // An error message makes the dialog taller: no scroll bar appears on the
+    // page and the buttons under the message stay in sight.
+    void errorMessagesKeepTheButtonsInSight()
+    {
+        AccessDlg dialog;
+        QVERIFY(open(dialog));
+        dialog.findChild<QToolBox *>()->setCurrentIndex(AccessDlg::LogInPage);
+        auto *facebook = child<QPushButton>(dialog, "facebookButton");
+        QScrollArea *page = nullptr;
+        for (QWidget *w = facebook->parentWidget(); w && !page; w = w->parentWidget())
+            page = qobject_cast<QScrollArea *>(w);
+        QVERIFY(page);
+        // As on a real screen: the page just fits, with no room to spare.
+        QCoreApplication::processEvents();
+        const int spare = page->viewport()->height() - page->widget()->sizeHint().height();
+        dialog.resize(dialog.width(), dialog.height() - spare);
+        QCoreApplication::processEvents();
+        QVERIFY(!page->verticalScrollBar()->isVisible());
+        type(child<QLineEdit>(dialog, "logInUser"), QStringLiteral("abcde"));
+        type(child<QLineEdit>(dialog, "logInPassword"), m_password);
+        child<QPushButton>(dialog, "logInButton")->click();
+        QVERIFY(child<QLabel>(dialog, "combinationError")->isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(!page->verticalScrollBar()->isVisible());
+        QVERIFY(facebook->isVisible());
+        QCOMPARE(facebook->visibleRegion().boundingRect(), facebook->rect());
     }
 
     void registrationFailureShowsTheConnectionMessage()

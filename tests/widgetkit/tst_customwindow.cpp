@@ -81,27 +81,39 @@ private slots:
         QTest::addColumn<QPoint>("pos");
         QTest::addColumn<int>("zone");
         QTest::addColumn<int>("cursor");
-        // An 800 × 600 window with the 10-pixel shadow band.
+        // An 800 × 600 window with the 10-pixel shadow band: each band runs
+        // from the window's real edge to 4 pixels inside the visible frame.
         QTest::newRow("top edge") << QPoint(400, 12) << 2 << int(Qt::SizeVerCursor);
         QTest::newRow("bottom-right corner") << QPoint(789, 589) << 7 << int(Qt::SizeFDiagCursor);
         QTest::newRow("middle") << QPoint(400, 300) << 0 << int(Qt::ArrowCursor);
-        QTest::newRow("top edge, top of band") << QPoint(21, 8) << 2 << int(Qt::SizeVerCursor);
-        QTest::newRow("above the top band") << QPoint(400, 7) << 0 << int(Qt::ArrowCursor);
-        QTest::newRow("below the top band") << QPoint(400, 14) << 0 << int(Qt::ArrowCursor);
-        QTest::newRow("bottom edge") << QPoint(400, 585) << 4 << int(Qt::SizeVerCursor);
-        QTest::newRow("bottom edge ends before the band") << QPoint(400, 589) << 0 << int(Qt::ArrowCursor);
-        // The bottom-right corner reaches 10 pixels further in than the others.
-        QTest::newRow("bottom-right reaches in") << QPoint(775, 575) << 7 << int(Qt::SizeFDiagCursor);
-        QTest::newRow("bottom edge wins over the corner") << QPoint(779, 586) << 4 << int(Qt::SizeVerCursor);
+        QTest::newRow("top edge at the real edge") << QPoint(400, 0) << 2 << int(Qt::SizeVerCursor);
+        QTest::newRow("top edge inner limit") << QPoint(400, 14) << 2 << int(Qt::SizeVerCursor);
+        QTest::newRow("below the top band") << QPoint(400, 15) << 0 << int(Qt::ArrowCursor);
+        QTest::newRow("bottom edge") << QPoint(400, 586) << 4 << int(Qt::SizeVerCursor);
+        QTest::newRow("bottom edge in the shadow") << QPoint(400, 599) << 4 << int(Qt::SizeVerCursor);
+        QTest::newRow("above the bottom band") << QPoint(400, 585) << 0 << int(Qt::ArrowCursor);
+        // The corners: the shadow of the corner itself, and along each edge.
+        QTest::newRow("bottom-right in the shadow") << QPoint(799, 599) << 7 << int(Qt::SizeFDiagCursor);
+        QTest::newRow("bottom-right along the bottom") << QPoint(765, 590) << 7 << int(Qt::SizeFDiagCursor);
+        QTest::newRow("bottom-right along the right") << QPoint(790, 565) << 7 << int(Qt::SizeFDiagCursor);
+        QTest::newRow("bottom-right reaches further in") << QPoint(781, 581) << 7 << int(Qt::SizeFDiagCursor);
+        QTest::newRow("inside, near bottom-right") << QPoint(775, 575) << 0 << int(Qt::ArrowCursor);
+        QTest::newRow("bottom edge past the corner") << QPoint(763, 590) << 4 << int(Qt::SizeVerCursor);
         QTest::newRow("top-right corner") << QPoint(785, 12) << 6 << int(Qt::SizeBDiagCursor);
+        QTest::newRow("top-right in the shadow") << QPoint(800, 0) << 6 << int(Qt::SizeBDiagCursor);
         QTest::newRow("left edge") << QPoint(12, 300) << 1 << int(Qt::SizeHorCursor);
-        QTest::newRow("left edge inner limit") << QPoint(15, 300) << 1 << int(Qt::SizeHorCursor);
-        QTest::newRow("right of left edge") << QPoint(16, 300) << 0 << int(Qt::ArrowCursor);
-        QTest::newRow("left band is not an edge") << QPoint(9, 300) << 0 << int(Qt::ArrowCursor);
+        QTest::newRow("left edge inner limit") << QPoint(14, 300) << 1 << int(Qt::SizeHorCursor);
+        QTest::newRow("right of left edge") << QPoint(15, 300) << 0 << int(Qt::ArrowCursor);
+        QTest::newRow("left edge in the shadow") << QPoint(2, 300) << 1 << int(Qt::SizeHorCursor);
         QTest::newRow("right edge") << QPoint(788, 300) << 3 << int(Qt::SizeHorCursor);
+        QTest::newRow("right edge in the shadow") << QPoint(798, 300) << 3 << int(Qt::SizeHorCursor);
         QTest::newRow("top-left corner") << QPoint(12, 12) << 5 << int(Qt::SizeFDiagCursor);
-        QTest::newRow("top-left outer limit") << QPoint(9, 9) << 5 << int(Qt::SizeFDiagCursor);
+        QTest::newRow("top-left in the shadow") << QPoint(0, 0) << 5 << int(Qt::SizeFDiagCursor);
+        QTest::newRow("top-left along the top") << QPoint(26, 8) << 5 << int(Qt::SizeFDiagCursor);
+        QTest::newRow("top edge past the corner") << QPoint(27, 8) << 2 << int(Qt::SizeVerCursor);
         QTest::newRow("bottom-left corner") << QPoint(12, 588) << 8 << int(Qt::SizeBDiagCursor);
+        QTest::newRow("bottom-left in the shadow") << QPoint(0, 600) << 8 << int(Qt::SizeBDiagCursor);
+        QTest::newRow("outside the window") << QPoint(801, 300) << 0 << int(Qt::ArrowCursor);
     }
 
     void zones()
@@ -264,6 +276,62 @@ private slots:
         QTRY_COMPARE(window.geometry(), expected);
         releaseAt(&window, to);
         QVERIFY(!window.isResizing());
+    }
+
+    // A press in the shadow band at a corner resizes; it used to start a
+    // move that could push the title bar off the screen.
+    void cornerShadowResizes()
+    {
+        Window window;
+        window.setMinimumSize(300, 200);
+        window.setGeometry(100, 100, 400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        pressAt(&window, QPoint(398, 298));
+        QVERIFY(window.isResizing());
+        QVERIFY(!window.isDragging());
+        QCOMPARE(window.zone(), ResizeZone::BottomRight);
+        moveTo(&window, QPoint(560, 460));
+        QTRY_COMPARE(window.geometry().size(), QSize(470, 370));
+        QCOMPARE(window.geometry().topLeft(), QPoint(100, 100));
+        releaseAt(&window, QPoint(560, 460));
+        QVERIFY(!window.isResizing());
+    }
+
+    // Neither a move nor a resize of the top edge takes the title bar above
+    // the work area, where it could not be grabbed again.
+    void titleBarStaysOnTheWorkArea()
+    {
+        Window window;
+        window.setMinimumSize(300, 200);
+        window.setGeometry(100, 100, 400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect area = available();
+
+        QVERIFY(window.moveIfOnScreen(QPoint(150, area.top() - 60)));
+        QCOMPARE(window.geometry().topLeft(), QPoint(150, area.top()));
+
+        // A move drag that goes above the top.
+        window.move(100, area.top() + 100);
+        QTRY_COMPARE(window.geometry().topLeft(), QPoint(100, area.top() + 100));
+        pressAt(&window, QPoint(200, 150));
+        QVERIFY(window.isDragging());
+        moveTo(&window, window.mapToGlobal(QPoint(200, 150)) - QPoint(0, 400));
+        QTRY_COMPARE(window.geometry().top(), area.top());
+        releaseAt(&window, window.mapToGlobal(QPoint(200, 150)));
+
+        // Whoever moves the window there.
+        window.move(100, area.top() - 30);
+        QTRY_COMPARE(window.geometry().top(), area.top());
+
+        // The top edge dragged above the work area stays where it is.
+        window.setGeometry(100, area.top() + 50, 400, 300);
+        pressAt(&window, QPoint(200, 5));
+        QCOMPARE(window.zone(), ResizeZone::Top);
+        moveTo(&window, QPoint(300, area.top() - 40));
+        QCOMPARE(window.geometry(), QRect(100, area.top() + 50, 400, 300));
+        releaseAt(&window, QPoint(300, area.top() - 40));
     }
 
     void leftEdgeKeepsRightEdge()

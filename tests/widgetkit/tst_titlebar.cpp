@@ -214,6 +214,28 @@ private slots:
         QTest::mouseRelease(window.bar, Qt::LeftButton, Qt::NoModifier, barPoint(window.bar));
     }
 
+    // The window's resize band reaches over the bar's top edge: a press
+    // there resizes the window instead of dragging it.
+    void pressOnTheTopBandResizes()
+    {
+        Window window;
+        window.setGeometry(100, 100, 500, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint onBand(window.bar->width() / 2, 2);
+        QCOMPARE(window.bar->mapTo(&window, onBand).y(), 12);
+        QTest::mousePress(window.bar, Qt::LeftButton, Qt::NoModifier, onBand);
+        QVERIFY(!window.bar->isDragging());
+        QVERIFY(window.isResizing());
+        QCOMPARE(window.zone(), ResizeZone::Top);
+        QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, window.bar->mapTo(&window, onBand));
+        // Below the band the bar drags as before.
+        QTest::mousePress(window.bar, Qt::LeftButton, Qt::NoModifier, barPoint(window.bar));
+        QVERIFY(window.bar->isDragging());
+        QVERIFY(!window.isResizing());
+        QTest::mouseRelease(window.bar, Qt::LeftButton, Qt::NoModifier, barPoint(window.bar));
+    }
+
     void iconClosesWindow()
     {
         Window window;
