@@ -9,10 +9,12 @@
 #include "sharedmemoryobject.h"
 #include "useraccess.h"
 #include "startupsteps.h"
+#include "terminationsignals.h"
 
 #include <QApplication>
 #include <QLocalSocket>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -45,6 +47,22 @@ int main(int argc, char *argv[])
         socket->deleteLater();
     }
 
+    // SIGTERM and SIGHUP end the program in order: before the main window is
+    // up, the preferences are saved and every event loop ends; after, the
+    // window ends it (see MainWnd::closeForSignal).
+    QPointer<MainWnd> mainWindow;
+    bool terminated = false;
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app, [&] {
+        terminated = true;
+        if (mainWindow) {
+            mainWindow->closeForSignal();
+        } else {
+            preferences.save();
+            QCoreApplication::exit(0);
+        }
+    });
+
     // Every connection on this server asks this copy to quit. A failure to
     // listen is not fatal: the program then runs without the handshake.
     CloseRequestServer server(key);
@@ -55,12 +73,13 @@ int main(int argc, char *argv[])
     if (guard->isFirstInstance())
         StartupSteps::repairInterruptedUpdate();
     StartupSteps::applyStoredProxy();
-    if (!StartupSteps::signIn())
+    if (!StartupSteps::signIn() || terminated)
         return 0;
 
     int result = 0;
     {
         MainWnd window;
+        mainWindow = &window;
         window.show();
         window.activateWindow();
         result = app.exec();
