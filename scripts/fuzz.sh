@@ -43,8 +43,8 @@ for t in "${targets[@]}"; do
     result="FAILED (see $log and $build/artifacts/$t/)"
     status=1
   fi
-  runs="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1)"
-  cov="$(grep -Eo '(DONE|#[0-9]+).*cov: [0-9]+ ft: [0-9]+' "$log" | tail -1 | grep -Eo 'cov: [0-9]+ ft: [0-9]+')"
+  runs="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1 || true)"
+  cov="$(grep -Eo '(DONE|#[0-9]+).*cov: [0-9]+ ft: [0-9]+' "$log" | tail -1 | grep -Eo 'cov: [0-9]+ ft: [0-9]+' || true)"
   echo "$t: ${seconds}s, ${runs:-?} executions, ${cov:-no coverage line}, corpus $(ls "$build/corpus/$t" | wc -l) files: $result"
 done
 exit $status
