@@ -13,10 +13,12 @@
 #include "useraccess.h"
 #include "windowraiser.h"
 #include "startupsteps.h"
+#include "terminationsignals.h"
 
 #include <QApplication>
 #include <QLocalSocket>
 #include <QLocale>
+#include <QPointer>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -73,6 +75,22 @@ int main(int argc, char *argv[])
         socket->deleteLater();
     }
 
+    // SIGTERM and SIGHUP end the program in order: before the main window is
+    // up, the preferences are saved and every event loop ends; after, the
+    // window ends it (see MainWnd::closeForSignal).
+    QPointer<MainWnd> mainWindow;
+    bool terminated = false;
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app, [&] {
+        terminated = true;
+        if (mainWindow) {
+            mainWindow->closeForSignal();
+        } else {
+            preferences.save();
+            QCoreApplication::exit(0);
+        }
+    });
+
     // A silent connection on this server asks this copy to quit; the word
     // "raise" brings its windows to the front. A failure to listen is not
     // fatal: the program then runs without the handshake.
@@ -85,12 +103,13 @@ int main(int argc, char *argv[])
     if (guard->isFirstInstance())
         StartupSteps::repairInterruptedUpdate();
     StartupSteps::applyStoredProxy();
-    if (!StartupSteps::signIn())
+    if (!StartupSteps::signIn() || terminated)
         return 0;
 
     int result = 0;
     {
         MainWnd window;
+        mainWindow = &window;
         window.show();
         window.activateWindow();
         result = app.exec();

@@ -991,6 +991,29 @@ void MainWnd::slotClose()
     close();
 }
 
+void MainWnd::closeForSignal()
+{
+    if (m_endingForSignal)
+        return;
+    m_endingForSignal = true;
+    m_backupTimer.stop();
+    const QString text = m_ui.editor->toPlainText();
+    const bool keepText = !text.trimmed().isEmpty();
+    if (keepText) {
+        m_backup.markChanged();
+        m_backup.backup(text);
+    }
+    preferences().setValue(QStringLiteral("is_crash"), AppSettings::boolText(keepText));
+    preferences().save();
+    saveGeometryToSettings();
+    hide();
+    // Whatever comes first: the upload's end or the time allowed for it.
+    auto quit = [] { QCoreApplication::exit(0); };
+    connect(m_usage, &GammaLib::UserInformation::signalUploaded, this, quit);
+    QTimer::singleShot(SignalUploadMs, this, quit);
+    m_usage->Upload(GammaLib::UserAccess::instance().sessionKey());
+}
+
 void MainWnd::startCloseUpload()
 {
     saveGeometryToSettings();
@@ -1000,6 +1023,10 @@ void MainWnd::startCloseUpload()
 
 void MainWnd::closeEvent(QCloseEvent *event)
 {
+    if (m_endingForSignal) {
+        event->ignore(); // the program is already ending, with the text kept
+        return;
+    }
     if (m_tutorial || m_reviewRunning || areControlsLocked()) {
         event->ignore();
         return;

@@ -103,7 +103,15 @@ public:
     enum ReviewPhase { Idle, CountingWords, DetectingSentences, Checking };
     ReviewPhase reviewPhase() const { return m_phase; }
 
+    // The usage upload gets this long when a signal ends the program.
+    static constexpr int SignalUploadMs = 2000;
+
 public slots:
+    // SIGTERM or SIGHUP (log-out, shutdown): ends the program without a
+    // question. The preferences and the window's place are saved, a text in
+    // the editor is copied so the next start brings it back (nobody could
+    // be asked to save it), and the usage upload gets SignalUploadMs at most.
+    void closeForSignal();
     void slotClose();
     void slotMax();
     void slotMin();
@@ -242,6 +250,7 @@ private:
     bool m_restartAfterClose = false;
     bool m_closeAllowed = false;
     bool m_loggingOut = false;
+    bool m_endingForSignal = false;
 
     // The first click into the search field after it gained the focus
     // selects its whole text.

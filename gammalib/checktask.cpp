@@ -102,6 +102,10 @@ void CheckTask::slotFinished()
     reply->deleteLater();
     if (m_unauthorized)
         err = QNetworkReply::AuthenticationRequiredError;
+    else if (err == QNetworkReply::NoError && !m_reader.pending().isEmpty())
+        // Every record ends with the separator: bytes left over mean the
+        // connection ended in the middle of one, which is no finished answer.
+        err = QNetworkReply::RemoteHostClosedError;
     emit signalFinished(err);
 }
 

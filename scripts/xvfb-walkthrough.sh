@@ -8,7 +8,7 @@
 # Not part of ctest. Checks what it can see from outside (window geometry)
 # and stops with a message when a step does not do what it should.
 # Usage: scripts/xvfb-walkthrough.sh [build folder] [screenshot folder]
-#        (needs xvfb, xdotool, imagemagick, xclip: scripts/packages/walkthrough.txt)
+#        (needs xvfb, xdotool, imagemagick, xclip: scripts/packages/tests/walkthrough.txt)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"

@@ -1,6 +1,7 @@
 #include "appsettings.h"
 
 #include "configfile.h"
+#include "secretstore.h"
 
 #include <QCoreApplication>
 
@@ -34,11 +35,20 @@ void addSettingDefaults(ConfigFile &store)
         store.addDefault(QString::fromLatin1(pair[0]), QString::fromLatin1(pair[1]));
 }
 
+QStringList secretKeys()
+{
+    return {QStringLiteral("str_pwd"), QStringLiteral("evernote_access_token")};
+}
+
 ConfigFile &preferenceConfig()
 {
     static ConfigFile store = [] {
         ConfigFile file(QString(), QStringLiteral("preference.ini"));
         addPreferenceDefaults(file);
+        // The remembered log-in and the note-service token: the keyring
+        // keeps them where there is one; the file is the user's alone.
+        file.setOwnerOnly(true);
+        file.keepSecretsIn(SecretStore::system(), secretKeys());
         return file;
     }();
     return store;

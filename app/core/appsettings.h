@@ -2,6 +2,7 @@
 #define APPSETTINGS_H
 
 #include <QString>
+#include <QStringList>
 
 class ConfigFile;
 
@@ -11,6 +12,8 @@ namespace AppSettings {
 
 // "preference.ini": account, review preferences, proxy, language, recent files.
 ConfigFile &preferenceConfig();
+// The preference keys that hold secrets, kept in the keyring when there is one.
+QStringList secretKeys();
 // "setting.ini": window geometry, side panel and tutorial flags.
 ConfigFile &settingConfig();
 

@@ -1,6 +1,7 @@
 #include "configfile.h"
 
 #include "atomicfile.h"
+#include "secretstore.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -30,7 +31,15 @@ bool ConfigFile::load()
     QFile file(filePath());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
-    const QByteArray raw = file.readAll();
+    QHash<QString, Entry> fresh;
+    if (!parse(file.readAll(), &fresh))
+        return false;
+    m_entries = fresh;
+    return true;
+}
+
+bool ConfigFile::parse(const QByteArray &raw, QHash<QString, Entry> *entries)
+{
     // UTF-8 unless a byte-order mark says otherwise.
     auto encoding = QStringConverter::encodingForData(raw);
     QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
@@ -41,16 +50,15 @@ bool ConfigFile::load()
         return false;
 
     // The first top-level node is the XML declaration, the second the root.
-    QHash<QString, Entry> fresh;
+    entries->clear();
     const QDomNode root = doc.childNodes().at(1);
     for (QDomNode node = root.firstChild(); !node.isNull(); node = node.nextSibling()) {
         const QDomElement element = node.toElement();
         Entry entry;
         entry.value = element.isNull() ? node.nodeValue() : element.text();
         entry.defaultValue = element.isNull() ? QString() : element.attribute(QStringLiteral("default"));
-        fresh.insert(node.nodeName(), entry);
+        entries->insert(node.nodeName(), entry);
     }
-    m_entries = fresh;
     return true;
 }
 
@@ -103,12 +111,26 @@ QString xmlSafeText(const QString &text)
 
 QByteArray ConfigFile::toXml() const
 {
+    // A secret the store holds is written empty.
+    QHash<QString, Entry> entries = m_entries;
+    for (auto it = m_inStore.cbegin(); it != m_inStore.cend(); ++it) {
+        auto entry = entries.find(it.key());
+        if (entry != entries.end() && entry->value == it.value()) {
+            entry->value.clear();
+            entry->defaultValue.clear();
+        }
+    }
+    return toXml(entries);
+}
+
+QByteArray ConfigFile::toXml(const QHash<QString, Entry> &entries) const
+{
     QDomDocument doc;
     doc.appendChild(doc.createProcessingInstruction(
         QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"utf-8\"")));
     QDomElement root = doc.createElement(QStringLiteral("config"));
     doc.appendChild(root);
-    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
         // A key no element can be named after stays in memory only.
         if (!isWritableKey(it.key()))
             continue;
@@ -124,7 +146,78 @@ bool ConfigFile::save()
 {
     if (!QDir().mkpath(m_dir))
         return false;
-    return AtomicFile::write(filePath(), toXml());
+    syncSecrets();
+    const QFileDevice::Permissions permissions =
+        m_ownerOnly ? (QFileDevice::ReadOwner | QFileDevice::WriteOwner) : QFileDevice::Permissions();
+    return AtomicFile::write(filePath(), toXml(), permissions);
+}
+
+void ConfigFile::keepSecretsIn(SecretStore *store, const QStringList &keys)
+{
+    m_secrets = store;
+    m_secretKeys = keys;
+    m_inStore.clear();
+    if (!m_secrets || !m_secrets->isAvailable())
+        return;
+    bool moved = false;
+    for (const QString &key : keys) {
+        const auto it = m_entries.constFind(key);
+        const QString inFile = it == m_entries.constEnd() ? QString() : it->value;
+        if (!inFile.isEmpty()) {
+            // Left by an older version or a start without the keyring.
+            if (m_secrets->write(secretName(key), inFile)) {
+                m_inStore.insert(key, inFile);
+                moved = true;
+            }
+            continue;
+        }
+        const std::optional<QString> stored = m_secrets->read(secretName(key));
+        if (!stored || stored->isEmpty())
+            continue;
+        m_inStore.insert(key, *stored);
+        auto entry = m_entries.find(key);
+        if (entry == m_entries.end())
+            m_entries.insert(key, Entry{*stored, QString()});
+        else
+            entry->value = *stored;
+    }
+    if (moved)
+        save();
+}
+
+void ConfigFile::syncSecrets()
+{
+    if (!m_secrets || m_secretKeys.isEmpty() || !m_secrets->isAvailable())
+        return;
+    for (const QString &key : std::as_const(m_secretKeys)) {
+        const QString value = m_entries.value(key).value;
+        const auto held = m_inStore.constFind(key);
+        if (value.isEmpty()) {
+            if (held != m_inStore.constEnd() && m_secrets->remove(secretName(key)))
+                m_inStore.remove(key);
+        } else if (held == m_inStore.constEnd() || *held != value) {
+            if (m_secrets->write(secretName(key), value))
+                m_inStore.insert(key, value);
+            else
+                m_inStore.remove(key); // the file keeps it
+        }
+    }
+}
+
+QString ConfigFile::secretName(const QString &key) const
+{
+    return QDir::cleanPath(filePath()) + QLatin1Char(':') + key;
+}
+
+void ConfigFile::setOwnerOnly(bool ownerOnly)
+{
+    m_ownerOnly = ownerOnly;
+    if (!ownerOnly || !exists())
+        return;
+    const QFileDevice::Permissions owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QFile file(filePath());
+    if ((file.permissions() & ~(owner | QFileDevice::ReadUser | QFileDevice::WriteUser)) != 0)
+        file.setPermissions(owner);
 }
 
 QString ConfigFile::value(const QString &key)

@@ -8,11 +8,21 @@
 CrashRecoveryCopy::CrashRecoveryCopy(const QString &folder)
     : m_path(QDir(folder).filePath(QStringLiteral("backup.ini")))
 {
+    // A copy left by an older version may be readable by others.
+    QFile existing(m_path);
+    if (existing.exists() && existing.permissions() != ownerOnly())
+        existing.setPermissions(ownerOnly());
+}
+
+QFileDevice::Permissions CrashRecoveryCopy::ownerOnly()
+{
+    return QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 }
 
 bool CrashRecoveryCopy::writeFile(const QString &path, const QString &text)
 {
-    return AtomicFile::write(path, text.toLocal8Bit());
+    // The user's text: readable by the user only.
+    return AtomicFile::write(path, text.toLocal8Bit(), ownerOnly());
 }
 
 bool CrashRecoveryCopy::backup(const QString &text)

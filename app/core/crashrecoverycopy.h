@@ -1,6 +1,7 @@
 #ifndef CRASHRECOVERYCOPY_H
 #define CRASHRECOVERYCOPY_H
 
+#include <QFileDevice>
 #include <QString>
 
 // The plain-text copy of the editor text ("backup.ini") that lets the next
@@ -23,7 +24,9 @@ public:
     QString filePath() const { return m_path; }
 
     // Replaces the file atomically; false leaves the previous copy intact.
+    // The file is written owner-only (0600).
     static bool writeFile(const QString &path, const QString &text);
+    static QFileDevice::Permissions ownerOnly();
 
 private:
     QString m_path;

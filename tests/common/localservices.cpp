@@ -94,6 +94,14 @@ void LocalServices::stop()
     m_dataDir.reset();
 }
 
+void LocalServices::killNow()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        m_process->kill();
+        m_process->waitForFinished(10000);
+    }
+}
+
 bool LocalServices::isRunning() const
 {
     return m_process && m_process->state() == QProcess::Running;

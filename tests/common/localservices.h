@@ -22,6 +22,8 @@ public:
     // "--session-ttl", go to the server.
     bool start(const QStringList &extraArguments = {});
     void stop();
+    // Ends the services at once with SIGKILL, as a crash would.
+    void killNow();
     bool isRunning() const;
 
     int port() const { return m_port; }

@@ -18,6 +18,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/stat.h>
+
 class TestInstances : public QObject
 {
     Q_OBJECT
@@ -373,6 +376,33 @@ private slots:
         QCOMPARE(peer->readLine().trimmed(), QByteArray("UpdateFail"));
         peer->disconnectFromServer();
         QVERIFY(exitsCleanly(update, 10000));
+    }
+
+    // Log-out and shutdown send SIGTERM or SIGHUP: the program (here at its
+    // sign-in dialog) ends normally with its preferences saved, owner-only.
+    void terminationSignalEndsTheProgramInOrder_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void terminationSignalEndsTheProgramInOrder()
+    {
+        QFETCH(int, number);
+        const QString preferences = m_home.filePath(QStringLiteral("Quillet/preference.ini"));
+        QFile::remove(preferences);
+        QProcess *process = startMainAndWait();
+        QVERIFY(process);
+        QFile::remove(preferences); // what start-up wrote; the signal writes it again
+        QCOMPARE(::kill(pid_t(process->processId()), number), 0);
+        QVERIFY2(process->waitForFinished(30000), "still running after the signal");
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), 0);
+        QVERIFY(QFile::exists(preferences));
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(preferences).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, mode_t(0600));
     }
 };
 
