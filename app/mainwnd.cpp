@@ -1003,8 +1003,10 @@ void MainWnd::closeForSignal()
         m_backup.markChanged();
         m_backup.backup(text);
     }
-    preferences().setValue(QStringLiteral("is_crash"), AppSettings::boolText(keepText));
-    preferences().save();
+    // With text kept, the next start offers it back as after a crash.
+    Preferences preferences;
+    preferences.setRunning(keepText);
+    preferences.save();
     saveGeometryToSettings();
     hide();
     // Whatever comes first: the upload's end or the time allowed for it.
