@@ -37,15 +37,15 @@ void MainWndUi::setupUi(CustomWindow *window)
     central->setObjectName(QStringLiteral("mainCentral"));
     central->setStyleSheet(QStringLiteral(
         "#mainCentral{background:#ffffff;}"
-        "QPushButton{border:1px solid #d6dbe1;border-radius:3px;padding:4px 10px;color:#444;"
+        "QPushButton{border:1px solid #d6dbe1;border-radius:3px;padding:4px 7px;color:#444;"
         "background:#f7f9fb;font:10pt \"Arial, Sans-serif\";}"
         "QPushButton:hover{background:#e9f1fb;border-color:#1872d9;}"
         "QPushButton:disabled{color:#b0b0b0;background:#fafafa;border-color:#eeeeee;}"
         "QPushButton#reviewButton{background:#1872d9;color:white;border-color:#1872d9;font-weight:bold;}"
         "QPushButton#reviewButton:disabled{background:#9bbfe9;border-color:#9bbfe9;}"
         // A clear ring round the button that has the keyboard focus.
-        "QPushButton:focus{border:2px solid #0a3d7a;padding:3px 9px;}"
-        "QPushButton#reviewButton:focus{border:2px solid #0a3d7a;padding:3px 9px;}"
+        "QPushButton:focus{border:2px solid #0a3d7a;padding:3px 6px;}"
+        "QPushButton#reviewButton:focus{border:2px solid #0a3d7a;padding:3px 6px;}"
         "QCheckBox:focus{outline:none;border:2px solid #0a3d7a;border-radius:3px;}"
         "QLineEdit{border:1px solid #d6dbe1;border-radius:3px;padding:4px 6px;}"
         "QLabel{color:#666666;font:9pt \"Arial, Sans-serif\";}"));
@@ -61,7 +61,9 @@ void MainWndUi::setupUi(CustomWindow *window)
 
     auto *toolbar = new QHBoxLayout;
     toolbar->setContentsMargins(14, 8, 14, 8);
-    toolbar->setSpacing(6);
+    // Tight enough that the longest language (Spanish), with the report
+    // button's room kept, still fits a screen 1024 pixels wide.
+    toolbar->setSpacing(5);
     openButton = toolButton(QObject::tr("Open"), QObject::tr("Open"), central);
     reviewButton = toolButton(QObject::tr("Review"), QObject::tr("Review"), central);
     reviewButton->setObjectName(QStringLiteral("reviewButton"));
@@ -86,7 +88,7 @@ void MainWndUi::setupUi(CustomWindow *window)
     searchField->setPlaceholderText(QObject::tr("Search or Translate"));
     // Narrower when the tool bar's texts are long (Spanish), so the window
     // still fits a small screen.
-    searchField->setMinimumWidth(110);
+    searchField->setMinimumWidth(100);
     searchField->setMaximumWidth(200);
     searchButton = toolButton(QObject::tr("Search"), QObject::tr("Search"), central);
     searchButton->setEnabled(false);

@@ -10,7 +10,13 @@ node="${2:-}"
 work="$(mktemp -d)"
 services_pid=""
 cleanup() {
-  [ -n "$services_pid" ] && kill "$services_pid" 2>/dev/null || true
+  if [ -n "$services_pid" ] && kill "$services_pid" 2>/dev/null; then
+    # The services close their database and log on the way out: wait for
+    # that (bounded) before the folder goes.
+    for _ in $(seq 1 100); do kill -0 "$services_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$services_pid" 2>/dev/null || true
+    wait "$services_pid" 2>/dev/null || true
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
