@@ -10,9 +10,6 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
 shot="${2:-$here/docs/crash-recovery.png}"
-[ -f "$build/CMakeCache.txt" ] || "$here/scripts/build.sh" "$build"
-cmake --build "$build" --target quillet-main >/dev/null
-
 . "$here/scripts/lib/gui-session.sh"
 
 # An account, remembered by the sign-in dialog, and no first-run tutorial.

@@ -8,11 +8,6 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  "$here/scripts/build.sh" "$build"
-fi
-cmake --build "$build" --target quillet-main >/dev/null
-
 . "$here/scripts/lib/gui-session.sh"
 
 mkdir -p "$work/config" "$work/tmp" "$here/docs"

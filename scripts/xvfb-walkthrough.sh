@@ -13,9 +13,6 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
 shots="${2:-$here/build/walkthrough}"
-[ -f "$build/CMakeCache.txt" ] || "$here/scripts/build.sh" "$build"
-cmake --build "$build" --target quillet-main >/dev/null
-
 . "$here/scripts/lib/gui-session.sh"
 
 config="$work/config/Quillet"

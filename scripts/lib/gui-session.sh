@@ -1,8 +1,13 @@
 # Sourced by the scripts that drive the real program under a virtual X
-# server. Expects $here (the checkout) and $build (a configured build folder).
+# server. Expects $here (the checkout) and $build (a build folder: configured
+# and built here when needed).
 # Gives: $work, a temporary folder removed on exit, and the local services
 # listening on the program's compiled-in port (started here, and stopped on
 # exit, unless something already answers there) in $port.
+
+# The program, built first where it is missing or out of date.
+[ -f "$build/CMakeCache.txt" ] || "$here/scripts/build.sh" "$build"
+cmake --build "$build" --target quillet-main >/dev/null
 
 # shellcheck source=node-env.sh
 source "$here/scripts/lib/node-env.sh"
