@@ -2,6 +2,11 @@
 // first (by edit distance, then by how early learners meet the word in the
 // CEFR lists), a split into two words last.
 
+// A word's letters in order: equal for words that differ only by swaps.
+function sortedLetters(word) {
+  return [...word].sort().join('');
+}
+
 // Damerau–Levenshtein distance (adjacent swaps cost one), stopping early
 // above `limit`.
 export function editDistance(a, b, limit = 3) {
@@ -36,12 +41,19 @@ export class Spelling {
   }
 
   // Orders candidates of a misspelt word: splits last, then nearer words,
-  // then commoner ones; the engine's own order breaks ties.
+  // then, at the same distance, a word with the very same letters (letters
+  // swapped, as in "recieved" for "received") before one with a letter
+  // changed, then commoner ones; the engine's own order breaks ties.
   rank(word, candidates) {
     const w = word.toLowerCase();
+    const letters = sortedLetters(w);
     return candidates
-      .map((c, i) => ({ c, i, split: isSplit(word, c) ? 1 : 0, d: editDistance(w, c.toLowerCase()), l: this.level(c) }))
-      .sort((x, y) => x.split - y.split || x.d - y.d || x.l - y.l || x.i - y.i)
+      .map((c, i) => {
+        const lower = c.toLowerCase();
+        return { c, i, split: isSplit(word, c) ? 1 : 0, d: editDistance(w, lower),
+                 changed: sortedLetters(lower) === letters ? 0 : 1, l: this.level(c) };
+      })
+      .sort((x, y) => x.split - y.split || x.d - y.d || x.changed - y.changed || x.l - y.l || x.i - y.i)
       .map((x) => x.c);
   }
 

@@ -16,6 +16,8 @@ test('ranking: nearer words first, then commoner ones, splits last', () => {
   const vocabulary = { cefr: new Map([['weather', 0], ['whether', 2], ['wither', 4], ['because', 0], ['became', 0]]) };
   const sp = new Spelling(vocabulary);
   assert.deepEqual(sp.rank('wether', ['wet her', 'wither', 'whether', 'weather']), ['weather', 'whether', 'wither', 'wet her']);
+  // Same distance: the word with the letters only swapped comes before a changed letter.
+  assert.deepEqual(sp.rank('recieved', ['relieved', 'received', 'receive']), ['received', 'relieved', 'receive']);
   assert.deepEqual(sp.near('wether'), ['weather', 'whether']);
   assert.ok(sp.onlySplits('wether', ['wet her'], true));
   assert.ok(!sp.onlySplits('alot', ['a lot'], false), 'a non-word keeps its split');
