@@ -36,6 +36,7 @@ import introductoryComma from './introductory-comma.mjs';
 import relativeClauseAgreement from './relative-clause-agreement.mjs';
 import articleInSetPhrase from './article-in-set-phrase.mjs';
 import capitalAfterComma from './capital-after-comma.mjs';
+import becauseOf from './because-of.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -71,6 +72,7 @@ export const RULES = [
   capitalAfterComma,
   articleInSetPhrase,
   relativeClauseAgreement,
+  becauseOf,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
