@@ -37,6 +37,7 @@ import relativeClauseAgreement from './relative-clause-agreement.mjs';
 import articleInSetPhrase from './article-in-set-phrase.mjs';
 import capitalAfterComma from './capital-after-comma.mjs';
 import becauseOf from './because-of.mjs';
+import itsItIs from './its-it-is.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -73,6 +74,7 @@ export const RULES = [
   articleInSetPhrase,
   relativeClauseAgreement,
   becauseOf,
+  itsItIs,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
