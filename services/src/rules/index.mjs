@@ -38,6 +38,7 @@ import articleInSetPhrase from './article-in-set-phrase.mjs';
 import capitalAfterComma from './capital-after-comma.mjs';
 import becauseOf from './because-of.mjs';
 import itsItIs from './its-it-is.mjs';
+import thereWithoutBe from './there-without-be.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -75,6 +76,7 @@ export const RULES = [
   relativeClauseAgreement,
   becauseOf,
   itsItIs,
+  thereWithoutBe,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
