@@ -52,7 +52,7 @@ export default {
         const n = s.at(i + 2);
         if (!n || n.pos !== 'VERB' || verbFormOf(n) !== 'base' || n.lower === 'live') return;
         const after = s.at(i + 3);
-        if (after && (after.pos === 'VERB' || after.pos === 'NOUN' || after.pos === 'ADJ')) return;
+        if (after && (after.pos === 'VERB' || after.pos === 'NOUN' || after.pos === 'ADJ' || /^(that|which|who|but)$/.test(after.lower))) return;
         if (!STATIVE.has(n.lower) && !/^(Infinitive|Singular)$/.test(lexiconTag(n.lower))) return;
         if (/Adjective|Noun/.test(lexiconTag(n.lower))) return;
         if (verbForms(n.lemma).Participle === n.lower) return; // "is not cut": a passive
