@@ -39,6 +39,7 @@ import capitalAfterComma from './capital-after-comma.mjs';
 import becauseOf from './because-of.mjs';
 import itsItIs from './its-it-is.mjs';
 import thereWithoutBe from './there-without-be.mjs';
+import doubledEndMark from './doubled-end-mark.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -77,6 +78,7 @@ export const RULES = [
   becauseOf,
   itsItIs,
   thereWithoutBe,
+  doubledEndMark,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
