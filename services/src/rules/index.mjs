@@ -40,6 +40,7 @@ import becauseOf from './because-of.mjs';
 import itsItIs from './its-it-is.mjs';
 import thereWithoutBe from './there-without-be.mjs';
 import doubledEndMark from './doubled-end-mark.mjs';
+import articleBeforeQuantifier from './article-before-quantifier.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -79,6 +80,7 @@ export const RULES = [
   itsItIs,
   thereWithoutBe,
   doubledEndMark,
+  articleBeforeQuantifier,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
