@@ -41,6 +41,7 @@ import itsItIs from './its-it-is.mjs';
 import thereWithoutBe from './there-without-be.mjs';
 import doubledEndMark from './doubled-end-mark.mjs';
 import articleBeforeQuantifier from './article-before-quantifier.mjs';
+import adverbForAdjective from './adverb-for-adjective.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -81,6 +82,7 @@ export const RULES = [
   thereWithoutBe,
   doubledEndMark,
   articleBeforeQuantifier,
+  adverbForAdjective,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
