@@ -42,6 +42,7 @@ import thereWithoutBe from './there-without-be.mjs';
 import doubledEndMark from './doubled-end-mark.mjs';
 import articleBeforeQuantifier from './article-before-quantifier.mjs';
 import adverbForAdjective from './adverb-for-adjective.mjs';
+import gerundAfterVerb from './gerund-after-verb.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -83,6 +84,7 @@ export const RULES = [
   doubledEndMark,
   articleBeforeQuantifier,
   adverbForAdjective,
+  gerundAfterVerb,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
