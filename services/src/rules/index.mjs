@@ -43,6 +43,7 @@ import doubledEndMark from './doubled-end-mark.mjs';
 import articleBeforeQuantifier from './article-before-quantifier.mjs';
 import adverbForAdjective from './adverb-for-adjective.mjs';
 import gerundAfterVerb from './gerund-after-verb.mjs';
+import participleAdjective from './participle-adjective.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -85,6 +86,7 @@ export const RULES = [
   articleBeforeQuantifier,
   adverbForAdjective,
   gerundAfterVerb,
+  participleAdjective,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
