@@ -44,6 +44,7 @@ import articleBeforeQuantifier from './article-before-quantifier.mjs';
 import adverbForAdjective from './adverb-for-adjective.mjs';
 import gerundAfterVerb from './gerund-after-verb.mjs';
 import participleAdjective from './participle-adjective.mjs';
+import quantifierForCount from './quantifier-for-count.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -87,6 +88,7 @@ export const RULES = [
   adverbForAdjective,
   gerundAfterVerb,
   participleAdjective,
+  quantifierForCount,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
