@@ -45,6 +45,7 @@ import adverbForAdjective from './adverb-for-adjective.mjs';
 import gerundAfterVerb from './gerund-after-verb.mjs';
 import participleAdjective from './participle-adjective.mjs';
 import quantifierForCount from './quantifier-for-count.mjs';
+import doubledConnective from './doubled-connective.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -89,6 +90,7 @@ export const RULES = [
   gerundAfterVerb,
   participleAdjective,
   quantifierForCount,
+  doubledConnective,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
