@@ -46,6 +46,7 @@ import gerundAfterVerb from './gerund-after-verb.mjs';
 import participleAdjective from './participle-adjective.mjs';
 import quantifierForCount from './quantifier-for-count.mjs';
 import doubledConnective from './doubled-connective.mjs';
+import sayTell from './say-tell.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -91,6 +92,7 @@ export const RULES = [
   participleAdjective,
   quantifierForCount,
   doubledConnective,
+  sayTell,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
