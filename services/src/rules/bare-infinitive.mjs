@@ -15,7 +15,7 @@ export default {
   examples: {
     fire: [['The advert made me to buy it.', 'to', ''], ['Let him to go home.', 'to', ''], ['You should to study more.', 'to', ''],
       ['We can to swim.', 'to', ''],
-      ['Adverts make people to buy more.', 'to', ''], ['It makes them to be careful.', 'to', '']],
+      ['Adverts make people to buy more.', 'to', ''], ['It makes them to be careful.', 'to', ''], ['She cannot to come today.', 'to', '']],
     quiet: ['The advert made me buy it.', 'Let him go home.', 'I want to go.', 'It made me happy to see you.', 'I made it to the end.',
       'You ought to study.', 'They were made to wait.', 'She made the decision to leave.', 'He makes plans to travel.', 'They make efforts to improve.'],
   },
@@ -23,7 +23,7 @@ export default {
     const out = [];
     s.tokens.forEach((t, i) => {
       let k = -1;
-      if (MODALS.has(t.lower) && t.pos === 'AUX') k = i + 1;
+      if (MODALS.has(t.lower) && t.pos === 'AUX') k = s.at(i + 1)?.lower === 'not' || s.at(i + 1)?.lower === "n't" ? i + 2 : i + 1;
       else if (/^(make|makes|made|making|let|lets|letting)$/.test(t.lower) && t.pos === 'VERB') {
         const o = s.at(i + 1);
         if (o && o.pos === 'PRON' && /^(me|you|him|her|us|them|everyone|everybody)$/.test(o.lower)) k = i + 2;
