@@ -47,6 +47,8 @@ import participleAdjective from './participle-adjective.mjs';
 import quantifierForCount from './quantifier-for-count.mjs';
 import doubledConnective from './doubled-connective.mjs';
 import sayTell from './say-tell.mjs';
+import sinceFor from './since-for.mjs';
+import haveAge from './have-age.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -93,6 +95,8 @@ export const RULES = [
   quantifierForCount,
   doubledConnective,
   sayTell,
+  sinceFor,
+  haveAge,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
