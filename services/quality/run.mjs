@@ -55,7 +55,7 @@ export async function evaluate(checker, corpus) {
 
 // --cache FILE keeps the engine's own lints between runs, so that tuning the
 // learner rules does not wait for the engine each time.
-function keepEngineAnswers(checker, file) {
+export function keepEngineAnswers(checker, file) {
   const saved = fs.existsSync(file) ? JSON.parse(fs.readFileSync(file, 'utf8')) : { lints: {} };
   checker.engineAnswers = saved;
   const lintMany = checker.lintMany.bind(checker);
@@ -70,7 +70,7 @@ function keepEngineAnswers(checker, file) {
   };
 }
 
-function saveEngineAnswers(checker, file) {
+export function saveEngineAnswers(checker, file) {
   fs.writeFileSync(file, JSON.stringify(checker.engineAnswers));
 }
 

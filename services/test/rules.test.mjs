@@ -90,10 +90,10 @@ test('quality on the written learner sample holds its floor', { timeout: 300000 
   const r = await evaluate(checker, corpus);
   checker.wordnet.close();
   console.log(`sample: precision ${r.precision.toFixed(3)} recall ${r.recall.toFixed(3)} false alarms ${r.falseAlarms} top ${r.topCandidate.toFixed(3)}`);
-  assert.ok(r.recall >= 0.7, `recall ${r.recall}`);
+  assert.ok(r.recall >= 0.78, `recall ${r.recall}`);
   assert.ok(r.precision >= 0.95, `precision ${r.precision}`);
   assert.ok(r.falseAlarms <= 1, `false alarms ${r.falseAlarms}`);
-  assert.ok(r.topCandidate >= 0.75, `top candidate ${r.topCandidate}`);
+  assert.ok(r.topCandidate >= 0.82, `top candidate ${r.topCandidate}`);
 });
 
 test('engine findings left out: names after a title or in "University of X", quoted terms, combining forms, "may" as a month', { timeout: 120000 }, async () => {

@@ -36,6 +36,19 @@ import introductoryComma from './introductory-comma.mjs';
 import relativeClauseAgreement from './relative-clause-agreement.mjs';
 import articleInSetPhrase from './article-in-set-phrase.mjs';
 import capitalAfterComma from './capital-after-comma.mjs';
+import becauseOf from './because-of.mjs';
+import itsItIs from './its-it-is.mjs';
+import thereWithoutBe from './there-without-be.mjs';
+import doubledEndMark from './doubled-end-mark.mjs';
+import articleBeforeQuantifier from './article-before-quantifier.mjs';
+import adverbForAdjective from './adverb-for-adjective.mjs';
+import gerundAfterVerb from './gerund-after-verb.mjs';
+import participleAdjective from './participle-adjective.mjs';
+import quantifierForCount from './quantifier-for-count.mjs';
+import doubledConnective from './doubled-connective.mjs';
+import sayTell from './say-tell.mjs';
+import sinceFor from './since-for.mjs';
+import haveAge from './have-age.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -71,6 +84,19 @@ export const RULES = [
   capitalAfterComma,
   articleInSetPhrase,
   relativeClauseAgreement,
+  becauseOf,
+  itsItIs,
+  thereWithoutBe,
+  doubledEndMark,
+  articleBeforeQuantifier,
+  adverbForAdjective,
+  gerundAfterVerb,
+  participleAdjective,
+  quantifierForCount,
+  doubledConnective,
+  sayTell,
+  sinceFor,
+  haveAge,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.

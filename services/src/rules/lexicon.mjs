@@ -66,3 +66,9 @@ export function matchCase(model, word) {
   if (model.length > 1 && model === model.toUpperCase()) return word.toUpperCase();
   return /^[A-Z]/.test(model) ? word[0].toUpperCase() + word.slice(1) : word;
 }
+
+// Whether compromise reads a lone word as an adjective (its lexicon or its
+// suffix rules: "additional", "serious", "careful").
+export function isAdjective(word) {
+  return memo('a', word, () => nlp(word).has('#Adjective'));
+}

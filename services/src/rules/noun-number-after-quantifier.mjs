@@ -26,6 +26,9 @@ function headAfter(s, k) {
   return j;
 }
 
+// Words before "other" or "different" that make the phrase singular.
+const OWNER_OR_ARTICLE = /^(the|a|an|any|each|every|no|some|one|my|his|her|their|our|your|its|this|that|whose|on|in|of)$/;
+
 export default {
   name: 'NounNumber',
   errorType: 'MOPHOLOGY',
@@ -36,9 +39,11 @@ export default {
     fire: [['She has two cat.', 'cat', 'cats'], ['There are many problem in this city.', 'problem', 'problems'],
       ['It is one of the best way to learn.', 'way', 'ways'], ['I bought three new book.', 'book', 'books'],
       ['These thing are important.', 'thing', 'things'], ['There are a lot of problem here.', 'problem', 'problems'], ['Some of the student left.', 'student', 'students'],
-      ['We met many family in the village.', 'family', 'families'], ['There are three kind of tea.', 'kind', 'kinds'], ['I read some book about it.', 'book', 'books']],
+      ['We met many family in the village.', 'family', 'families'], ['There are three kind of tea.', 'kind', 'kinds'], ['I read some book about it.', 'book', 'books'],
+      ['He talked with other student after class.', 'other student', 'other students'], ['People from different country came.', 'country', 'countries']],
     quiet: ['She has two cats.', 'I waited two hours.', 'Many people came.', 'It is one of the best ways.', 'Two bus stops are near.',
-      'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.', 'A lot of time.', 'Lots of money.', 'Some of the work is done.', 'Some time ago.', 'Some water.', 'Some say this is true.', 'She has a 12 year old son.', 'These tooth brushes are cheap.'],
+      'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.', 'A lot of time.', 'Lots of money.', 'Some of the work is done.', 'Some time ago.', 'Some water.', 'Some say this is true.', 'She has a 12 year old son.', 'These tooth brushes are cheap.',
+      'The other student left.', 'On the other hand, it is cheap.', 'Every other day we swim.', 'Other people agree.', 'She is different person now.', 'In other words, no.', 'Try something different like painting.'],
   },
   find(s) {
     const out = [];
@@ -46,6 +51,14 @@ export default {
       let k = -1;
       if ((NUMBER_WORDS.has(t.lower) && !/s$/.test(t.lower)) || (/^\d+$/.test(t.text) && Number(t.text) > 1 && Number(t.text) < 1000)) k = i + 1;
       else if (PLURAL_QUANTIFIERS.has(t.lower) && (t.pos === 'ADJ' || t.pos === 'DET' || (t.pos === 'PRON' && /^(these|those)$/.test(t.lower)))) k = i + 1;
+      // "other" or "different" with no determiner before it counts like "many":
+      // "with other driver", "in different country".
+      else if (/^(other|different)$/.test(t.lower) && t.pos === 'ADJ' && !OWNER_OR_ARTICLE.test(s.at(i - 1)?.lower || '')
+        && !/^(PRON|NOUN|PROPN|AUX|VERB)$/.test(s.at(i - 1)?.pos || '')) {
+        k = i + 1;
+        const head = asNoun(s, s.at(headAfter(s, k)));
+        if (!head || !countableSingular(head) || head.i !== i + 1 || /^(day|time|way|side|hand|place|kind|sort|type)$/.test(head.lower)) return;
+      }
       else if (t.lower === 'one' && s.at(i + 1)?.lower === 'of' && /^(the|my|his|her|our|their|your|these|those)$/.test(s.at(i + 2)?.lower || '')) {
         k = i + 3;
         while (s.at(k) && /^(most|best|worst|biggest|greatest|main|few|many|important)$/.test(s.tokens[k].lower) && s.tokens[k].pos !== 'NOUN') k++;
@@ -80,7 +93,12 @@ export default {
       if (/^(kind|type|sort)$/.test(head.lower) && /^(these|those)$/.test(t.lower)) return;
       const plural = pluralOf(head.lower);
       if (!plural || plural === head.lower) return;
-      out.push(finding(s, j, j, [matchCase(head.text, plural)], `"${t.text}" counts more than one: use the plural "${plural}".`));
+      const mends = [matchCase(head.text, plural)];
+      if (t.lower === 'other') {
+        out.push(finding(s, i, j, [`${t.text} ${mends[0]}`, matchCase(t.text, `another ${head.text}`)], `"${t.text}" before a countable noun asks for the plural "${plural}" or for "another".`));
+        return;
+      }
+      out.push(finding(s, j, j, mends, `"${t.text}" counts more than one: use the plural "${plural}".`));
     });
     return out;
   },

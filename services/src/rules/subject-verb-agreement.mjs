@@ -60,7 +60,10 @@ function pronounFindings(s, out) {
     if (prev && /^(and|or|nor)$/.test(prev.lower)) return;
     const next = s.at(i + 1);
     if (next && /^(and|or|nor|who|which|of|,)$/.test(next.lower)) return;
-    if ((w === 'it' || w === 'you' || w === 'this' || w === 'that' || w === 'each') && !clauseStartsAt(s, i)) return;
+    // "it" after a noun or an adverb starts a clause too ("In addition it
+    // have", "the day it rain"): as an object it follows a verb or a preposition.
+    const itAfterNoun = w === 'it' && prev && /^(NOUN|PROPN|ADV)$/.test(prev.pos) && !/^(than|as)$/.test(prev.lower);
+    if ((w === 'it' || w === 'you' || w === 'this' || w === 'that' || w === 'each') && !clauseStartsAt(s, i) && !itAfterNoun) return;
     if (w === 'that' && i > 0) return;
     const j = skipAdverbs(s, i + 1);
     const v = markVerbal(s, s.at(j));
@@ -78,7 +81,11 @@ function nounFindings(s, out) {
   for (let a = 0; a < s.tokens.length; a++) {
     if (!clauseStartsAt(s, a)) continue;
     const before = s.at(a - 1);
-    if (before && /^(and|or|nor|than|as|that)$/.test(before.lower)) continue;
+    // A conjunction opening the sentence ("And the prices ...") or "that"
+    // after a verb ("It shows that prices ...") starts a clause.
+    const openingConjunction = a === 1 && before && /^(and|but|so|or)$/.test(before.lower);
+    const complement = before && before.lower === 'that' && /^(VERB|AUX)$/.test(s.at(a - 2)?.pos || '');
+    if (before && /^(and|or|nor|than|as|that)$/.test(before.lower) && !openingConjunction && !complement) continue;
     let k = a;
     if (s.tokens[k] && DETERMINERS.has(s.tokens[k].lower)) k++;
     const first = k;
@@ -87,7 +94,7 @@ function nounFindings(s, out) {
     const head = s.at(k - 1);
     if (!head || head.pos !== 'NOUN') continue;
     // Bare nouns open a clause only at the start of the sentence or after a comma.
-    if (first === a && a > 0 && !/^(,|when|if|because|that|while|although|though|since|whether|but|so)$/.test(s.tokens[a - 1].lower)) continue;
+    if (first === a && a > 0 && !/^(,|when|if|because|that|while|although|though|since|whether|but|so)$/.test(s.tokens[a - 1].lower) && !openingConjunction) continue;
     if (first === a && s.tokens[a].capitalised && a > 0) continue;
     // An uncountable noun takes a singular verb ("history tells").
     const number = nounNumber(head) || (head.pos === 'NOUN' && /^[a-z]+$/.test(head.lower) && isUncountable(head.lower)
@@ -161,10 +168,13 @@ export default {
       ['They goes to the gym.', 'goes', 'go'], ['We is ready now.', 'is', 'are'], ['My sister live in Paris.', 'sister live', 'sister lives'],
       ['The old trees grows slowly.', 'trees grows', 'trees grow'], ['Everyone want a holiday.', 'want', 'wants'],
       ['I has a dog.', 'has', 'have'], ['One of my cousins live in Lima.', 'live', 'lives'], ['Most of the shops opens at nine.', 'opens', 'open'],
-      ['Music help me relax.', 'Music help', 'Music helps']],
+      ['Music help me relax.', 'Music help', 'Music helps'],
+      ['Besides that it make the town quieter.', 'make', 'makes'], ['And prices goes up every year.', 'prices goes', 'prices go'],
+      ['It proves that the students works hard.', 'students works', 'students work']],
     quiet: ['She has a brother.', 'Let him go home.', 'If it were me, I would stay.', 'Does he know?', 'My mother and father are teachers.',
       'The people I met were kind.', 'He and she are friends.', 'The news is good.', 'I wish she were here.', 'They made it work.', 'One of the girls who sing is here.',
-      'Most of the water is gone.', 'One of them is mine.', 'Some of us were late.'],
+      'Most of the water is gone.', 'One of them is mine.', 'Some of us were late.',
+      'I saw the film that my friends like.', 'And then it rained.', 'We gave the dog it.', 'So the children play outside.'],
   },
   find(s) {
     const out = [];

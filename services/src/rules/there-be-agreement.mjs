@@ -12,6 +12,8 @@ function phraseNumber(s, k) {
   if (PLURAL_QUANTIFIERS.has(t.lower) || /^\d+$/.test(t.text) && t.text !== '1') return 'plural';
   if (t.lower === 'a' && s.at(k + 1) && /^(number|couple|few)$/.test(s.tokens[k + 1].lower)) return 'plural';
   if (t.lower === 'a' && s.at(k + 1)?.lower === 'lot') return '';
+  // "much people": the quantifier is the slip (another rule marks it), not the verb.
+  if (t.lower === 'much' && nounNumber(s.at(k + 1)) === 'plural') return '';
   if (SINGULAR_QUANTIFIERS.has(t.lower)) return 'singular';
   let j = k;
   if (/^(the|some|no|any|more|lots|other)$/.test(t.lower)) j++;
@@ -35,7 +37,7 @@ export default {
     fire: [['There is many reasons to stay.', 'is', 'are'], ['There are a small shop near my house.', 'are', 'is'],
       ['There was two cars outside.', 'was', 'were'], ['In my town there is three parks.', 'is', 'are']],
     quiet: ['There are many reasons.', 'There is a lot of water.', 'There is a bus and two cars.', 'Is there any milk?',
-      'There were a few problems.', 'There is much work.'],
+      'There were a few problems.', 'There is much work.', 'There are much people here.'],
   },
   find(s) {
     const out = [];

@@ -20,20 +20,30 @@ export default {
   catches: 'A plural of an uncountable noun, or "many" or "a" before one.',
   examples: {
     fire: [['I need more informations about it.', 'informations', 'information'], ['She gave me many advices.', 'many advices', 'a lot of advice'],
-      ['We bought a furniture for the flat.', 'a', ''], ['They have many knowledge.', 'many', 'much']],
+      ['We bought a furniture for the flat.', 'a', ''], ['They have many knowledge.', 'many', 'much'], ['That is a very good news.', 'a', '']],
     quiet: ['I need more information.', 'She gave me a lot of advice.', 'We bought new furniture.', 'Much knowledge is lost.',
-      'The news is good.', 'It is a piece of equipment.'],
+      'The news is good.', 'It is a piece of equipment.', 'It is a good research project.', 'She has a good knowledge of French.'],
   },
   find(s) {
     const out = [];
     s.tokens.forEach((t, i) => {
       if (t.pos !== 'NOUN' || !/^[a-z]+$/i.test(t.text)) return;
       const plural = /s$/.test(t.lower) && t.lower !== t.lemma && UNCOUNTABLE.has(t.lemma) && !UNCOUNTABLE.has(t.lower);
-      const mass = UNCOUNTABLE.has(t.lower) && !/s$/.test(t.lower);
+      const mass = UNCOUNTABLE.has(t.lower) && (!/s$/.test(t.lower) || t.lower === 'news');
       const next = s.at(i + 1);
       if (next && next.pos === 'NOUN') return; // "a traffic jam", "research papers"
       if (!plural && !mass) return;
-      const prev = s.at(i - 1);
+      let prev = s.at(i - 1);
+      // "a good news": "a" before the adjectives of an uncountable noun.
+      // ("a good knowledge of French" is English.)
+      if (prev && prev.pos === 'ADJ' && mass && next?.lower !== 'of') {
+        let q = i - 1;
+        while (s.at(q) && (s.tokens[q].pos === 'ADJ' || /^(very|really|so|quite|extremely)$/.test(s.tokens[q].lower))) q--;
+        if (s.at(q) && /^(a|an)$/.test(s.tokens[q].lower) && s.tokens[q].pos === 'DET') {
+          out.push(finding(s, q, q, [{ text: '', type: 'DELETION' }], `"${t.text}" is uncountable and takes no "a".`));
+          return;
+        }
+      }
       const quantifier = prev && /^(many|few|several|a|an)$/.test(prev.lower) ? prev : null;
       const base = plural ? t.lemma : t.lower;
       if (quantifier && quantifier.lower === 'many') {

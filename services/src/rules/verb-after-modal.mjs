@@ -12,7 +12,7 @@ export default {
   examples: {
     fire: [['She can speaks three languages.', 'speaks', 'speak'], ['We will went to the beach.', 'went', 'go'],
       ['You should not eaten so much.', 'eaten', 'eat'],
-      ['We could lost everything.', 'lost', 'lose'], ['It will did harm.', 'did', 'do'], ['She can has a pet.', 'has', 'have']],
+      ['We could lost everything.', 'lost', 'lose'], ['It will did harm.', 'did', 'do'], ['She can has a pet.', 'has', 'have'], ['Pests that will did damage are caught.', 'did', 'do']],
     quiet: ['She can speak three languages.', 'I will be there.', 'You should have told me.', 'The can was empty.',
       'It may be raining.', 'We will need more time.', 'We could have lost.', 'Will is my friend.', 'Can you help?'],
   },
@@ -21,7 +21,7 @@ export default {
     s.tokens.forEach((t, i) => {
       if (!MODALS.has(t.lower) || t.pos !== 'AUX') return;
       const prev = s.at(i - 1);
-      if (prev && /^(the|a|this|that|my|his|her|free|own)$/.test(prev.lower)) return; // "the will", "a can"
+      if (prev && /^(the|a|my|his|her|free|own)$/.test(prev.lower)) return; // "the will", "a can"
       if (prev && prev.pos === 'ADP') return; // "in may parts": a misspelt word, not a modal
       const j = skipAdverbs(s, i + 1);
       const v = s.at(j);
