@@ -37,7 +37,8 @@ void addSettingDefaults(ConfigFile &store)
 
 QStringList secretKeys()
 {
-    return {QStringLiteral("str_pwd"), QStringLiteral("evernote_access_token")};
+    return {QStringLiteral("str_pwd"), QStringLiteral("evernote_access_token"),
+            QStringLiteral("proxy_http_pwd"), QStringLiteral("proxy_socks5_pwd")};
 }
 
 ConfigFile &preferenceConfig()
@@ -45,7 +46,8 @@ ConfigFile &preferenceConfig()
     static ConfigFile store = [] {
         ConfigFile file(QString(), QStringLiteral("preference.ini"));
         addPreferenceDefaults(file);
-        // The remembered log-in and the note-service token: the keyring
+        // The remembered log-in, the note-service token and the proxy
+        // passwords: the keyring
         // keeps them where there is one; the file is the user's alone.
         file.setOwnerOnly(true);
         file.keepSecretsIn(SecretStore::system(), secretKeys());

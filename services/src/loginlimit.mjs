@@ -6,6 +6,13 @@
 // A successful log-in clears the account's count; the address keeps its
 // failures until they age out, so one address cannot try many accounts.
 // Both tables are bounded: the oldest entries go first when they are full.
+//
+// Behind a reverse proxy every request comes from the proxy's address; with
+// `trustProxy` the address the proxy saw (the last one it appended to
+// X-Forwarded-For) is counted instead. Without it the header is ignored, as
+// any client can send one.
+
+import net from 'node:net';
 
 export const LOGIN_LIMIT_DEFAULTS = { perAccount: 5, perAddress: 30, windowSeconds: 900, maxEntries: 20000 };
 
@@ -56,13 +63,14 @@ class FailureTable {
 }
 
 export class LoginLimiter {
-  constructor({ perAccount, perAddress, windowSeconds, maxEntries, clock = Date.now } = {}) {
+  constructor({ perAccount, perAddress, windowSeconds, maxEntries, trustProxy = false, clock = Date.now } = {}) {
     const o = { ...LOGIN_LIMIT_DEFAULTS };
     if (perAccount !== undefined) o.perAccount = perAccount;
     if (perAddress !== undefined) o.perAddress = perAddress;
     if (windowSeconds !== undefined) o.windowSeconds = windowSeconds;
     if (maxEntries !== undefined) o.maxEntries = maxEntries;
     this.clock = clock;
+    this.trustProxy = Boolean(trustProxy);
     this.accounts = new FailureTable(o.perAccount, o.windowSeconds * 1000, o.maxEntries);
     this.addresses = new FailureTable(o.perAddress, o.windowSeconds * 1000, o.maxEntries);
   }
@@ -98,10 +106,20 @@ export function retryText(seconds) {
   return `Too many failed log-in attempts; try again in ${minutes} minute${minutes === 1 ? '' : 's'}.`;
 }
 
-// The address a request came from (IPv4-mapped IPv6 written as IPv4).
-export function clientAddress(req) {
-  const a = (req.socket && req.socket.remoteAddress) || '';
-  return a.startsWith('::ffff:') ? a.slice(7) : a;
+const plainAddress = (a) => (a.startsWith('::ffff:') ? a.slice(7) : a);
+
+// The address a request came from (IPv4-mapped IPv6 written as IPv4). With
+// `trustProxy`, the last address of X-Forwarded-For: the one the proxy in
+// front appended; earlier ones came from the client and prove nothing. A
+// header that does not end in an address is ignored.
+export function clientAddress(req, trustProxy = false) {
+  const socketAddress = plainAddress((req.socket && req.socket.remoteAddress) || '');
+  if (!trustProxy) return socketAddress;
+  let header = req.headers && req.headers['x-forwarded-for'];
+  if (Array.isArray(header)) header = header.join(',');
+  if (typeof header !== 'string') return socketAddress;
+  const last = header.split(',').map((part) => part.trim()).filter(Boolean).pop() || '';
+  return net.isIP(last) ? plainAddress(last.toLowerCase()) : socketAddress;
 }
 
 // One log-in attempt with a password digest against a user found by name (or
@@ -109,7 +127,7 @@ export function clientAddress(req) {
 // password is tested, else { ok }.
 export async function tryLogIn(limiter, store, req, name, user, digest) {
   const account = LoginLimiter.accountKey(user, name);
-  const address = clientAddress(req);
+  const address = clientAddress(req, limiter.trustProxy);
   const wait = limiter.refusal(account, address);
   if (wait > 0) return { refused: wait };
   const ok = user ? await store.verify(user, digest) : false;

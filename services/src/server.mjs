@@ -4,7 +4,7 @@
 //   [--log FILE] [--log-limit BYTES] [--session-ttl SECONDS] [--workers N]
 //   [--seed-update] [--note-port N] [--note-token-ttl SECONDS]
 //   [--host ADDR [--allow-remote]] [--login-limit-account N]
-//   [--login-limit-address N] [--login-window SECONDS]. Prints
+//   [--login-limit-address N] [--login-window SECONDS] [--trust-proxy]. Prints
 //   "listening <port>" and then "notes <note service port>" on stdout when
 //   ready. Log lines go to stderr, or to FILE, rotated at BYTES.
 import http from 'node:http';
@@ -36,7 +36,7 @@ const DRAIN_MS = 4000;
 
 export const USAGE = 'usage: node src/server.mjs [--port N] [--data DIR] [--log FILE] [--log-limit BYTES] [--session-ttl SECONDS] [--workers N] [--seed-update] ' +
   '[--note-port N] [--note-token-ttl SECONDS] [--host ADDR [--allow-remote]] [--login-limit-account N] ' +
-  '[--login-limit-address N] [--login-window SECONDS]';
+  '[--login-limit-address N] [--login-window SECONDS] [--trust-proxy]';
 
 // True for addresses that only this machine can reach.
 export function isLoopback(host) {
@@ -61,6 +61,9 @@ export function parseArgs(argv, env = process.env) {
     loginLimitAccount: LOGIN_LIMIT_DEFAULTS.perAccount,
     loginLimitAddress: LOGIN_LIMIT_DEFAULTS.perAddress,
     loginWindow: LOGIN_LIMIT_DEFAULTS.windowSeconds,
+    // Log-in limits count the address in X-Forwarded-For (a reverse proxy
+    // in front), not the connection's.
+    trustProxy: false,
   };
   for (let i = 0; i < argv.length; i++) {
     const arg = argv[i];
@@ -83,6 +86,7 @@ export function parseArgs(argv, env = process.env) {
     else if (arg === '--login-limit-account') options.loginLimitAccount = Number(value());
     else if (arg === '--login-limit-address') options.loginLimitAddress = Number(value());
     else if (arg === '--login-window') options.loginWindow = Number(value());
+    else if (arg === '--trust-proxy') options.trustProxy = true;
     else throw new Error(`unknown option ${arg}`);
   }
   if (options.data === undefined) options.data = defaultFolders(env).data;
@@ -146,6 +150,7 @@ export async function startServices(options) {
   };
   const limiter = new LoginLimiter({
     perAccount: options.loginLimitAccount, perAddress: options.loginLimitAddress, windowSeconds: options.loginWindow,
+    trustProxy: options.trustProxy,
   });
   add(accountRoutes(store, limiter));
   add(usageRoutes(store));

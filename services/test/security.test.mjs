@@ -8,7 +8,7 @@ import { fileURLToPath } from 'node:url';
 import { startServer, post, request, md5Upper, registerAndLogIn } from './helpers.mjs';
 import { parseArgs, isLoopback, prepareDataFolder } from '../src/server.mjs';
 import { Store } from '../src/store.mjs';
-import { LoginLimiter, retryText } from '../src/loginlimit.mjs';
+import { LoginLimiter, retryText, clientAddress, tryLogIn } from '../src/loginlimit.mjs';
 
 const SERVER = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../src/server.mjs');
 
@@ -84,6 +84,44 @@ test('the limiter keeps a bounded number of entries', () => {
   for (let i = 0; i < 1000; i++) limiter.failed(`name:${i}`, `10.0.${i >> 8}.${i & 255}`);
   assert.ok(limiter.accounts.entries.size <= 100);
   assert.ok(limiter.addresses.entries.size <= 100);
+});
+
+test('the forwarded address counts only with --trust-proxy, and only the one the proxy appended', async () => {
+  assert.equal(parseArgs([]).trustProxy, false);
+  assert.equal(parseArgs(['--trust-proxy']).trustProxy, true);
+  const proxy = { remoteAddress: '::ffff:127.0.0.1' };
+  const from = (forwarded) => ({ socket: proxy, headers: forwarded === undefined ? {} : { 'x-forwarded-for': forwarded } });
+  assert.equal(clientAddress(from('203.0.113.7')), '127.0.0.1');
+  assert.equal(clientAddress(from('203.0.113.7'), true), '203.0.113.7');
+  // A client's own header before the proxy's entry changes nothing.
+  assert.equal(clientAddress(from('10.9.9.9, 203.0.113.7'), true), '203.0.113.7');
+  assert.equal(clientAddress(from('::ffff:198.51.100.2'), true), '198.51.100.2');
+  assert.equal(clientAddress(from('2001:DB8::1'), true), '2001:db8::1');
+  // No header, or one that does not end in an address: the connection's.
+  for (const bad of [undefined, '', 'unknown', '203.0.113.7, not-an-address', '203.0.113.7:8080']) {
+    assert.equal(clientAddress(from(bad), true), '127.0.0.1', String(bad));
+  }
+
+  // Failures of two users behind the same proxy, each with a wrong password.
+  const store = { verify: async () => false };
+  const attempts = async (limiter, forwarded, count) => {
+    const answers = [];
+    for (let i = 0; i < count; i++) {
+      answers.push(await tryLogIn(limiter, store, from(forwarded), `user${forwarded}${i}`, null, 'x'));
+    }
+    return answers;
+  };
+  // Without trust, the header is ignored: all share the proxy's allowance.
+  const plain = new LoginLimiter({ perAccount: 100, perAddress: 4 });
+  await attempts(plain, '203.0.113.7', 4);
+  assert.ok((await attempts(plain, '198.51.100.2', 1))[0].refused > 0);
+  // With trust, each forwarded address has its own.
+  const trusting = new LoginLimiter({ perAccount: 100, perAddress: 4, trustProxy: true });
+  await attempts(trusting, '203.0.113.7', 4);
+  assert.ok((await attempts(trusting, '203.0.113.7', 1))[0].refused > 0);
+  assert.deepEqual(await attempts(trusting, '198.51.100.2', 1), [{ ok: false }]);
+  // A client cannot escape its limit by sending addresses of its own.
+  assert.ok((await attempts(trusting, '10.1.1.1, 203.0.113.7', 1))[0].refused > 0);
 });
 
 test('an account is locked after its failed log-ins with a failure answer, also for the right password', async () => {

@@ -1,6 +1,7 @@
 // Secrets of the preference store: the keyring keeps the remembered password
-// digest and the note-service token when there is one, the file keeps them
-// otherwise, and the files that hold them are the user's alone.
+// digest, the note-service token and the proxy passwords when there is one,
+// the file keeps them otherwise, and the files that hold them are the user's
+// alone.
 #include "appsettings.h"
 #include "configfile.h"
 #include "crashrecoverycopy.h"
@@ -123,6 +124,51 @@ private slots:
         QCOMPARE(again.value(QStringLiteral("str_pwd")), QStringLiteral("5f4dcc3b5aa765d61d8327deb882cf99"));
         QCOMPARE(again.value(QStringLiteral("evernote_access_token")), QStringLiteral("S=s1:U=8f:E=1"));
         QCOMPARE(again.value(QStringLiteral("str_user")), QStringLiteral("ann@example.com"));
+    }
+
+    // The program's own list of secrets: an older file's proxy passwords move
+    // to the keyring like the log-in; the proxy's host and user stay.
+    void proxyPasswordsMoveToTheKeyring()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("preference.ini"));
+        writeAll(path,
+                 "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<config>\n"
+                 " <proxy_type default=\"0\">1</proxy_type>\n"
+                 " <proxy_http_host default=\"\">proxy.example.com</proxy_http_host>\n"
+                 " <proxy_http_user default=\"\">ann</proxy_http_user>\n"
+                 " <proxy_http_pwd default=\"\">http-secret-1</proxy_http_pwd>\n"
+                 " <proxy_socks5_user default=\"\">bob</proxy_socks5_user>\n"
+                 " <proxy_socks5_pwd default=\"\">socks-secret-2</proxy_socks5_pwd>\n"
+                 "</config>\n",
+                 0644);
+        MemoryKeyring keyring;
+        {
+            ConfigFile store(dir.path(), QStringLiteral("preference.ini"));
+            store.setOwnerOnly(true);
+            store.keepSecretsIn(&keyring, AppSettings::secretKeys());
+            QCOMPARE(store.value(QStringLiteral("proxy_http_pwd")), QStringLiteral("http-secret-1"));
+            QCOMPARE(store.value(QStringLiteral("proxy_socks5_pwd")), QStringLiteral("socks-secret-2"));
+        }
+        const QByteArray file = readAll(path);
+        QVERIFY(!file.contains("http-secret-1"));
+        QVERIFY(!file.contains("socks-secret-2"));
+        QVERIFY(file.contains("proxy.example.com"));
+        QVERIFY(file.contains(">ann<"));
+        QVERIFY(file.contains(">bob<"));
+        QCOMPARE(modeOf(path), mode_t(0600));
+
+        // The next start has them back from the keyring; a password changed
+        // in the proxy settings goes there too, never to the file.
+        ConfigFile again(dir.path(), QStringLiteral("preference.ini"));
+        again.keepSecretsIn(&keyring, AppSettings::secretKeys());
+        QCOMPARE(again.value(QStringLiteral("proxy_http_pwd")), QStringLiteral("http-secret-1"));
+        QCOMPARE(again.value(QStringLiteral("proxy_socks5_pwd")), QStringLiteral("socks-secret-2"));
+        again.setValue(QStringLiteral("proxy_http_pwd"), QStringLiteral("http-secret-3"));
+        QVERIFY(again.save());
+        QVERIFY(!readAll(path).contains("http-secret-3"));
+        QCOMPARE(keyring.secrets.value(again.secretName(QStringLiteral("proxy_http_pwd"))),
+                 QStringLiteral("http-secret-3"));
     }
 
     void savedSecretsGoToTheKeyringOnly()

@@ -66,6 +66,9 @@ fi
 [ -x "$private/node/bin/node" ] && node="$private/node/bin/node"
 [ -d "$private/services/node_modules" ] || fail "services/node_modules is not installed"
 cd "$private/services"
+# Made here, not by the background start's redirection, which may come after
+# the first look at it.
+: >"$work/services.out"
 "$node" src/server.mjs --port 0 --note-port 0 --workers 1 --data "$work/data" --log "$work/services.log" \
   >"$work/services.out" 2>&1 &
 services_pid=$!

@@ -445,7 +445,7 @@ private slots:
         QVERIFY(QDir().mkpath(release + QStringLiteral("/files/docs")));
         QByteArray program(2 * 1024 * 1024, Qt::Uninitialized);
         for (int i = 0; i < program.size(); ++i)
-            program[i] = char((i * 7919) >> 3);
+            program[i] = char((quint32(i) * 7919u) >> 3);
         const auto write = [](const QString &path, const QByteArray &bytes) {
             QFile file(path);
             return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
