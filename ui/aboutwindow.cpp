@@ -3,7 +3,6 @@
 #include "clientidentity.h"
 #include "eventlog.h"
 #include "serviceaddresses.h"
-#include "shadowpainter.h"
 #include "titlebar.h"
 #include "usageevents.h"
 
@@ -12,37 +11,32 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-
-namespace {
-// Width of the transparent band that carries the drop shadow.
-const int kShadow = 10;
-}
 
 AboutWindow::AboutWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("aboutWindow"));
     setWindowTitle(tr("About Quillet"));
-    setAttribute(Qt::WA_TranslucentBackground);
-    setMinimumWidth(360 + 2 * kShadow);
+    setMinimumWidth(380);
 
+    // A plain border rather than a translucent shadow, so the window looks
+    // the same with or without a compositing window manager.
     auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(kShadow, kShadow, kShadow, kShadow);
+    outer->setContentsMargins(0, 0, 0, 0);
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("aboutFrame"));
     m_frame->setStyleSheet(QStringLiteral(
-        "#aboutFrame{background:#ffffff;}"
+        "#aboutFrame{background:#ffffff;border:1px solid #c8c8c8;}"
         "QLabel{color:#555555;font:10pt \"Arial, Sans-serif\";}"
         "QLabel#aboutName{color:#333333;font:bold 16pt \"Arial, Sans-serif\";}"
         "QLabel#contactLink{font:10pt \"Arial, Sans-serif\";}"));
     outer->addWidget(m_frame);
 
     auto *column = new QVBoxLayout(m_frame);
-    column->setContentsMargins(0, 0, 0, 0);
+    column->setContentsMargins(1, 1, 1, 1);
     column->setSpacing(0);
     m_titlebar = new Titlebar(m_frame);
     m_titlebar->setTitle(tr("About Quillet"));
@@ -126,12 +120,6 @@ void AboutWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     place();
-}
-
-void AboutWindow::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    ShadowPainter::paint(&painter, m_frame->geometry(), kShadow);
 }
 
 void AboutWindow::place()

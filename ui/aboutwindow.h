@@ -11,8 +11,8 @@ class Titlebar;
 
 // The about window: the program's name, icon and version, what it is, and a
 // link to contact its makers. Using the link counts "QL_Main_Contact" and
-// opens the contact page in the web browser. Frameless with a shadow and
-// the kit's title bar, like the program's message box.
+// opens the contact page in the web browser. Frameless with the kit's title
+// bar, like the sign-in dialog.
 class AboutWindow : public QDialog
 {
     Q_OBJECT
@@ -35,7 +35,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void place();

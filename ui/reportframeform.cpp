@@ -57,7 +57,7 @@ void ReportFrameClass::setupUi(QWidget *frame)
     header->setObjectName(QStringLiteral("reportHeader"));
     header->setAttribute(Qt::WA_StyledBackground);
     auto *top = new QHBoxLayout(header);
-    top->setContentsMargins(20, 8, 12, 0);
+    top->setContentsMargins(20, 8, 12, 6);
     shareButton = new QPushButton(header);
     shareButton->setObjectName(QStringLiteral("reportShare"));
     shareButton->setCursor(Qt::PointingHandCursor);

@@ -8,7 +8,6 @@
 #include "rotatingpicture.h"
 #include "serviceaddresses.h"
 #include "versionhelper.h"
-#include "kitresources.h"
 #include "windowsettings.h"
 
 #include <QCheckBox>
@@ -104,9 +103,7 @@ void SettingFrame::buildForm()
     auto *updateLayout = new QHBoxLayout(update);
     m_updateIcon = new RotatingPicture(update);
     m_updateIcon->setObjectName(QStringLiteral("updateIcon"));
-    KitResources::ensureLoaded();
-    m_updateIcon->setPixmap(QPixmap(QStringLiteral(":/MainWnd/Resources/loading_big.png")));
-    m_updateIcon->setFixedSize(22, 22);
+    m_updateIcon->setFixedSize(20, 20); // the kit's spinner, in the program's colour
     m_updateText = new QLabel(update);
     m_progress = new QProgressBar(update);
     m_progress->setRange(0, 100);
