@@ -1,5 +1,6 @@
 #include "mainwnd.h"
 
+#include "aboutwindow.h"
 #include "appsettings.h"
 #include "callbackobject.h"
 #include "checktaskthread.h"
@@ -9,6 +10,7 @@
 #include "configfile.h"
 #include "correctionitem.h"
 #include "correctionpanel.h"
+#include "currentlanguage.h"
 #include "customcontextmenu.h"
 #include "custommenubar.h"
 #include "customtexteditor.h"
@@ -25,6 +27,7 @@
 #include "reportfigures.h"
 #include "reportframe.h"
 #include "serviceaddresses.h"
+#include "sharetarget.h"
 #include "startupsteps.h"
 #include "textchunk.h"
 #include "titlebar.h"
@@ -98,7 +101,10 @@ MainWnd::MainWnd(QWidget *parent)
     connect(bar, &Titlebar::signalMin, this, &MainWnd::slotMin);
     connect(bar, &Titlebar::signalRestore, this, &MainWnd::slotRestore);
     connect(bar, &Titlebar::signalMove, this, &MainWnd::slotMove);
-    connect(bar, &Titlebar::signalShare, this, &MainWnd::slotShare);
+    connect(bar, &Titlebar::signalShare, this, [this] { // the network of the interface language
+        log(QStringLiteral("QL_Main_Share"));
+        ShareTarget::open(ShareTarget::addressFor(GammaLib::currentLanguage()));
+    });
     setUpMenu();
     setUpSettings();
     setUpEvernote();
@@ -1159,16 +1165,7 @@ void MainWnd::slotReportButtonClicked()
 void MainWnd::slotShare()
 {
     log(QStringLiteral("QL_Main_Share"));
-    const QString site = GammaLib::ServiceAddresses::instance().url(GammaLib::ServiceAddresses::Web, QString());
-    const QString address =
-        GammaLib::ServiceAddresses::instance().url(GammaLib::ServiceAddresses::FacebookWww, QStringLiteral("/dialog/feed?"))
-        + QStringLiteral("app_id=402913865571304") + QStringLiteral("&link=") + site
-        + QStringLiteral("&picture=") + site + QStringLiteral("/images/quillet.png")
-        + QStringLiteral("&name=Quillet, the best free grammar checker") + QStringLiteral("&caption= ")
-        + QStringLiteral("&description=It grants you free instant text check for various mistakes and offers "
-                         "you enrichment suggestions to write better English.")
-        + QStringLiteral("&redirect_uri=") + site + QStringLiteral("/LoginedByFacebook.ashx");
-    QDesktopServices::openUrl(QUrl(address));
+    ShareTarget::open(ShareTarget::feedAddress());
 }
 
 void MainWnd::slotFeedback()
@@ -1194,7 +1191,4 @@ void MainWnd::slotGotoCommunity()
 
 void MainWnd::slotGotoDocumentTemplates() { openWebPage(QStringLiteral("/Templates")); }
 void MainWnd::slotFAQ() { openWebPage(QStringLiteral("/Help")); }
-void MainWnd::slotAbout()
-{
-    ask(tr("Quillet %1\nA writing assistant for English.").arg(GammaLib::clientVersion()), {tr("OK")});
-}
+void MainWnd::slotAbout() { AboutWindow::showFor(this); }

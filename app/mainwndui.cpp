@@ -57,6 +57,7 @@ void MainWndUi::setupUi(CustomWindow *window)
     titlebar->setTitle(QStringLiteral("Quillet"));
     // The main window can be maximised from its button or a double click.
     titlebar->setMaximizeVisible(true);
+    titlebar->setShareVisible(true);
     outerLayout->addWidget(titlebar);
 
     auto *toolbar = new QHBoxLayout;

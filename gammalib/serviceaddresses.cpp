@@ -25,6 +25,7 @@ ServiceAddresses::ServiceAddresses()
     setProductHosts(defaultProductHost());
     m_addresses[FacebookWww] = {QStringLiteral("https"), QStringLiteral("www.facebook.com")};
     m_addresses[FacebookGraph] = {QStringLiteral("https"), QStringLiteral("graph.facebook.com")};
+    m_addresses[SinaShare] = {QStringLiteral("https"), QStringLiteral("service.weibo.com")};
     // The local note service, so notes work with no outside account.
     m_addresses[Evernote] = {QStringLiteral("http"), defaultNoteHost()};
 }

@@ -23,6 +23,7 @@ public:
         FacebookWww,   // OAuth dialog and its success page
         FacebookGraph, // "me" endpoint
         Evernote,      // OAuth and the note service
+        SinaShare,     // Sina Weibo's share page ("/share/share.php")
     };
 
     static ServiceAddresses &instance();

@@ -16,6 +16,22 @@ inline constexpr char AccessProxySystem[] = "QL_Access_Proxy_System";
 inline constexpr char AccessProxySocks[] = "QL_Access_Proxy_Socks";
 inline constexpr char AccessProxyHttp[] = "QL_Access_Proxy_HTTP";
 
+// The proxy event for the proxy kind the sign-in dialog's proxy page stored
+// ("proxy_type": 0 none, 1 HTTP, 2 SOCKS5, 3 the system's settings).
+inline const char *accessProxyEvent(int proxyType)
+{
+    switch (proxyType) {
+    case 1:
+        return AccessProxyHttp;
+    case 2:
+        return AccessProxySocks;
+    case 3:
+        return AccessProxySystem;
+    default:
+        return AccessProxyNone;
+    }
+}
+
 // Main window
 inline constexpr char MainReview[] = "QL_Main_Review";
 inline constexpr char MainReviewImprove[] = "QL_Main_Review_Improve";

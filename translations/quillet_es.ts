@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Quillet</source>
+        <translation>Acerca de Quillet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A writing assistant for English.</source>
+        <translation>Un asistente de escritura en inglés.</translation>
+    </message>
+    <message>
+        <source>Questions, ideas or trouble with a review? We would like to hear from you.</source>
+        <translation>¿Preguntas, ideas o problemas con una revisión? Nos gustaría saber de usted.</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contáctenos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>AccessDlg</name>
     <message>
         <source>Sign up</source>
@@ -523,12 +550,6 @@ Revise su conexión de red. En algunos casos puede que necesite usar un proxy.</
         <translation>Cerrar sesión</translation>
     </message>
     <message>
-        <source>Quillet %1
-A writing assistant for English.</source>
-        <translation>Quillet %1
-Un asistente de escritura en inglés.</translation>
-    </message>
-    <message>
         <source>The current text will be replaced. You may lose all edits if not saved. Proceed?</source>
         <translation>Se sustituirá el texto actual y, si no lo ha guardado, perderá los cambios. ¿Desea continuar?</translation>
     </message>
@@ -868,6 +889,14 @@ Puede que intente sobrescribir un archivo que está en uso, o que necesite insta
     <message>
         <source>Average Length</source>
         <translation>Longitud media</translation>
+    </message>
+    <message>
+        <source>Share my result</source>
+        <translation>Compartir mi resultado</translation>
+    </message>
+    <message>
+        <source>Tell your friends about Quillet</source>
+        <translation>Hable de Quillet a sus amigos</translation>
     </message>
 </context>
 <context>

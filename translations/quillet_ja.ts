@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Quillet</source>
+        <translation>Quillet について</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>A writing assistant for English.</source>
+        <translation>英文ライティング支援ツール</translation>
+    </message>
+    <message>
+        <source>Questions, ideas or trouble with a review? We would like to hear from you.</source>
+        <translation>ご質問やご意見、校正で困ったことがあれば、ぜひお聞かせください。</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>お問い合わせ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AccessDlg</name>
     <message>
         <source>Sign up</source>
@@ -523,12 +550,6 @@ Please check your network connection. You may need to use proxy under certain ci
         <translation>ログアウト</translation>
     </message>
     <message>
-        <source>Quillet %1
-A writing assistant for English.</source>
-        <translation>Quillet %1
-英文ライティング支援ツール</translation>
-    </message>
-    <message>
         <source>The current text will be replaced. You may lose all edits if not saved. Proceed?</source>
         <translation>現在の文章が置き換えられます。保存していない編集内容はすべて失われます。続行しますか？</translation>
     </message>
@@ -868,6 +889,14 @@ Either you&apos;re trying to over-write a file which is in use. Or you may have 
     <message>
         <source>Average Length</source>
         <translation>平均文長</translation>
+    </message>
+    <message>
+        <source>Share my result</source>
+        <translation>結果を共有</translation>
+    </message>
+    <message>
+        <source>Tell your friends about Quillet</source>
+        <translation>Quillet を友達に紹介する</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Quillet</source>
+        <translation>关于 Quillet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>A writing assistant for English.</source>
+        <translation>英语写作助手。</translation>
+    </message>
+    <message>
+        <source>Questions, ideas or trouble with a review? We would like to hear from you.</source>
+        <translation>有疑问、建议，或在批改中遇到问题？欢迎告诉我们。</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>联系我们</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>AccessDlg</name>
     <message>
         <source>Sign up</source>
@@ -523,12 +550,6 @@ Please check your network connection. You may need to use proxy under certain ci
         <translation>退出登录</translation>
     </message>
     <message>
-        <source>Quillet %1
-A writing assistant for English.</source>
-        <translation>Quillet %1
-英语写作助手。</translation>
-    </message>
-    <message>
         <source>The current text will be replaced. You may lose all edits if not saved. Proceed?</source>
         <translation>当前文本将被替换，未保存的修改会全部丢失。是否继续？</translation>
     </message>
@@ -868,6 +889,14 @@ Either you&apos;re trying to over-write a file which is in use. Or you may have 
     <message>
         <source>Average Length</source>
         <translation>平均句长</translation>
+    </message>
+    <message>
+        <source>Share my result</source>
+        <translation>分享我的结果</translation>
+    </message>
+    <message>
+        <source>Tell your friends about Quillet</source>
+        <translation>把 Quillet 推荐给朋友</translation>
     </message>
 </context>
 <context>

@@ -340,13 +340,18 @@ void AccessDlg::slotCurrentChanged(int index)
 void AccessDlg::slotLoadProxy()
 {
     m_proxyPage->load();
+    m_proxyCounted = false;
 }
 
 void AccessDlg::slotSaveProxy()
 {
     // Only a page the user opened is stored: its fields are the stored ones
     // plus what was typed.
-    m_proxyPage->save();
+    const int stored = m_proxyPage->save();
+    if (stored >= 0 && !m_proxyCounted) {
+        m_proxyCounted = true;
+        logEvent(QLatin1String(GammaLib::UsageEvent::accessProxyEvent(stored)));
+    }
 }
 
 void AccessDlg::hideEvent(QHideEvent *event)
@@ -770,6 +775,8 @@ void AccessDlg::socialLogin(int mode)
 
 void AccessDlg::reject()
 {
+    // The proxy page is saved (and counted) before the events leave.
+    slotSaveProxy();
     uploadAnonymousEvents();
     QDialog::reject();
 }

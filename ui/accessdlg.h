@@ -88,7 +88,8 @@ public slots:
     void slotEnableLoginButton();
     void slotLinkClicked(const QUrl &url);
     // The proxy page belongs to the proxy settings: loading its fields when
-    // the page is chosen, saving them when the dialog hides.
+    // the page is chosen, saving them (and counting the kind saved) when the
+    // dialog hides or is closed.
     void slotLoadProxy();
     void slotSaveProxy();
     void reject() override;
@@ -122,6 +123,7 @@ private:
     bool m_rememberedPassword = false;
     bool m_loginPending = false;
     bool m_eventsUploaded = false;
+    bool m_proxyCounted = false; // the proxy page's event of this opening is counted
     QString m_loginUser;
     QString m_loginHash;
     QStringList m_slots{QString(), QString(), QString()};

@@ -80,19 +80,21 @@ void ProxyPanel::load()
     m_loaded = true;
 }
 
-void ProxyPanel::save()
+int ProxyPanel::save()
 {
     if (!m_loaded)
-        return;
+        return -1;
     Preferences preferences;
     const int type = m_type->currentIndex();
     const bool none = m_server->text().trimmed().isEmpty() && type != ProxySettings::System;
-    preferences.setProxyType(none ? 0 : type);
+    const int stored = none ? int(ProxySettings::NoProxy) : type;
+    preferences.setProxyType(stored);
     storeVisibleFields(type);
     for (auto entry = m_copy.cbegin(); entry != m_copy.cend(); ++entry)
         preferences.setProxyEndpoint(entry.key(), entry.value());
     preferences.save();
     ProxySettings::applyProxy(preferences.store());
+    return stored;
 }
 
 void ProxyPanel::storeVisibleFields(int type)

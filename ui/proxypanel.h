@@ -29,9 +29,10 @@ public:
     // Loads the working copy and the fields from the preferences.
     void load();
     // Stores the kind and the working copy, saves the file and installs the
-    // proxy. Does nothing when the panel was never loaded, so stored
-    // settings are not replaced by empty fields.
-    void save();
+    // proxy, and returns the kind stored ("No proxy" when the server is
+    // empty). Does nothing and returns -1 when the panel was never loaded, so
+    // stored settings are not replaced by empty fields.
+    int save();
 
     QComboBox *typeBox() const { return m_type; }
     QLineEdit *serverField() const { return m_server; }

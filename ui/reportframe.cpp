@@ -20,6 +20,7 @@ ReportFrame::ReportFrame(QWidget *parent)
     setDimColor(Qt::white);
     m_form.setupUi(this);
     connect(m_form.closeButton, &QPushButton::clicked, this, &ReportFrame::signalClose);
+    connect(m_form.shareButton, &QPushButton::clicked, this, &ReportFrame::signalShareResult);
     connect(m_form.levelButton, &QPushButton::clicked, this, &ReportFrame::slotGoToCEFR);
     showReport(-1.0, -1.0, {}, 0, 0, {});
 }

@@ -40,6 +40,10 @@ void ReportFrameClass::setupUi(QWidget *frame)
         "font:bold 15pt \"Arial, Sans-serif\";padding:0px;}"
         "QPushButton#reportClose:hover{color:#ffffff;background:#FA5050;border-color:#FA5050;}"
         "QPushButton#reportClose:focus{border:2px solid #0a3d7a;}"
+        "QPushButton#reportShare{border:1px solid #1872d9;border-radius:3px;background:#1872d9;color:#ffffff;"
+        "font:bold 10pt \"Arial, Sans-serif\";padding:4px 14px;}"
+        "QPushButton#reportShare:hover{background:#0f5fb8;border-color:#0f5fb8;}"
+        "QPushButton#reportShare:focus{border:2px solid #0a3d7a;padding:3px 13px;}"
         "QPushButton#levelButton{border:none;background:transparent;color:#1872d9;"
         "text-decoration:underline;font:10pt \"Arial, Sans-serif\";}"
         "QProgressBar{border:none;background:#F3F7FB;}"
@@ -53,7 +57,12 @@ void ReportFrameClass::setupUi(QWidget *frame)
     header->setObjectName(QStringLiteral("reportHeader"));
     header->setAttribute(Qt::WA_StyledBackground);
     auto *top = new QHBoxLayout(header);
-    top->setContentsMargins(8, 8, 12, 0);
+    top->setContentsMargins(20, 8, 12, 6);
+    shareButton = new QPushButton(header);
+    shareButton->setObjectName(QStringLiteral("reportShare"));
+    shareButton->setCursor(Qt::PointingHandCursor);
+    shareButton->setMinimumHeight(30);
+    top->addWidget(shareButton);
     top->addStretch();
     closeButton = new QPushButton(QStringLiteral("\u00D7"), header);
     closeButton->setObjectName(QStringLiteral("reportClose"));
@@ -174,6 +183,8 @@ void ReportFrameClass::setupUi(QWidget *frame)
 
 void ReportFrameClass::retranslateUi()
 {
+    shareButton->setText(tr("Share my result"));
+    shareButton->setToolTip(tr("Tell your friends about Quillet"));
     ringTitles[0]->setText(tr("Spelling Mistakes"));
     ringTitles[1]->setText(tr("Grammar Mistakes"));
     ringTitles[2]->setText(tr("Other Mistakes"));

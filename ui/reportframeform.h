@@ -29,6 +29,7 @@ public:
 
     QScrollArea *scrollArea = nullptr; // holds the page with everything below
     QPushButton *closeButton = nullptr;
+    QPushButton *shareButton = nullptr; // shares the result on the social network
 
     std::array<QLabel *, 3> ringTitles{};   // spelling, grammar, other
     std::array<RingChart *, 3> rings{};

@@ -1,9 +1,11 @@
 #include "settingframe.h"
 
+#include "appsettings.h"
 #include "configfile.h"
 #include "eventlog.h"
 #include "preferences.h"
 #include "proxypanel.h"
+#include "rotatingpicture.h"
 #include "serviceaddresses.h"
 #include "versionhelper.h"
 #include "windowsettings.h"
@@ -32,9 +34,9 @@ SettingFrame::SettingFrame(QWidget *parent)
     , m_version(new GammaLib::VersionHelper(GammaLib::VersionHelper::defaultAddress(), this))
     , m_updateChannel(new QLocalServer(this))
     , m_updaterProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/update"))
-    , m_programFolder(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("SetFrameClass"));
+    setProgramFolder(QCoreApplication::applicationDirPath());
     buildForm();
     m_minimumCheck.setSingleShot(true);
     m_minimumCheck.setInterval(MinimumCheckMs);
@@ -43,6 +45,20 @@ SettingFrame::SettingFrame(QWidget *parent)
             &SettingFrame::slotGetVersionFinished);
     connect(m_updateChannel, &QLocalServer::newConnection, this, &SettingFrame::slotNewConnection);
     setUpdateState(Idle);
+}
+
+void SettingFrame::setProgramFolder(const QString &folder)
+{
+    m_programFolder = folder;
+    m_versionConfig = std::make_unique<ConfigFile>(folder, QStringLiteral("ver.dat"));
+}
+
+int SettingFrame::installedVersion() const
+{
+    // A missing file is version 0, unless an update set the copy since.
+    if (!m_versionConfig->exists() && !m_versionConfig->entries().contains(QStringLiteral("VersionId")))
+        return 0;
+    return AppSettings::versionOf(*m_versionConfig);
 }
 
 SettingFrame::~SettingFrame()
@@ -85,8 +101,9 @@ void SettingFrame::buildForm()
 
     auto *update = new QGroupBox(tr("Update"), this);
     auto *updateLayout = new QHBoxLayout(update);
-    m_updateIcon = new QLabel(update);
-    m_updateIcon->setText(QStringLiteral("\u21bb"));
+    m_updateIcon = new RotatingPicture(update);
+    m_updateIcon->setObjectName(QStringLiteral("updateIcon"));
+    m_updateIcon->setFixedSize(20, 20); // the kit's spinner, in the program's colour
     m_updateText = new QLabel(update);
     m_progress = new QProgressBar(update);
     m_progress->setRange(0, 100);
@@ -223,6 +240,10 @@ void SettingFrame::setUpdateState(int state)
 {
     m_updateState = state;
     m_updateIcon->setVisible(state == Checking);
+    if (state == Checking)
+        m_updateIcon->start();
+    else
+        m_updateIcon->stop();
     m_progress->setVisible(state == Available || state == Updating);
     m_updateButton->setEnabled(state != Checking);
     m_updateText->setVisible(state == Checking || state == UpToDate || state == Available);
@@ -312,7 +333,7 @@ void SettingFrame::handleVersionAnswer()
         return;
     }
     const int offered = m_answer.at(0).toInt();
-    if (GammaLib::VersionHelper::installedVersion(m_programFolder) >= offered) {
+    if (installedVersion() >= offered) {
         setUpdateState(UpToDate);
         return;
     }
@@ -375,10 +396,9 @@ void SettingFrame::slotDataReceived()
         } else if (line == "UpdateSuccess") {
             if (!m_gotoNext->isChecked())
                 EventLog::log(QStringLiteral("QL_Main_Go2Next_Disable"));
-            // The installed version lives in the program's version file.
-            ConfigFile version(m_programFolder, QStringLiteral("ver.dat"));
-            version.setValue(QStringLiteral("VersionId"), QString::number(m_offeredVersion));
-            version.save();
+            // The updater wrote the version file; the dialog's copy follows
+            // it in memory, so a check before the restart finds it current.
+            m_versionConfig->setValue(QStringLiteral("VersionId"), QString::number(m_offeredVersion));
             setUpdateState(Done);
             dropUpdater();
             emit signlUpdate(-1, QString());

@@ -2,6 +2,7 @@
 #define SETTINGFRAME_H
 
 #include <QPointer>
+#include <memory>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -14,7 +15,9 @@ class QLocalServer;
 class QLocalSocket;
 class QProgressBar;
 class QPushButton;
+class ConfigFile;
 class ProxyPanel;
+class RotatingPicture;
 
 namespace GammaLib {
 class VersionHelper;
@@ -41,8 +44,13 @@ public:
     int updateState() const { return m_updateState; }
     // The updater program started for "Update now" (beside this program).
     void setUpdaterProgram(const QString &program) { m_updaterProgram = program; }
-    // The folder whose "ver.dat" holds the installed version (the program's).
-    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
+    // The folder whose "ver.dat" holds the installed version (the program's);
+    // the dialog reads it into its own copy, which it never writes back: the
+    // file belongs to the updater.
+    void setProgramFolder(const QString &folder);
+    // The installed version as the dialog knows it: the file's, or the
+    // version a finished update installed.
+    int installedVersion() const;
     // The text shown when a version check or the updater fails.
     static QString failureText();
 
@@ -52,6 +60,7 @@ public:
     QCheckBox *reportBox() const { return m_report; }
     ProxyPanel *proxyPanel() const { return m_proxy; }
     QLabel *updateTextLabel() const { return m_updateText; }
+    RotatingPicture *updateIcon() const { return m_updateIcon; }
     QPushButton *updateButton() const { return m_updateButton; }
     QProgressBar *updateProgress() const { return m_progress; }
     QComboBox *languageBox() const { return m_language; }
@@ -96,7 +105,7 @@ private:
     QCheckBox *m_enrichment = nullptr;
     QCheckBox *m_report = nullptr;
     ProxyPanel *m_proxy = nullptr;
-    QLabel *m_updateIcon = nullptr;
+    RotatingPicture *m_updateIcon = nullptr; // turns while checking
     QLabel *m_updateText = nullptr;
     QPushButton *m_updateButton = nullptr;
     QProgressBar *m_progress = nullptr;
@@ -117,6 +126,7 @@ private:
     bool m_reset = false;
     QString m_updaterProgram;
     QString m_programFolder;
+    std::unique_ptr<ConfigFile> m_versionConfig; // "ver.dat", in memory only
     const QStringList m_languageCodes{QStringLiteral("en"), QStringLiteral("zh-CN"), QStringLiteral("es"),
                                       QStringLiteral("ja")};
 };

@@ -70,11 +70,15 @@ int installedVersion(const QString &programFolder)
 {
     const QString folder = programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                    : programFolder;
-    ConfigFile version(folder, QStringLiteral("ver.dat"));
-    if (!version.exists())
-        return 0;
+    const ConfigFile version(folder, QStringLiteral("ver.dat"));
+    return version.exists() ? versionOf(version) : 0;
+}
+
+int versionOf(const ConfigFile &versionConfig)
+{
+    const ConfigFile::Entry entry = versionConfig.entries().value(QStringLiteral("VersionId"));
     bool ok = false;
-    const int number = version.value(QStringLiteral("VersionId")).toInt(&ok);
+    const int number = (entry.value.isEmpty() ? entry.defaultValue : entry.value).toInt(&ok);
     return ok ? number : 0;
 }
 

@@ -24,6 +24,9 @@ void addSettingDefaults(ConfigFile &store);
 // Installed version number from "ver.dat" in the given folder (the program's
 // folder by default): "VersionId" as an integer, 0 when missing or not a number.
 int installedVersion(const QString &programFolder = QString());
+// "VersionId" of a version store already in memory (the settings dialog
+// keeps one and sets it after an update): 0 when missing or not a number.
+int versionOf(const ConfigFile &versionConfig);
 
 inline bool isTrue(const QString &value) { return value == QLatin1String("True"); }
 inline QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }

@@ -136,6 +136,8 @@ export function pageRoutes(store) {
     '/About/Termsofservice': async (req, res) => sendHtml(res, page('Terms of Service', `<h1>Terms of Service</h1>
 <p>Quillet and its services run on your own computer. The texts you check, your account, glossary and usage counts are stored only in the services' data folder on this machine and are not sent anywhere else.</p>
 <p>The software is provided as is, without warranty of any kind.</p>`)),
+    '/About/Contact': async (req, res) => sendHtml(res, page('Contact us', `<h1>Contact us</h1>
+<p>Quillet and its services run on this computer. Questions about an account, a review or an update go to the person who runs the services on this machine; the services' log folder holds what they recorded.</p>`)),
     '/Account/PasswordForgot': async (req, res) => sendHtml(res, page('Forgot your password?', `<h1>Forgot your password?</h1>
 <p>Accounts live in the local services' database on this computer, so there is no e-mail reset. Register again with another address, or ask the person who runs the services on this machine to remove the old account from the database in the services' data folder.</p>`)),
     '/Download': async (req, res) => sendHtml(res, page('Download Quillet', `<h1>Download Quillet</h1>

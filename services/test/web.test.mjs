@@ -84,9 +84,9 @@ test('reachability, proxy test, sample text, banner and logos', async () => {
   }
 });
 
-test('web pages: account, terms, password help, download and help', async () => {
+test('web pages: account, terms, contact, password help, download and help', async () => {
   const p = server.port;
-  for (const page of ['/About/Termsofservice', '/Account/PasswordForgot', '/Download', '/Help']) {
+  for (const page of ['/About/Termsofservice', '/About/Contact', '/Account/PasswordForgot', '/Download', '/Help']) {
     const r = await get(p, page);
     assert.equal(r.status, 200, page);
     assert.match(r.text, /<h1>/);

@@ -8,6 +8,8 @@
 #include "proxypanel.h"
 #include "proxysettings.h"
 #include "recordinghttpserver.h"
+#include "rotateanimation.h"
+#include "rotatingpicture.h"
 #include "sentencesplitter.h"
 #include "serviceaddresses.h"
 #include "settingframe.h"
@@ -250,14 +252,24 @@ private slots:
         QSignalSpy errors(frame.get(), &SettingFrame::signalError);
         QSignalSpy updates(frame.get(), &SettingFrame::signlUpdate);
         QCOMPARE(frame->updateButton()->text(), QStringLiteral("Check for updates"));
+        auto *icon = frame->findChild<RotatingPicture *>(QStringLiteral("updateIcon"));
+        QVERIFY(icon);
+        QVERIFY(!icon->isRunning());
         frame->slotUpdate();
         QCOMPARE(frame->updateState(), int(SettingFrame::Checking));
         QVERIFY(!frame->updateButton()->isEnabled());
         QCOMPARE(frame->updateTextLabel()->text(), QStringLiteral("Checking for updates..."));
+        // The loading icon turns while the check runs.
+        QVERIFY(!icon->isHidden());
+        QVERIFY(icon->isRunning());
+        const qreal angle = icon->animation()->angle();
+        QTRY_VERIFY(icon->animation()->angle() != angle);
         QVERIFY(m_api.waitForRequests(1));
         QTest::qWait(300);
         QCOMPARE(frame->updateState(), int(SettingFrame::Checking)); // shown for at least a second
         QTRY_COMPARE_WITH_TIMEOUT(frame->updateState(), state, 5000);
+        QVERIFY(!icon->isRunning());
+        QVERIFY(icon->isHidden());
         if (state == SettingFrame::UpToDate) {
             QCOMPARE(frame->updateTextLabel()->text(), QStringLiteral("You're now running the latest version."));
             QVERIFY(frame->updateButton()->isEnabled());
@@ -320,13 +332,34 @@ private slots:
         QCOMPARE(frame->updateButton()->text(), QStringLiteral("Restart Quillet"));
         QCOMPARE(updates.size(), 1);
         QCOMPARE(updates.at(0).at(0).toInt(), -1);
-        ConfigFile version(m_program.path(), QStringLiteral("ver.dat"));
-        QCOMPARE(version.value(QStringLiteral("VersionId")), QStringLiteral("2200"));
+        // The version file is the updater's: the dialog leaves it alone and
+        // keeps the installed version in its own copy.
+        QFile file(m_program.filePath(QStringLiteral("ver.dat")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        QVERIFY(written.contains(">2170<"));
+        QVERIFY(!written.contains("2200"));
+        QCOMPARE(frame->installedVersion(), 2200);
         QTRY_VERIFY(second.state() != QLocalSocket::ConnectedState);
 
         QSignalSpy restart(frame.get(), &SettingFrame::signalRestart);
         frame->slotUpdate();
         QCOMPARE(restart.size(), 1);
+
+        // Checked again before the restart, the offered version is the one
+        // installed.
+        m_api.setReply("/update/quilletapp", RecordingHttpServer::answer("2200|2.2.0|notes|2026-12-01|2100"));
+        frame->openSettings();
+        frame->slotUpdate();
+        QTRY_COMPARE_WITH_TIMEOUT(frame->updateState(), int(SettingFrame::UpToDate), 5000);
+    }
+
+    // Without a version file the installed version is 0, so any version is newer.
+    void missingVersionFile()
+    {
+        QVERIFY(QFile::remove(m_program.filePath(QStringLiteral("ver.dat"))));
+        auto frame = makeFrame();
+        QCOMPARE(frame->installedVersion(), 0);
     }
 
     void updaterFailure()

@@ -174,6 +174,77 @@ private slots:
         QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
     }
 
+    // Saving the proxy page counts one event for the kind stored: HTTP or
+    // SOCKS5 without a server is stored (and counted) as no proxy.
+    void proxyPageCountsTheKindSaved_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("event");
+        QTest::newRow("none") << 0 << QString() << QStringLiteral("QL_Access_Proxy_None");
+        QTest::newRow("http") << 1 << QStringLiteral("http.example") << QStringLiteral("QL_Access_Proxy_HTTP");
+        QTest::newRow("socks5") << 2 << QStringLiteral("socks.example") << QStringLiteral("QL_Access_Proxy_Socks");
+        QTest::newRow("system") << 3 << QString() << QStringLiteral("QL_Access_Proxy_System");
+        QTest::newRow("http without server") << 1 << QString() << QStringLiteral("QL_Access_Proxy_None");
+    }
+
+    void proxyPageCountsTheKindSaved()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, server);
+        QFETCH(QString, event);
+        const QStringList names{"QL_Access_Proxy_None", "QL_Access_Proxy_HTTP", "QL_Access_Proxy_Socks",
+                                "QL_Access_Proxy_System"};
+        {
+            // A page never opened is neither saved nor counted.
+            AccessDlg dialog;
+            dialog.show();
+            dialog.hide();
+            for (const QString &name : names)
+                QCOMPARE(dialog.usage()->events().value(name), 0);
+        }
+        AccessDlg dialog;
+        dialog.show();
+        dialog.findChild<QToolBox *>()->setCurrentIndex(AccessDlg::ProxyPage);
+        ProxyPanel *panel = dialog.proxyPanel();
+        panel->typeBox()->setCurrentIndex(type);
+        panel->serverField()->setText(server);
+        dialog.hide();
+        for (const QString &name : names)
+            QCOMPARE(dialog.usage()->events().value(name), name == event ? 1 : 0);
+        // Shown and hidden again without opening the page anew: still once.
+        dialog.show();
+        dialog.hide();
+        QCOMPARE(dialog.usage()->events().value(event), 1);
+        prefs().setValue(QStringLiteral("proxy_type"), QStringLiteral("0"));
+        QNetworkProxyFactory::setUseSystemConfiguration(false);
+        QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+    }
+
+    // Closing the dialog saves the proxy page before the events leave, so a
+    // user who never signs in still reports the proxy kind.
+    void closingSendsTheProxyEvent()
+    {
+        AccessDlg dialog;
+        QVERIFY(open(dialog));
+        dialog.findChild<QToolBox *>()->setCurrentIndex(AccessDlg::ProxyPage);
+        ProxyPanel *panel = dialog.proxyPanel();
+        // The system's settings, which name no proxy here: the upload that
+        // follows still reaches the service directly.
+        for (const char *name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+            qunsetenv(name);
+        panel->typeBox()->setCurrentIndex(3);
+        m_fake->clearRequests();
+        QVERIFY(dialog.close());
+        const auto uploads = m_fake->requests("/NotPublic/UserCountBulkAdd.ashx");
+        QCOMPARE(uploads.size(), 1);
+        QCOMPARE(FakeProviders::formValue(uploads.at(0).body, QStringLiteral("data")),
+                 QStringLiteral("QL_Access_Proxy_System:1;"));
+        prefs().setValue(QStringLiteral("proxy_type"), QStringLiteral("0"));
+        QNetworkProxyFactory::setUseSystemConfiguration(false);
+        QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+    }
+
     // ---- sign up ----
 
     void signUpWithANewAddressLandsSignedIn()
