@@ -4,14 +4,15 @@
 //   [--log FILE] [--log-limit BYTES] [--session-ttl SECONDS] [--workers N]
 //   [--seed-update] [--note-port N] [--note-token-ttl SECONDS]
 //   [--host ADDR [--allow-remote]] [--login-limit-account N]
-//   [--login-limit-address N] [--login-window SECONDS]. Prints
+//   [--login-limit-address N] [--login-window SECONDS]
+//   [--database postgres://...]. Prints
 //   "listening <port>" and then "notes <note service port>" on stdout when
 //   ready. Log lines go to stderr, or to FILE, rotated at BYTES.
 import http from 'node:http';
 import fs from 'node:fs';
 import path from 'node:path';
 import net from 'node:net';
-import { Store } from './store.mjs';
+import { openStore, isPostgresAddress } from './store.mjs';
 import { LoginLimiter, LOGIN_LIMIT_DEFAULTS } from './loginlimit.mjs';
 import { send, sendHtml, page, readBody, requestUrl, HttpError } from './http.mjs';
 import { accountRoutes } from './accounts.mjs';
@@ -36,7 +37,7 @@ const DRAIN_MS = 4000;
 
 export const USAGE = 'usage: node src/server.mjs [--port N] [--data DIR] [--log FILE] [--log-limit BYTES] [--session-ttl SECONDS] [--workers N] [--seed-update] ' +
   '[--note-port N] [--note-token-ttl SECONDS] [--host ADDR [--allow-remote]] [--login-limit-account N] ' +
-  '[--login-limit-address N] [--login-window SECONDS]';
+  '[--login-limit-address N] [--login-window SECONDS] [--database postgres://USER@HOST/DB]';
 
 // True for addresses that only this machine can reach.
 export function isLoopback(host) {
@@ -61,6 +62,8 @@ export function parseArgs(argv, env = process.env) {
     loginLimitAccount: LOGIN_LIMIT_DEFAULTS.perAccount,
     loginLimitAddress: LOGIN_LIMIT_DEFAULTS.perAddress,
     loginWindow: LOGIN_LIMIT_DEFAULTS.windowSeconds,
+    // Without an address the SQLite file in the data folder holds the data.
+    database: env.QUILLET_DATABASE_URL || undefined,
   };
   for (let i = 0; i < argv.length; i++) {
     const arg = argv[i];
@@ -83,6 +86,7 @@ export function parseArgs(argv, env = process.env) {
     else if (arg === '--login-limit-account') options.loginLimitAccount = Number(value());
     else if (arg === '--login-limit-address') options.loginLimitAddress = Number(value());
     else if (arg === '--login-window') options.loginWindow = Number(value());
+    else if (arg === '--database') options.database = value();
     else throw new Error(`unknown option ${arg}`);
   }
   if (options.data === undefined) options.data = defaultFolders(env).data;
@@ -99,6 +103,9 @@ export function parseArgs(argv, env = process.env) {
   }
   if (!(options.loginWindow > 0)) throw new Error('bad --login-window');
   if (!options.host) throw new Error('bad --host');
+  if (options.database !== undefined && !isPostgresAddress(options.database)) {
+    throw new Error('bad --database: give a PostgreSQL address, postgres://USER@HOST[:PORT]/DATABASE');
+  }
   // Accounts, sessions and notes are served without TLS: only this machine
   // may reach them unless the operator says otherwise.
   if (!isLoopback(options.host) && !options.allowRemote) {
@@ -128,7 +135,7 @@ export async function startServices(options) {
   const releaseDir = path.join(options.data, 'releases');
   seedReleases(releaseDir);
   if (options.seedUpdate) seedUpdateRelease(releaseDir);
-  const store = new Store(path.join(options.data, 'services.db'), { sessionTtl: options.sessionTtl });
+  const store = await openStore({ database: options.database, file: path.join(options.data, 'services.db'), sessionTtl: options.sessionTtl });
   const started = Date.now();
   const pool = new CheckPool({ workers: options.workers, log });
   const vocabulary = new Vocabulary();
@@ -198,7 +205,7 @@ export async function startServices(options) {
   server.headersTimeout = 20000;
   server.requestTimeout = 120000;
 
-  const purge = setInterval(() => store.purgeExpired(), 60000);
+  const purge = setInterval(() => store.purgeExpired().catch((err) => log(`purging sessions failed: ${err.message}`)), 60000);
   purge.unref();
 
   await new Promise((resolve, reject) => {
@@ -211,7 +218,8 @@ export async function startServices(options) {
     notes = await startNoteService({ port: options.notePort, host, store, limiter, accessTtl: options.noteTokenTtl, clock: options.clock, log });
   } catch (err) {
     server.close();
-    store.close();
+    await pool.close();
+    await store.close();
     throw err;
   }
 
@@ -236,9 +244,7 @@ export async function startServices(options) {
       lookup.close();
       wordnet.close();
       return pool.close();
-    }).then(() => {
-      store.close();
-    });
+    }).then(() => store.close());
     return closing;
   };
   return { server, port: server.address().port, notePort: notes.port, notes, close, store };
