@@ -6,6 +6,12 @@
 // A successful log-in clears the account's count; the address keeps its
 // failures until they age out, so one address cannot try many accounts.
 // Both tables are bounded: the oldest entries go first when they are full.
+// They live in this process: with PostgreSQL the services count in the
+// database instead (pglimiter.mjs), so every process sees every failure.
+//
+// Behind a reverse proxy every request comes from the proxy's address; the
+// proxies named in trustedProxies pass the client's own address as the last
+// entry of X-Forwarded-For, and that address is counted.
 
 export const LOGIN_LIMIT_DEFAULTS = { perAccount: 5, perAddress: 30, windowSeconds: 900, maxEntries: 20000 };
 
@@ -56,13 +62,14 @@ class FailureTable {
 }
 
 export class LoginLimiter {
-  constructor({ perAccount, perAddress, windowSeconds, maxEntries, clock = Date.now } = {}) {
+  constructor({ perAccount, perAddress, windowSeconds, maxEntries, clock = Date.now, trustedProxies } = {}) {
     const o = { ...LOGIN_LIMIT_DEFAULTS };
     if (perAccount !== undefined) o.perAccount = perAccount;
     if (perAddress !== undefined) o.perAddress = perAddress;
     if (windowSeconds !== undefined) o.windowSeconds = windowSeconds;
     if (maxEntries !== undefined) o.maxEntries = maxEntries;
     this.clock = clock;
+    this.trustedProxies = trustedProxies || new Set();
     this.accounts = new FailureTable(o.perAccount, o.windowSeconds * 1000, o.maxEntries);
     this.addresses = new FailureTable(o.perAddress, o.windowSeconds * 1000, o.maxEntries);
   }
@@ -98,22 +105,28 @@ export function retryText(seconds) {
   return `Too many failed log-in attempts; try again in ${minutes} minute${minutes === 1 ? '' : 's'}.`;
 }
 
-// The address a request came from (IPv4-mapped IPv6 written as IPv4).
-export function clientAddress(req) {
-  const a = (req.socket && req.socket.remoteAddress) || '';
-  return a.startsWith('::ffff:') ? a.slice(7) : a;
+const plainAddress = (a) => (a.startsWith('::ffff:') ? a.slice(7) : a);
+
+// The address a request came from (IPv4-mapped IPv6 written as IPv4); from a
+// trusted proxy, the address that proxy put last into X-Forwarded-For.
+export function clientAddress(req, trustedProxies = new Set()) {
+  const peer = plainAddress((req.socket && req.socket.remoteAddress) || '');
+  if (!trustedProxies.has(peer)) return peer;
+  const forwarded = String(req.headers['x-forwarded-for'] || '').split(',').map((s) => s.trim()).filter(Boolean);
+  return forwarded.length ? plainAddress(forwarded[forwarded.length - 1]) : peer;
 }
 
 // One log-in attempt with a password digest against a user found by name (or
 // null). Answers { refused: seconds } when the limits stop it before the
-// password is tested, else { ok }.
+// password is tested, else { ok }. The limiter is this process's
+// LoginLimiter or the database's PgLoginLimiter.
 export async function tryLogIn(limiter, store, req, name, user, digest) {
   const account = LoginLimiter.accountKey(user, name);
-  const address = clientAddress(req);
-  const wait = limiter.refusal(account, address);
+  const address = clientAddress(req, limiter.trustedProxies);
+  const wait = await limiter.refusal(account, address);
   if (wait > 0) return { refused: wait };
   const ok = user ? await store.verify(user, digest) : false;
-  if (ok) limiter.succeeded(account);
-  else limiter.failed(account, address);
+  if (ok) await limiter.succeeded(account);
+  else await limiter.failed(account, address);
   return { ok };
 }

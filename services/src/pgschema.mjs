@@ -85,6 +85,13 @@ export const PG_MIGRATIONS = [
      usn INTEGER NOT NULL
    );
    CREATE INDEX notes_user_created ON notes(user_id, created);`,
+  // Failed log-ins, counted by every process alike (pglimiter.mjs).
+  `CREATE TABLE login_failures (
+     kind TEXT NOT NULL CHECK (kind IN ('account', 'address')),
+     key TEXT NOT NULL,
+     at BIGINT NOT NULL
+   );
+   CREATE INDEX login_failures_key ON login_failures(kind, key, at);`,
 ];
 
 // PostgreSQL text cannot hold the character U+0000, which SQLite stores:

@@ -5,7 +5,7 @@
 //   [--seed-update] [--note-port N] [--note-token-ttl SECONDS]
 //   [--host ADDR [--allow-remote]] [--login-limit-account N]
 //   [--login-limit-address N] [--login-window SECONDS]
-//   [--database postgres://...]. Prints
+//   [--database postgres://...] [--trust-proxy ADDR[,ADDR...]]. Prints
 //   "listening <port>" and then "notes <note service port>" on stdout when
 //   ready. Log lines go to stderr, or to FILE, rotated at BYTES.
 import http from 'node:http';
@@ -14,6 +14,7 @@ import path from 'node:path';
 import net from 'node:net';
 import { openStore, isPostgresAddress } from './store.mjs';
 import { LoginLimiter, LOGIN_LIMIT_DEFAULTS } from './loginlimit.mjs';
+import { PgLoginLimiter } from './pglimiter.mjs';
 import { send, sendHtml, page, readBody, requestUrl, HttpError } from './http.mjs';
 import { accountRoutes } from './accounts.mjs';
 import { usageRoutes } from './usage.mjs';
@@ -37,7 +38,7 @@ const DRAIN_MS = 4000;
 
 export const USAGE = 'usage: node src/server.mjs [--port N] [--data DIR] [--log FILE] [--log-limit BYTES] [--session-ttl SECONDS] [--workers N] [--seed-update] ' +
   '[--note-port N] [--note-token-ttl SECONDS] [--host ADDR [--allow-remote]] [--login-limit-account N] ' +
-  '[--login-limit-address N] [--login-window SECONDS] [--database postgres://USER@HOST/DB]';
+  '[--login-limit-address N] [--login-window SECONDS] [--database postgres://USER@HOST/DB] [--trust-proxy ADDR[,ADDR...]]';
 
 // True for addresses that only this machine can reach.
 export function isLoopback(host) {
@@ -64,6 +65,7 @@ export function parseArgs(argv, env = process.env) {
     loginWindow: LOGIN_LIMIT_DEFAULTS.windowSeconds,
     // Without an address the SQLite file in the data folder holds the data.
     database: env.QUILLET_DATABASE_URL || undefined,
+    trustProxy: [],
   };
   for (let i = 0; i < argv.length; i++) {
     const arg = argv[i];
@@ -87,6 +89,7 @@ export function parseArgs(argv, env = process.env) {
     else if (arg === '--login-limit-address') options.loginLimitAddress = Number(value());
     else if (arg === '--login-window') options.loginWindow = Number(value());
     else if (arg === '--database') options.database = value();
+    else if (arg === '--trust-proxy') options.trustProxy = value().split(',').map((a) => a.trim()).filter(Boolean);
     else throw new Error(`unknown option ${arg}`);
   }
   if (options.data === undefined) options.data = defaultFolders(env).data;
@@ -106,6 +109,7 @@ export function parseArgs(argv, env = process.env) {
   if (options.database !== undefined && !isPostgresAddress(options.database)) {
     throw new Error('bad --database: give a PostgreSQL address, postgres://USER@HOST[:PORT]/DATABASE');
   }
+  if (options.trustProxy.some((a) => !net.isIP(a))) throw new Error('bad --trust-proxy: give IP addresses');
   // Accounts, sessions and notes are served without TLS: only this machine
   // may reach them unless the operator says otherwise.
   if (!isLoopback(options.host) && !options.allowRemote) {
@@ -151,9 +155,13 @@ export async function startServices(options) {
   const add = (routes, limit = FORM_LIMIT) => {
     for (const [p, handler] of Object.entries(routes)) exact.set(p.toLowerCase(), { handler, limit });
   };
-  const limiter = new LoginLimiter({
+  // With PostgreSQL, failed log-ins are counted in the database, so every
+  // process behind the proxy refuses alike.
+  const limits = {
     perAccount: options.loginLimitAccount, perAddress: options.loginLimitAddress, windowSeconds: options.loginWindow,
-  });
+    trustedProxies: new Set(options.trustProxy || []),
+  };
+  const limiter = store.kind === 'postgres' ? new PgLoginLimiter(store.pool, limits) : new LoginLimiter(limits);
   add(accountRoutes(store, limiter));
   add(usageRoutes(store));
   add(pageRoutes(store));
@@ -205,7 +213,8 @@ export async function startServices(options) {
   server.headersTimeout = 20000;
   server.requestTimeout = 120000;
 
-  const purge = setInterval(() => store.purgeExpired().catch((err) => log(`purging sessions failed: ${err.message}`)), 60000);
+  const purge = setInterval(() => Promise.all([store.purgeExpired(), limiter.purge?.()])
+    .catch((err) => log(`purging sessions failed: ${err.message}`)), 60000);
   purge.unref();
 
   await new Promise((resolve, reject) => {

@@ -8,7 +8,8 @@ import { fileURLToPath } from 'node:url';
 import { startServer, post, request, md5Upper, registerAndLogIn } from './helpers.mjs';
 import { parseArgs, isLoopback, prepareDataFolder } from '../src/server.mjs';
 import { Store } from '../src/store.mjs';
-import { LoginLimiter, retryText } from '../src/loginlimit.mjs';
+import { LoginLimiter, retryText, clientAddress } from '../src/loginlimit.mjs';
+import { limiterCase } from './storecases.mjs';
 
 const SERVER = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../src/server.mjs');
 
@@ -49,34 +50,20 @@ test('the program refuses a non-loopback address at once with a message and exit
   assert.match(stderr, /refusing to listen on 0\.0\.0\.0: it is not a loopback address; add --allow-remote/);
 });
 
-test('the limiter refuses an account after its failures and frees it when they age out', () => {
-  let now = 1000000;
-  const limiter = new LoginLimiter({ perAccount: 3, perAddress: 5, windowSeconds: 60, clock: () => now });
-  const ann = LoginLimiter.accountKey({ id: 1 }, 'ann');
-  const bob = LoginLimiter.accountKey(null, 'Bob ');
-  assert.equal(bob, LoginLimiter.accountKey(null, 'bob'));
-  for (let i = 0; i < 3; i++) {
-    assert.equal(limiter.refusal(ann, 'a'), 0);
-    limiter.failed(ann, 'a');
-    now += 1000;
-  }
-  // Refused from any address until the first failure is 60 s old.
-  assert.equal(limiter.refusal(ann, 'b'), 57);
-  now += 56000;
-  assert.equal(limiter.refusal(ann, 'b'), 1);
-  now += 1000;
-  assert.equal(limiter.refusal(ann, 'b'), 0);
-  // A success clears the account but not the address.
-  // Address a: 2 failures still in the window, 3 more now.
-  limiter.failed(ann, 'a');
-  limiter.failed(bob, 'a');
-  limiter.failed(bob, 'a');
-  assert.ok(limiter.refusal(bob, 'a') > 0, 'address a has 5 failures in the window');
-  assert.equal(limiter.refusal(bob, 'c'), 0);
-  limiter.succeeded(ann);
-  assert.equal(limiter.refusal(ann, 'c'), 0);
+limiterCase('the in-process limiter', (options) => new LoginLimiter(options));
+
+test('retry texts count whole minutes', () => {
   assert.equal(retryText(1), 'Too many failed log-in attempts; try again in 1 minute.');
   assert.equal(retryText(900), 'Too many failed log-in attempts; try again in 15 minutes.');
+});
+
+test('only a trusted proxy names the client address', () => {
+  const req = (peer, forwarded) => ({ socket: { remoteAddress: peer }, headers: forwarded ? { 'x-forwarded-for': forwarded } : {} });
+  const proxies = new Set(['127.0.0.1']);
+  assert.equal(clientAddress(req('::ffff:127.0.0.1', '203.0.113.9, 198.51.100.7'), proxies), '198.51.100.7');
+  assert.equal(clientAddress(req('127.0.0.1'), proxies), '127.0.0.1');
+  assert.equal(clientAddress(req('192.0.2.1', '198.51.100.7'), proxies), '192.0.2.1');
+  assert.equal(clientAddress(req('127.0.0.1', '198.51.100.7')), '127.0.0.1');
 });
 
 test('the limiter keeps a bounded number of entries', () => {

@@ -9,7 +9,8 @@ import { Store, openStore } from '../src/store.mjs';
 import { PgStore } from '../src/pgstore.mjs';
 import { PG_MIGRATIONS } from '../src/pgschema.mjs';
 import { md5Upper } from './helpers.mjs';
-import { storeCases } from './storecases.mjs';
+import { storeCases, limiterCase } from './storecases.mjs';
+import { PgLoginLimiter } from '../src/pglimiter.mjs';
 import { startPostgres } from './pgcluster.mjs';
 
 function scratch() {
@@ -40,7 +41,16 @@ describe('SQLite store', () => {
 const postgres = await startPostgres();
 
 describe('PostgreSQL store', { skip: postgres ? false : 'no PostgreSQL server here' }, () => {
-  after(() => postgres?.stop());
+  const held = [];
+  after(async () => {
+    for (const s of held) await s.close();
+    await postgres?.stop();
+  });
+  limiterCase('the database limiter', async (options) => {
+    const store = await PgStore.open(await postgres.fresh());
+    held.push(store);
+    return new PgLoginLimiter(store.pool, options);
+  });
   storeCases({
     open: async ({ sessionTtl } = {}) => {
       const url = await postgres.fresh();

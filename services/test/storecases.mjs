@@ -4,6 +4,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { md5Upper } from './helpers.mjs';
+import { LoginLimiter } from '../src/loginlimit.mjs';
 
 export function storeCases({ open, reopen }) {
   test('accounts, sessions and the glossary outlive a restart', async () => {
@@ -133,5 +134,38 @@ export function storeCases({ open, reopen }) {
     assert.ok(!(await store.oauth.useNonce('key', 'n1', 101, 1003)));
     assert.ok(await store.oauth.useNonce('key', 'n1', 100, 1003));
     await store.close();
+  });
+}
+
+
+// The log-in limits, in this process or in the database: `make(options)`
+// gives a limiter with no failures yet.
+export function limiterCase(name, make) {
+  test(`${name} refuses an account after its failures and frees it when they age out`, async () => {
+    let now = 1000000;
+    const limiter = await make({ perAccount: 3, perAddress: 5, windowSeconds: 60, clock: () => now });
+    const ann = LoginLimiter.accountKey({ id: 1 }, 'ann');
+    const bob = LoginLimiter.accountKey(null, 'Bob ');
+    assert.equal(bob, LoginLimiter.accountKey(null, 'bob'));
+    for (let i = 0; i < 3; i++) {
+      assert.equal(await limiter.refusal(ann, 'a'), 0);
+      await limiter.failed(ann, 'a');
+      now += 1000;
+    }
+    // Refused from any address until the first failure is 60 s old.
+    assert.equal(await limiter.refusal(ann, 'b'), 57);
+    now += 56000;
+    assert.equal(await limiter.refusal(ann, 'b'), 1);
+    now += 1000;
+    assert.equal(await limiter.refusal(ann, 'b'), 0);
+    // A success clears the account but not the address.
+    // Address a: 2 failures still in the window, 3 more now.
+    await limiter.failed(ann, 'a');
+    await limiter.failed(bob, 'a');
+    await limiter.failed(bob, 'a');
+    assert.ok((await limiter.refusal(bob, 'a')) > 0, 'address a has 5 failures in the window');
+    assert.equal(await limiter.refusal(bob, 'c'), 0);
+    await limiter.succeeded(ann);
+    assert.equal(await limiter.refusal(ann, 'c'), 0);
   });
 }
