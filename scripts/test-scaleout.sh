@@ -112,20 +112,9 @@ load() {
   (cd "$services" && node bench/users.mjs --port "$port" --pid "$pidlist" --users "$users" --seconds "$seconds" --words "$words" --json) >"$out"
 }
 
-# --- one SQLite process: the reference answers and figures ------------------
-say "one service process on SQLite"
-start_service sqlite --data "$work/sqlite" --workers 2
-sqlite_pid=$started_pid
-sqlite_port="$(wait_listening sqlite "$sqlite_pid")"
-(cd "$services" && node test/scaleout/flows.mjs --port "$sqlite_port") >"$work/sqlite.json"
-say "load on the SQLite process: $users users for $seconds s, $words words a check"
-load "$sqlite_port" "$sqlite_pid" "$work/sqlite-load.json" || { say "errors under load on SQLite"; cat "$work/sqlite-load.json" >&2; exit 1; }
-kill -TERM "$sqlite_pid"
-wait "$sqlite_pid" || true
-
-# --- PostgreSQL, two processes, HAProxy --------------------------------------
+# --- PostgreSQL ---------------------------------------------------------------
 say "PostgreSQL cluster in $pgdir"
-"${as_pg[@]}" "$pgbin/initdb" -D "$pgdir/data" -A trust -U quillet -E UTF8 --locale=C.UTF-8 >"$work/initdb.log" 2>&1
+"${as_pg[@]}" "$pgbin/initdb" -D "$pgdir/data" -A trust -U quillet -E UTF8 --locale=C.UTF-8 --no-sync >"$work/initdb.log" 2>&1
 pg_started=1
 "${as_pg[@]}" "$pgbin/pg_ctl" -D "$pgdir/data" -l "$pgdir/server.log" -w -t 60 \
   -o "-k $pgdir -c listen_addresses= -p 5432 -c max_connections=50" start >/dev/null
@@ -133,14 +122,27 @@ psql_q() { psql "host=$pgdir port=5432 user=quillet dbname=quillet" -v ON_ERROR_
 psql "host=$pgdir port=5432 user=quillet dbname=postgres" -v ON_ERROR_STOP=1 -qc 'CREATE DATABASE quillet' >/dev/null
 database="postgres://quillet@localhost/quillet?host=$pgdir&port=5432"
 
-say "two service processes on PostgreSQL"
+# The three processes load and warm their engines together; the two on
+# PostgreSQL stay idle while the SQLite one is measured.
+say "one service process on SQLite and two on PostgreSQL"
+start_service sqlite --data "$work/sqlite" --workers 2
+sqlite_pid=$started_pid
 start_service one --data "$work/one" --workers 1 --database "$database" --trust-proxy 127.0.0.1
 one_pid=$started_pid
 start_service two --data "$work/two" --workers 1 --database "$database" --trust-proxy 127.0.0.1
 two_pid=$started_pid
+sqlite_port="$(wait_listening sqlite "$sqlite_pid")"
 one_port="$(wait_listening one "$one_pid")"
 two_port="$(wait_listening two "$two_pid")"
 
+# --- one SQLite process: the reference answers and figures ------------------
+(cd "$services" && node test/scaleout/flows.mjs --port "$sqlite_port") >"$work/sqlite.json"
+say "load on the SQLite process: $users users for $seconds s, $words words a check"
+load "$sqlite_port" "$sqlite_pid" "$work/sqlite-load.json" || { say "errors under load on SQLite"; cat "$work/sqlite-load.json" >&2; exit 1; }
+kill -TERM "$sqlite_pid"
+wait "$sqlite_pid" || true
+
+# --- two processes on PostgreSQL behind HAProxy -------------------------------
 proxy_port="$(free_port)"
 cat >"$work/haproxy.cfg" <<EOF
 global
