@@ -201,7 +201,9 @@ export class OAuthProvider {
       await this.tokens.deleteToken(token);
       throw new OAuthError(401, 'verifier_invalid');
     }
-    await this.tokens.deleteToken(token);
+    // Used up once: of two requests racing with one token (on two processes,
+    // say), only the one that removed it gets an access token.
+    if (!(await this.tokens.deleteToken(token))) throw new OAuthError(401, 'token_rejected');
     const access = `S=s1:U=${row.user_id.toString(16)}:E=${randomToken(16)}`;
     const now = this.now();
     const expires = now + this.accessTtl * 1000;

@@ -32,8 +32,9 @@ export class OAuthTokens {
     return this.q.authorise.run(userId, verifier, token).changes > 0;
   }
 
+  // True when the token was there.
   async deleteToken(token) {
-    this.q.deleteToken.run(token);
+    return this.q.deleteToken.run(token).changes > 0;
   }
 
   async purge(now, noncesBefore) {

@@ -83,7 +83,7 @@ export class PgOAuthTokens {
   }
 
   async deleteToken(token) {
-    await this.pool.query('DELETE FROM oauth_tokens WHERE token = $1', [pgText(token)]);
+    return (await this.pool.query('DELETE FROM oauth_tokens WHERE token = $1', [pgText(token)])).rowCount > 0;
   }
 
   async purge(now, noncesBefore) {

@@ -283,6 +283,8 @@ async function main() {
     process.exit(1);
   }
   log(`data folder ${options.data}`);
+  // The address without its password.
+  if (options.database) log(`database ${options.database.replace(/^(\w+:\/\/[^:@/]*):[^@/]*@/, '$1:***@')}`);
   process.stdout.write(`listening ${services.port}\nnotes ${services.notePort}\n`);
   let stopping = false;
   const stop = (signal) => {

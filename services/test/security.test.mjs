@@ -132,3 +132,15 @@ test('an older data folder and database with wider access are narrowed at start'
     fs.rmSync(dir, { recursive: true, force: true });
   }
 });
+
+test('the database is SQLite unless a PostgreSQL address is given; other addresses are refused', () => {
+  assert.equal(parseArgs([], {}).database, undefined);
+  const url = 'postgres://quillet@db.example.org/quillet';
+  assert.equal(parseArgs(['--database', url], {}).database, url);
+  assert.equal(parseArgs([], { QUILLET_DATABASE_URL: url }).database, url);
+  assert.equal(parseArgs(['--database', 'postgresql://a@b/c'], { QUILLET_DATABASE_URL: url }).database, 'postgresql://a@b/c');
+  assert.throws(() => parseArgs(['--database', 'mysql://a@b/c'], {}), /bad --database/);
+  assert.throws(() => parseArgs([], { QUILLET_DATABASE_URL: '/tmp/services.db' }), /bad --database/);
+  assert.deepEqual(parseArgs(['--trust-proxy', '127.0.0.1, ::1'], {}).trustProxy, ['127.0.0.1', '::1']);
+  assert.throws(() => parseArgs(['--trust-proxy', 'proxy.example.org'], {}), /bad --trust-proxy/);
+});

@@ -129,6 +129,9 @@ export function storeCases({ open, reopen }) {
     const row = await store.oauth.token('t1');
     assert.equal(row.user_id, id);
     assert.equal(row.verifier, 'v');
+    await store.oauth.insertToken({ token: 't2', secret: '', kind: 'access', consumerKey: 'key', userId: id, createdAt: 1, expiresAt: 5000 });
+    assert.ok(await store.oauth.deleteToken('t2'));
+    assert.ok(!(await store.oauth.deleteToken('t2')));
     await store.oauth.purge(50, 1001);
     assert.equal(await store.oauth.token('t1'), null);
     assert.ok(!(await store.oauth.useNonce('key', 'n1', 101, 1003)));
