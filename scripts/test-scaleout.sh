@@ -39,8 +39,8 @@ say() { echo "test-scaleout: [$(( $(date +%s) - started ))s] $*" >&2; }
 started=$(date +%s)
 skip() { say "skipped: $*"; exit 77; }
 
-pgbin="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1 || true)"
-[ -n "$pgbin" ] && [ -x "$pgbin/initdb" ] || skip "PostgreSQL's server is not installed (package postgresql)"
+pgbin="$(find /usr/lib/postgresql -mindepth 2 -maxdepth 2 -name bin 2>/dev/null | sort -V | tail -n 1 || true)"
+if [ -z "$pgbin" ] || [ ! -x "$pgbin/initdb" ]; then skip "PostgreSQL's server is not installed (package postgresql)"; fi
 command -v haproxy >/dev/null || skip "HAProxy is not installed (package haproxy)"
 command -v psql >/dev/null || skip "psql is not installed (package postgresql-client)"
 [ -d "$services/node_modules/pg" ] || skip "the services' npm packages are not installed (scripts/install-deps.sh)"
