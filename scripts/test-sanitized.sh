@@ -27,9 +27,9 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0"
 cd "$build"
 status=0
-# services_node is left out: it runs only the services' JavaScript under
+# services_node and services_scaleout are left out: they run only the services' JavaScript under
 # Node, nothing this build compiled, and the ordinary run already ran it.
-ctest --output-on-failure --timeout 900 -j2 -E '^services_node$' || status=$?
+ctest --output-on-failure --timeout 900 -j2 -E '^services_(node|scaleout)$' || status=$?
 ended=$(date +%s)
 echo "sanitized build: $((built - started)) s, tests: $((ended - built)) s, total: $((ended - started)) s"
 exit $status

@@ -65,28 +65,28 @@ export function accountRoutes(store, limiter = new LoginLimiter()) {
       const digest = form.get('hashUserPassword') || '';
       if (!name) return sendText(res, 'UserNameEmpty');
       let user = null;
-      for (const n of nameCandidates(name)) { user = store.findUser(n); if (user) break; }
+      for (const n of nameCandidates(name)) { user = await store.findUser(n); if (user) break; }
       const attempt = await tryLogIn(limiter, store, req, name, user, digest);
       if (attempt.refused) return sendText(res, `Failure|${retryText(attempt.refused)}`);
       if (!user) return sendText(res, 'UserNotExit');
       if (!attempt.ok) return sendText(res, 'Failure');
-      sendText(res, successAnswer(user, store.openSession(user.id)));
+      sendText(res, successAnswer(user, await store.openSession(user.id)));
     },
 
     '/Logout-new.ashx': async (req, res, body) => {
       const key = parseForm(body.toString('utf8')).get('sessionKey') || '';
       if (!key) return sendText(res, 'SessionError');
-      sendText(res, store.closeSession(key) ? 'Success' : 'SessionError');
+      sendText(res, (await store.closeSession(key)) ? 'Success' : 'SessionError');
     },
 
     '/IsUserLogin.ashx': async (req, res, body) => {
       const key = parseForm(body.toString('utf8')).get('sessionKey') || '';
-      sendText(res, store.sessionUser(key) ? 'Success' : 'SessionError');
+      sendText(res, (await store.sessionUser(key)) ? 'Success' : 'SessionError');
     },
 
     '/register/DoesEmailExist.ashx': async (req, res, body) => {
       const email = checkedEmail(parseForm(body.toString('utf8')).get('e'));
-      sendText(res, email && store.q.userByEmail.get(email) ? 'True' : 'False');
+      sendText(res, email && (await store.userByEmail(email)) ? 'True' : 'False');
     },
 
     // Answer: "success", "error", or one digit per field (user name, e-mail,
@@ -99,16 +99,11 @@ export function accountRoutes(store, limiter = new LoginLimiter()) {
       if (!email) row[1] = '1';
       else if (email.length > EMAIL_MAX) row[1] = '2';
       else if (!EMAIL_RE.test(email)) row[1] = '3';
-      else if (store.q.userByEmail.get(email) || store.q.userByName.get(email)) row[1] = '4';
+      else if (await store.emailTaken(email)) row[1] = '4';
       if (!DIGEST_RE.test(digest)) row[2] = '1';
       if (row.join('') !== '000') return sendText(res, row.join(''));
-      try {
-        await store.createUser(email, digest);
-      } catch (err) {
-        // Two registrations of one address racing: the second one is refused.
-        if (String(err.code || '').startsWith('SQLITE_CONSTRAINT')) return sendText(res, '040');
-        throw err;
-      }
+      // Two registrations of one address racing: the second one is refused.
+      if ((await store.createUser(email, digest)) === null) return sendText(res, '040');
       sendText(res, 'success');
     },
 
@@ -119,8 +114,8 @@ export function accountRoutes(store, limiter = new LoginLimiter()) {
       const id = (q.get('id') || '').trim();
       const name = decodeLatin1Value(rawQueryValues(req.url, 'name')[0] || '').trim();
       if (!id || id.length > 64 || !/^[0-9A-Za-z_.-]+$/.test(id)) return sendText(res, 'Failure');
-      const user = store.facebookUser(id, name.slice(0, 100));
-      sendText(res, successAnswer(user, store.openSession(user.id)));
+      const user = await store.facebookUser(id, name.slice(0, 100));
+      sendText(res, successAnswer(user, await store.openSession(user.id)));
     },
 
     // The Sina Weibo log-in page of the account service. Here it signs in
@@ -139,14 +134,14 @@ export function accountRoutes(store, limiter = new LoginLimiter()) {
       const form = parseForm(body.toString('utf8'));
       const name = (form.get('userName') || '').trim();
       const password = form.get('password') || '';
-      const user = name ? store.findUser(name) : null;
+      const user = name ? await store.findUser(name) : null;
       const digest = crypto.createHash('md5').update(password, 'utf8').digest('hex').toUpperCase();
       const attempt = name ? await tryLogIn(limiter, store, req, name, user, digest) : { ok: false };
       if (attempt.refused) return sendHtml(res, `<html><body>Failure|${escapeHtml(retryText(attempt.refused))}</body></html>`);
       if (!user || !attempt.ok) {
         return sendHtml(res, `<html><body>Failure|Incorrect username/password combination.</body></html>`);
       }
-      sendHtml(res, `<html><body>${escapeHtml(successAnswer(user, store.openSession(user.id)))}</body></html>`);
+      sendHtml(res, `<html><body>${escapeHtml(successAnswer(user, await store.openSession(user.id)))}</body></html>`);
     },
   };
 }

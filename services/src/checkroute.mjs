@@ -61,7 +61,7 @@ export function checkRoute({ store, pool, vocabulary, log }) {
     } catch (err) {
       return send(res, 400, 'bad check request');
     }
-    if (!store.sessionUser(request.session)) return send(res, 200, 'unauthorized');
+    if (!(await store.sessionUser(request.session))) return send(res, 200, 'unauthorized');
 
     res.writeHead(200, { 'Content-Type': 'application/octet-stream', Connection: 'close' });
     let gone = false;

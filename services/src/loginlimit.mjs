@@ -6,11 +6,12 @@
 // A successful log-in clears the account's count; the address keeps its
 // failures until they age out, so one address cannot try many accounts.
 // Both tables are bounded: the oldest entries go first when they are full.
+// They live in this process: with PostgreSQL the services count in the
+// database instead (pglimiter.mjs), so every process sees every failure.
 //
-// Behind a reverse proxy every request comes from the proxy's address; with
-// `trustProxy` the address the proxy saw (the last one it appended to
-// X-Forwarded-For) is counted instead. Without it the header is ignored, as
-// any client can send one.
+// Behind a reverse proxy every request comes from the proxy's address; the
+// proxies named in trustedProxies pass the client's own address as the last
+// entry of X-Forwarded-For, and that address is counted.
 
 import net from 'node:net';
 
@@ -63,14 +64,14 @@ class FailureTable {
 }
 
 export class LoginLimiter {
-  constructor({ perAccount, perAddress, windowSeconds, maxEntries, trustProxy = false, clock = Date.now } = {}) {
+  constructor({ perAccount, perAddress, windowSeconds, maxEntries, clock = Date.now, trustedProxies } = {}) {
     const o = { ...LOGIN_LIMIT_DEFAULTS };
     if (perAccount !== undefined) o.perAccount = perAccount;
     if (perAddress !== undefined) o.perAddress = perAddress;
     if (windowSeconds !== undefined) o.windowSeconds = windowSeconds;
     if (maxEntries !== undefined) o.maxEntries = maxEntries;
     this.clock = clock;
-    this.trustProxy = Boolean(trustProxy);
+    this.trustedProxies = trustedProxies || new Set();
     this.accounts = new FailureTable(o.perAccount, o.windowSeconds * 1000, o.maxEntries);
     this.addresses = new FailureTable(o.perAddress, o.windowSeconds * 1000, o.maxEntries);
   }
@@ -108,30 +109,30 @@ export function retryText(seconds) {
 
 const plainAddress = (a) => (a.startsWith('::ffff:') ? a.slice(7) : a);
 
-// The address a request came from (IPv4-mapped IPv6 written as IPv4). With
-// `trustProxy`, the last address of X-Forwarded-For: the one the proxy in
-// front appended; earlier ones came from the client and prove nothing. A
-// header that does not end in an address is ignored.
-export function clientAddress(req, trustProxy = false) {
-  const socketAddress = plainAddress((req.socket && req.socket.remoteAddress) || '');
-  if (!trustProxy) return socketAddress;
+// The address a request came from (IPv4-mapped IPv6 written as IPv4); from a
+// trusted proxy, the address that proxy put last into X-Forwarded-For.
+// Earlier entries came from the client and prove nothing; a header that does
+// not end in an address is ignored.
+export function clientAddress(req, trustedProxies = new Set()) {
+  const peer = plainAddress((req.socket && req.socket.remoteAddress) || '');
+  if (!trustedProxies.has(peer)) return peer;
   let header = req.headers && req.headers['x-forwarded-for'];
   if (Array.isArray(header)) header = header.join(',');
-  if (typeof header !== 'string') return socketAddress;
-  const last = header.split(',').map((part) => part.trim()).filter(Boolean).pop() || '';
-  return net.isIP(last) ? plainAddress(last.toLowerCase()) : socketAddress;
+  const last = String(header || '').split(',').map((s) => s.trim()).filter(Boolean).pop() || '';
+  return net.isIP(last) ? plainAddress(last.toLowerCase()) : peer;
 }
 
 // One log-in attempt with a password digest against a user found by name (or
 // null). Answers { refused: seconds } when the limits stop it before the
-// password is tested, else { ok }.
+// password is tested, else { ok }. The limiter is this process's
+// LoginLimiter or the database's PgLoginLimiter.
 export async function tryLogIn(limiter, store, req, name, user, digest) {
   const account = LoginLimiter.accountKey(user, name);
-  const address = clientAddress(req, limiter.trustProxy);
-  const wait = limiter.refusal(account, address);
+  const address = clientAddress(req, limiter.trustedProxies);
+  const wait = await limiter.refusal(account, address);
   if (wait > 0) return { refused: wait };
   const ok = user ? await store.verify(user, digest) : false;
-  if (ok) limiter.succeeded(account);
-  else limiter.failed(account, address);
+  if (ok) await limiter.succeeded(account);
+  else await limiter.failed(account, address);
   return { ok };
 }

@@ -1,6 +1,7 @@
-// Notes kept per user in the services' database (tables made by the store's
-// migrations): every query is bound to one user id, so one user's token can
-// never reach another user's notes.
+// Notes kept per user in the services' SQLite database (tables made by the
+// store's migrations; pgnotes.mjs holds the PostgreSQL twin): every query is
+// bound to one user id, so one user's token can never reach another user's
+// notes.
 import crypto from 'node:crypto';
 
 export const MAX_NOTES_PER_USER = 100000;
@@ -23,11 +24,11 @@ export class NoteData {
     };
   }
 
-  count(userId) {
+  async count(userId) {
     return this.q.count.get(userId).n;
   }
 
-  create(userId, title, content, now = Date.now()) {
+  async create(userId, title, content, now = Date.now()) {
     const guid = crypto.randomUUID();
     const bytes = Buffer.from(content, 'utf8');
     const hash = crypto.createHash('md5').update(bytes).digest();
@@ -40,17 +41,17 @@ export class NoteData {
     return row;
   }
 
-  get(userId, guid) {
+  async get(userId, guid) {
     return this.q.one.get(userId, guid) || null;
   }
 
   // The user's notes by creation time, newest first unless ascending.
-  list(userId, { offset, maxNotes, ascending }) {
+  async list(userId, { offset, maxNotes, ascending }) {
     return (ascending ? this.q.oldest : this.q.newest).all(userId, maxNotes, offset);
   }
 
   // Every note of the user, with content, newest first (for word searches).
-  all(userId) {
+  async all(userId) {
     return this.q.all.all(userId);
   }
 }

@@ -8,7 +8,7 @@ import crypto from 'node:crypto';
 import thrift from 'thrift';
 import { send, sendHtml, page, escapeHtml, readBody, parseForm, requestUrl, HttpError } from './http.mjs';
 import { OAuthProvider, OAuthError, baseUri, parseAuthorization, formAnswer } from './oauthprovider.mjs';
-import { NoteData, MAX_NOTES_PER_USER, MAX_NOTE_BYTES } from './notedata.mjs';
+import { MAX_NOTES_PER_USER, MAX_NOTE_BYTES } from './notedata.mjs';
 import { Processor, UserException, NotFoundException, ErrorCode } from './edam.mjs';
 import { checkEnml, enmlText } from './enmlcheck.mjs';
 import { LoginLimiter, tryLogIn, retryText } from './loginlimit.mjs';
@@ -20,8 +20,8 @@ const THRIFT_LIMIT = 32 * 1024 * 1024;
 const FORM_LIMIT = 64 * 1024;
 const MAX_LISTED = 250;
 
-function authUser(provider, token) {
-  const found = provider.accessUser(token);
+async function authUser(provider, token) {
+  const found = await provider.accessUser(token);
   if (!found) throw new UserException(ErrorCode.BAD_DATA_FORMAT, 'authenticationToken');
   if (found.expired) throw new UserException(ErrorCode.AUTH_EXPIRED, 'authenticationToken');
   return found.userId;
@@ -51,24 +51,24 @@ function checkTitle(title) {
 export function noteHandlers({ provider, notes, noteStoreUrl }) {
   const userStore = {
     async getNoteStoreUrl({ authenticationToken }) {
-      authUser(provider, authenticationToken);
+      await authUser(provider, authenticationToken);
       return noteStoreUrl();
     },
   };
   const noteStore = {
     async findNotes({ authenticationToken, filter = {}, offset = 0, maxNotes = 0 }) {
-      const userId = authUser(provider, authenticationToken);
+      const userId = await authUser(provider, authenticationToken);
       if (!Number.isInteger(offset) || offset < 0) throw new UserException(ErrorCode.DATA_CONFLICT, 'offset');
       if (!Number.isInteger(maxNotes) || maxNotes < 1) throw new UserException(ErrorCode.DATA_CONFLICT, 'maxNotes');
       const limit = Math.min(maxNotes, MAX_LISTED);
-      const total = notes.count(userId);
+      const total = await notes.count(userId);
       let rows;
       let totalNotes = total;
       const words = typeof filter.words === 'string' ? filter.words.trim().toLowerCase() : '';
       if (words) {
         // Every word must occur in the title or the text, ignoring case.
         const terms = words.split(/\s+/);
-        const matching = notes.all(userId).filter((row) => {
+        const matching = (await notes.all(userId)).filter((row) => {
           const hay = `${row.title}\n${enmlText(row.content)}`.toLowerCase();
           return terms.every((t) => hay.includes(t));
         });
@@ -76,14 +76,14 @@ export function noteHandlers({ provider, notes, noteStoreUrl }) {
         totalNotes = matching.length;
         rows = matching.slice(offset, offset + limit);
       } else {
-        rows = notes.list(userId, { offset, maxNotes: limit, ascending: filter.ascending === true });
+        rows = await notes.list(userId, { offset, maxNotes: limit, ascending: filter.ascending === true });
       }
       return { startIndex: offset, totalNotes, notes: rows.map(noteMetadata), updateCount: total };
     },
     async getNote({ authenticationToken, guid, withContent }) {
-      const userId = authUser(provider, authenticationToken);
+      const userId = await authUser(provider, authenticationToken);
       if (typeof guid !== 'string' || !guid) throw new UserException(ErrorCode.DATA_REQUIRED, 'Note.guid');
-      const row = notes.get(userId, guid);
+      const row = await notes.get(userId, guid);
       // Another user's note is as unknown as one that never was.
       if (!row) throw new NotFoundException('Note.guid', guid);
       const note = noteMetadata(row);
@@ -91,14 +91,14 @@ export function noteHandlers({ provider, notes, noteStoreUrl }) {
       return note;
     },
     async createNote({ authenticationToken, note }) {
-      const userId = authUser(provider, authenticationToken);
+      const userId = await authUser(provider, authenticationToken);
       if (!note) throw new UserException(ErrorCode.DATA_REQUIRED, 'Note');
       checkTitle(note.title);
       if (typeof note.content !== 'string') throw new UserException(ErrorCode.DATA_REQUIRED, 'Note.content');
       if (Buffer.byteLength(note.content, 'utf8') > MAX_NOTE_BYTES) throw new UserException(ErrorCode.LIMIT_REACHED, 'Note.size');
       if (checkEnml(note.content)) throw new UserException(ErrorCode.ENML_VALIDATION, 'Note.content');
-      if (notes.count(userId) >= MAX_NOTES_PER_USER) throw new UserException(ErrorCode.LIMIT_REACHED, 'Note');
-      const row = notes.create(userId, note.title, note.content, provider.now());
+      if ((await notes.count(userId)) >= MAX_NOTES_PER_USER) throw new UserException(ErrorCode.LIMIT_REACHED, 'Note');
+      const row = await notes.create(userId, note.title, note.content, provider.now());
       return noteMetadata(row);
     },
   };
@@ -147,14 +147,14 @@ function redirect(res, location) {
 // Starts the note service's HTTP server. options: port, store, consumers,
 // accessTtl (seconds), clock, log.
 export async function startNoteService({ port, host = '127.0.0.1', store, limiter = new LoginLimiter(), consumers = DEFAULT_CONSUMERS, accessTtl, clock, log = () => {} }) {
-  const provider = new OAuthProvider(store.db, { consumers, accessTtl, clock });
-  const notes = new NoteData(store.db);
+  const provider = new OAuthProvider(store.oauth, { consumers, accessTtl, clock });
+  const notes = store.notes;
   let noteStoreHost = '';
   const handlers = noteHandlers({ provider, notes, noteStoreUrl: () => `http://${noteStoreHost}/shard/${SHARD}/notestore` });
   const userProcessor = new Processor(handlers.userStore, log);
   const noteProcessor = new Processor(handlers.noteStore, log);
 
-  const oauthRequest = (req, url, body) => {
+  const oauthRequest = async (req, url, body) => {
     const params = [];
     const header = parseAuthorization(req.headers.authorization);
     if (header) params.push(...header);
@@ -183,7 +183,7 @@ export async function startNoteService({ port, host = '127.0.0.1', store, limite
         if (req.method !== 'POST' && req.method !== 'GET') { req.resume(); return send(res, 405, 'method not allowed'); }
         const body = await readBody(req, FORM_LIMIT);
         try {
-          send(res, 200, formAnswer(oauthRequest(req, url, body)), 'application/x-www-form-urlencoded');
+          send(res, 200, formAnswer(await oauthRequest(req, url, body)), 'application/x-www-form-urlencoded');
         } catch (err) {
           if (!(err instanceof OAuthError)) throw err;
           log(`note service: OAuth refused: ${err.problem}`);
@@ -195,23 +195,23 @@ export async function startNoteService({ port, host = '127.0.0.1', store, limite
         if (req.method === 'GET') {
           req.resume();
           const token = url.searchParams.get('oauth_token') || '';
-          if (!provider.pending(token)) return sendHtml(res, page('Authorise Quillet', '<h1>This request has expired</h1><p>Start again from Quillet.</p>'), 400);
+          if (!(await provider.pending(token))) return sendHtml(res, page('Authorise Quillet', '<h1>This request has expired</h1><p>Start again from Quillet.</p>'), 400);
           return sendHtml(res, authorisationPage(token));
         }
         if (req.method !== 'POST') { req.resume(); return send(res, 405, 'method not allowed'); }
         const form = parseForm((await readBody(req, FORM_LIMIT)).toString('utf8'));
         const token = form.get('oauth_token') || '';
-        if (!provider.pending(token)) return sendHtml(res, page('Authorise Quillet', '<h1>This request has expired</h1><p>Start again from Quillet.</p>'), 400);
-        if (form.get('action') === 'decline') return redirect(res, provider.decline(token));
+        if (!(await provider.pending(token))) return sendHtml(res, page('Authorise Quillet', '<h1>This request has expired</h1><p>Start again from Quillet.</p>'), 400);
+        if (form.get('action') === 'decline') return redirect(res, await provider.decline(token));
         const email = (form.get('email') || '').trim();
-        const user = email ? store.findUser(email) : null;
+        const user = email ? await store.findUser(email) : null;
         const digest = crypto.createHash('md5').update(form.get('password') || '', 'utf8').digest('hex').toUpperCase();
         const attempt = email ? await tryLogIn(limiter, store, req, email, user, digest) : { ok: false };
         if (attempt.refused) return sendHtml(res, authorisationPage(token, { error: retryText(attempt.refused), email }));
         if (!user || !attempt.ok) {
           return sendHtml(res, authorisationPage(token, { error: 'The e-mail or the password is wrong.', email }));
         }
-        const location = provider.allow(token, user.id);
+        const location = await provider.allow(token, user.id);
         if (!location) return sendHtml(res, page('Authorise Quillet', '<h1>This request has expired</h1><p>Start again from Quillet.</p>'), 400);
         return redirect(res, location);
       }
@@ -239,7 +239,7 @@ export async function startNoteService({ port, host = '127.0.0.1', store, limite
     server.listen(port, host, resolve);
   });
   noteStoreHost = `127.0.0.1:${server.address().port}`;
-  const purge = setInterval(() => provider.purge(), 60000);
+  const purge = setInterval(() => provider.purge().catch((err) => log(`note service: purge failed: ${err.message}`)), 60000);
   purge.unref();
   return {
     server,

@@ -84,22 +84,13 @@ function sameText(a, b) {
 }
 
 export class OAuthProvider {
+  // tokens: the store's OAuth tokens and nonces (store.oauth).
   // consumers: Map key -> secret. clock: () => milliseconds.
-  constructor(db, { consumers, accessTtl, clock = Date.now }) {
-    this.db = db;
+  constructor(tokens, { consumers, accessTtl, clock = Date.now }) {
+    this.tokens = tokens;
     this.consumers = consumers;
     this.accessTtl = accessTtl;
     this.clock = clock;
-    this.q = {
-      nonce: db.prepare('INSERT OR IGNORE INTO oauth_nonces (consumer_key, nonce, timestamp, seen_at) VALUES (?, ?, ?, ?)'),
-      purgeNonces: db.prepare('DELETE FROM oauth_nonces WHERE seen_at < ?'),
-      insertToken: db.prepare(`INSERT INTO oauth_tokens (token, secret, kind, consumer_key, callback, verifier, user_id, created_at, expires_at)
-                               VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)`),
-      token: db.prepare('SELECT * FROM oauth_tokens WHERE token = ?'),
-      authorise: db.prepare("UPDATE oauth_tokens SET user_id = ?, verifier = ? WHERE token = ? AND kind = 'temporary' AND user_id IS NULL"),
-      deleteToken: db.prepare('DELETE FROM oauth_tokens WHERE token = ?'),
-      purgeTokens: db.prepare('DELETE FROM oauth_tokens WHERE expires_at <= ?'),
-    };
   }
 
   now() {
@@ -108,7 +99,7 @@ export class OAuthProvider {
 
   // Checks a signed request and returns its oauth_ parameters as a Map.
   // `params` are all request parameters (header, query and form body).
-  verify(method, uri, params, tokenSecret) {
+  async verify(method, uri, params, tokenSecret) {
     const p = new Map();
     for (const [n, v] of params) {
       if (n.startsWith('oauth_')) {
@@ -134,15 +125,15 @@ export class OAuthProvider {
     if (!sameText(expected, p.get('oauth_signature'))) throw new OAuthError(401, 'signature_invalid');
     // Only a correctly signed request uses up its nonce, so a forged request
     // cannot burn the nonce of a genuine one.
-    const fresh = this.q.nonce.run(consumerKey, nonce, Number(timestamp), this.now()).changes > 0;
+    const fresh = await this.tokens.useNonce(consumerKey, nonce, Number(timestamp), this.now());
     if (!fresh) throw new OAuthError(401, 'nonce_used');
     return p;
   }
 
   // First step: a signed request with oauth_callback; answers the temporary
   // token and its secret.
-  requestToken(method, uri, params) {
-    const p = this.verify(method, uri, params, '');
+  async requestToken(method, uri, params) {
+    const p = await this.verify(method, uri, params, '');
     if (p.has('oauth_token')) throw new OAuthError(400, 'parameter_rejected');
     const callback = p.get('oauth_callback');
     if (!callback) throw new OAuthError(400, 'parameter_absent');
@@ -156,17 +147,17 @@ export class OAuthProvider {
     const token = randomToken();
     const secret = randomToken();
     const now = this.now();
-    this.q.insertToken.run(token, secret, 'temporary', p.get('oauth_consumer_key'), callback, null, null, now, now + TEMPORARY_TTL * 1000);
+    await this.tokens.insertToken({ token, secret, kind: 'temporary', consumerKey: p.get('oauth_consumer_key'), callback, createdAt: now, expiresAt: now + TEMPORARY_TTL * 1000 });
     return { oauth_token: token, oauth_token_secret: secret, oauth_callback_confirmed: 'true' };
   }
 
   // A temporary token that can still be authorised, or null.
-  pending(token) {
+  async pending(token) {
     if (typeof token !== 'string' || token.length > 100) return null;
-    const row = this.q.token.get(token);
+    const row = await this.tokens.token(token);
     if (!row || row.kind !== 'temporary') return null;
     if (row.expires_at <= this.now()) {
-      this.q.deleteToken.run(token);
+      await this.tokens.deleteToken(token);
       return null;
     }
     return row;
@@ -174,47 +165,49 @@ export class OAuthProvider {
 
   // The user allowed access: returns the callback address with the token and
   // the verifier, or null when the token is unknown, expired or used.
-  allow(token, userId) {
-    const row = this.pending(token);
+  async allow(token, userId) {
+    const row = await this.pending(token);
     if (!row || row.user_id !== null) return null;
     const verifier = randomToken(8);
-    if (this.q.authorise.run(userId, verifier, token).changes === 0) return null;
+    if (!(await this.tokens.authorise(token, userId, verifier))) return null;
     return withQuery(row.callback, [['oauth_token', token], ['oauth_verifier', verifier], ['sandbox', 'false']]);
   }
 
   // The user declined: the token is dropped and the callback gets no verifier.
-  decline(token) {
-    const row = this.pending(token);
+  async decline(token) {
+    const row = await this.pending(token);
     if (!row) return null;
-    this.q.deleteToken.run(token);
+    await this.tokens.deleteToken(token);
     return withQuery(row.callback, [['oauth_token', token]]);
   }
 
   // Second step: a request signed with the temporary token's secret and
   // carrying the verifier; the temporary token is used up either way once
   // the signature checks out.
-  accessToken(method, uri, params) {
+  async accessToken(method, uri, params) {
     const header = new Map(params.filter(([n]) => n.startsWith('oauth_')));
     const token = header.get('oauth_token');
     if (!token) throw new OAuthError(400, 'parameter_absent');
-    const row = this.q.token.get(token);
+    const row = await this.tokens.token(token);
     if (!row || row.kind !== 'temporary') throw new OAuthError(401, 'token_rejected');
-    const p = this.verify(method, uri, params, row.secret);
+    const p = await this.verify(method, uri, params, row.secret);
     if (p.get('oauth_consumer_key') !== row.consumer_key) throw new OAuthError(401, 'token_rejected');
     if (row.expires_at <= this.now()) {
-      this.q.deleteToken.run(token);
+      await this.tokens.deleteToken(token);
       throw new OAuthError(401, 'token_expired');
     }
     if (row.user_id === null || !row.verifier) throw new OAuthError(401, 'permission_unknown');
     if (!sameText(row.verifier, p.get('oauth_verifier') || '')) {
-      this.q.deleteToken.run(token);
+      await this.tokens.deleteToken(token);
       throw new OAuthError(401, 'verifier_invalid');
     }
-    this.q.deleteToken.run(token);
+    // Used up once: of two requests racing with one token (on two processes,
+    // say), only the one that removed it gets an access token.
+    if (!(await this.tokens.deleteToken(token))) throw new OAuthError(401, 'token_rejected');
     const access = `S=s1:U=${row.user_id.toString(16)}:E=${randomToken(16)}`;
     const now = this.now();
     const expires = now + this.accessTtl * 1000;
-    this.q.insertToken.run(access, '', 'access', row.consumer_key, null, null, row.user_id, now, expires);
+    await this.tokens.insertToken({ token: access, secret: '', kind: 'access', consumerKey: row.consumer_key, userId: row.user_id, createdAt: now, expiresAt: expires });
     return {
       oauth_token: access,
       oauth_token_secret: '',
@@ -225,19 +218,18 @@ export class OAuthProvider {
   }
 
   // The user of an access token: { userId } or { expired: true } or null.
-  accessUser(token) {
+  async accessUser(token) {
     if (typeof token !== 'string' || !token || token.length > 200) return null;
-    const row = this.q.token.get(token);
+    const row = await this.tokens.token(token);
     if (!row || row.kind !== 'access') return null;
     if (row.expires_at <= this.now()) return { expired: true };
     return { userId: row.user_id };
   }
 
-  purge() {
+  async purge() {
     const now = this.now();
-    this.q.purgeTokens.run(now);
     // Nonces older than the timestamp window can never be replayed.
-    this.q.purgeNonces.run(now - 2 * TIMESTAMP_WINDOW * 1000);
+    await this.tokens.purge(now, now - 2 * TIMESTAMP_WINDOW * 1000);
   }
 }
 

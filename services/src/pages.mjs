@@ -120,18 +120,18 @@ export function pageRoutes(store) {
 
     '/Account/LoginFromClient': async (req, res) => {
       const q = queryOf(req.url);
-      const user = store.sessionUser(q.get('s') || '');
+      const user = await store.sessionUser(q.get('s') || '');
       if (!user) {
         return sendHtml(res, page('Your account', '<h1>Your account</h1><p>Your session has ended. Log in again from Quillet to see your account.</p>'), 401);
       }
-      const counts = store.counts(user.id);
+      const counts = await store.counts(user.id);
       const rows = counts.map((c) => `<tr><td>${escapeHtml(c.grp)}</td><td>${escapeHtml(c.name)}</td><td>${c.count}</td></tr>`).join('');
-      const words = store.glossary(user.id);
+      const words = await store.glossary(user.id);
       sendHtml(res, page('Your account', `<h1>${escapeHtml(user.user_name)}</h1>
 <p>Member since ${new Date(user.created_at).toISOString().slice(0, 10)}.</p>
 <h2>Glossary (${words.length})</h2><p>${words.map(escapeHtml).join(', ') || 'No words yet.'}</p>
 <h2>Checks and errors</h2>${rows ? `<table><tr><th>Group</th><th>Name</th><th>Count</th></tr>${rows}</table>` : '<p>No reviews counted yet.</p>'}
-<p>Corrections recorded: ${store.correctionCount(user.id)}.</p>`));
+<p>Corrections recorded: ${await store.correctionCount(user.id)}.</p>`));
     },
     '/About/Termsofservice': async (req, res) => sendHtml(res, page('Terms of Service', `<h1>Terms of Service</h1>
 <p>Quillet and its services run on your own computer. The texts you check, your account, glossary and usage counts are stored only in the services' data folder on this machine and are not sent anywhere else.</p>

@@ -4,15 +4,17 @@
 //   [--log FILE] [--log-limit BYTES] [--session-ttl SECONDS] [--workers N]
 //   [--seed-update] [--note-port N] [--note-token-ttl SECONDS]
 //   [--host ADDR [--allow-remote]] [--login-limit-account N]
-//   [--login-limit-address N] [--login-window SECONDS] [--trust-proxy]. Prints
+//   [--login-limit-address N] [--login-window SECONDS]
+//   [--database postgres://...] [--trust-proxy ADDR[,ADDR...]]. Prints
 //   "listening <port>" and then "notes <note service port>" on stdout when
 //   ready. Log lines go to stderr, or to FILE, rotated at BYTES.
 import http from 'node:http';
 import fs from 'node:fs';
 import path from 'node:path';
 import net from 'node:net';
-import { Store } from './store.mjs';
+import { openStore, isPostgresAddress } from './store.mjs';
 import { LoginLimiter, LOGIN_LIMIT_DEFAULTS } from './loginlimit.mjs';
+import { PgLoginLimiter } from './pglimiter.mjs';
 import { send, sendHtml, page, readBody, requestUrl, HttpError } from './http.mjs';
 import { accountRoutes } from './accounts.mjs';
 import { usageRoutes } from './usage.mjs';
@@ -36,7 +38,7 @@ const DRAIN_MS = 4000;
 
 export const USAGE = 'usage: node src/server.mjs [--port N] [--data DIR] [--log FILE] [--log-limit BYTES] [--session-ttl SECONDS] [--workers N] [--seed-update] ' +
   '[--note-port N] [--note-token-ttl SECONDS] [--host ADDR [--allow-remote]] [--login-limit-account N] ' +
-  '[--login-limit-address N] [--login-window SECONDS] [--trust-proxy]';
+  '[--login-limit-address N] [--login-window SECONDS] [--database postgres://USER@HOST/DB] [--trust-proxy ADDR[,ADDR...]]';
 
 // True for addresses that only this machine can reach.
 export function isLoopback(host) {
@@ -61,9 +63,9 @@ export function parseArgs(argv, env = process.env) {
     loginLimitAccount: LOGIN_LIMIT_DEFAULTS.perAccount,
     loginLimitAddress: LOGIN_LIMIT_DEFAULTS.perAddress,
     loginWindow: LOGIN_LIMIT_DEFAULTS.windowSeconds,
-    // Log-in limits count the address in X-Forwarded-For (a reverse proxy
-    // in front), not the connection's.
-    trustProxy: false,
+    // Without an address the SQLite file in the data folder holds the data.
+    database: env.QUILLET_DATABASE_URL || undefined,
+    trustProxy: [],
   };
   for (let i = 0; i < argv.length; i++) {
     const arg = argv[i];
@@ -86,7 +88,8 @@ export function parseArgs(argv, env = process.env) {
     else if (arg === '--login-limit-account') options.loginLimitAccount = Number(value());
     else if (arg === '--login-limit-address') options.loginLimitAddress = Number(value());
     else if (arg === '--login-window') options.loginWindow = Number(value());
-    else if (arg === '--trust-proxy') options.trustProxy = true;
+    else if (arg === '--database') options.database = value();
+    else if (arg === '--trust-proxy') options.trustProxy = value().split(',').map((a) => a.trim()).filter(Boolean);
     else throw new Error(`unknown option ${arg}`);
   }
   if (options.data === undefined) options.data = defaultFolders(env).data;
@@ -103,6 +106,10 @@ export function parseArgs(argv, env = process.env) {
   }
   if (!(options.loginWindow > 0)) throw new Error('bad --login-window');
   if (!options.host) throw new Error('bad --host');
+  if (options.database !== undefined && !isPostgresAddress(options.database)) {
+    throw new Error('bad --database: give a PostgreSQL address, postgres://USER@HOST[:PORT]/DATABASE');
+  }
+  if (options.trustProxy.some((a) => !net.isIP(a))) throw new Error('bad --trust-proxy: give IP addresses');
   // Accounts, sessions and notes are served without TLS: only this machine
   // may reach them unless the operator says otherwise.
   if (!isLoopback(options.host) && !options.allowRemote) {
@@ -132,7 +139,7 @@ export async function startServices(options) {
   const releaseDir = path.join(options.data, 'releases');
   seedReleases(releaseDir);
   if (options.seedUpdate) seedUpdateRelease(releaseDir);
-  const store = new Store(path.join(options.data, 'services.db'), { sessionTtl: options.sessionTtl });
+  const store = await openStore({ database: options.database, file: path.join(options.data, 'services.db'), sessionTtl: options.sessionTtl });
   const started = Date.now();
   const pool = new CheckPool({ workers: options.workers, log });
   const vocabulary = new Vocabulary();
@@ -148,10 +155,13 @@ export async function startServices(options) {
   const add = (routes, limit = FORM_LIMIT) => {
     for (const [p, handler] of Object.entries(routes)) exact.set(p.toLowerCase(), { handler, limit });
   };
-  const limiter = new LoginLimiter({
+  // With PostgreSQL, failed log-ins are counted in the database, so every
+  // process behind the proxy refuses alike.
+  const limits = {
     perAccount: options.loginLimitAccount, perAddress: options.loginLimitAddress, windowSeconds: options.loginWindow,
-    trustProxy: options.trustProxy,
-  });
+    trustedProxies: new Set(options.trustProxy || []),
+  };
+  const limiter = store.kind === 'postgres' ? new PgLoginLimiter(store.pool, limits) : new LoginLimiter(limits);
   add(accountRoutes(store, limiter));
   add(usageRoutes(store));
   add(pageRoutes(store));
@@ -203,7 +213,8 @@ export async function startServices(options) {
   server.headersTimeout = 20000;
   server.requestTimeout = 120000;
 
-  const purge = setInterval(() => store.purgeExpired(), 60000);
+  const purge = setInterval(() => Promise.all([store.purgeExpired(), limiter.purge?.()])
+    .catch((err) => log(`purging sessions failed: ${err.message}`)), 60000);
   purge.unref();
 
   await new Promise((resolve, reject) => {
@@ -216,7 +227,8 @@ export async function startServices(options) {
     notes = await startNoteService({ port: options.notePort, host, store, limiter, accessTtl: options.noteTokenTtl, clock: options.clock, log });
   } catch (err) {
     server.close();
-    store.close();
+    await pool.close();
+    await store.close();
     throw err;
   }
 
@@ -241,9 +253,7 @@ export async function startServices(options) {
       lookup.close();
       wordnet.close();
       return pool.close();
-    }).then(() => {
-      store.close();
-    });
+    }).then(() => store.close());
     return closing;
   };
   return { server, port: server.address().port, notePort: notes.port, notes, close, store };
@@ -273,6 +283,8 @@ async function main() {
     process.exit(1);
   }
   log(`data folder ${options.data}`);
+  // The address without its password.
+  if (options.database) log(`database ${options.database.replace(/^(\w+:\/\/[^:@/]*):[^@/]*@/, '$1:***@')}`);
   process.stdout.write(`listening ${services.port}\nnotes ${services.notePort}\n`);
   let stopping = false;
   const stop = (signal) => {

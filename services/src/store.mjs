@@ -1,13 +1,13 @@
 // The services' storage: one SQLite database in the data folder, with the
 // schema created and migrated here (PRAGMA user_version counts migrations).
+// Every method answers a promise, as the PostgreSQL store's do (pgstore.mjs),
+// so the routes serve either one; openStore() picks it.
 import Database from 'better-sqlite3';
 import crypto from 'node:crypto';
 import fs from 'node:fs';
-import { promisify } from 'node:util';
-import { NOTES_MIGRATION } from './notedata.mjs';
-
-const scrypt = promisify(crypto.scrypt);
-const SCRYPT_PARAMS = { N: 16384, r: 8, p: 1, maxmem: 64 * 1024 * 1024 };
+import { NOTES_MIGRATION, NoteData } from './notedata.mjs';
+import { OAuthTokens } from './oauthtokens.mjs';
+import { hashDigest, sameDigest } from './passwords.mjs';
 
 const MIGRATIONS = [
   `CREATE TABLE users (
@@ -57,6 +57,20 @@ const MIGRATIONS = [
 
 export const ANONYMOUS_KEY = '2727-2727';
 
+// A PostgreSQL address ("postgres://..." or "postgresql://...") selects the
+// PostgreSQL store; anything else means the SQLite file in the data folder.
+export function isPostgresAddress(address) {
+  return /^postgres(ql)?:\/\//i.test(String(address || ''));
+}
+
+export async function openStore({ database, file, sessionTtl }) {
+  if (isPostgresAddress(database)) {
+    const { PgStore } = await import('./pgstore.mjs');
+    return PgStore.open(database, { sessionTtl });
+  }
+  return new Store(file, { sessionTtl });
+}
+
 export class Store {
   constructor(file, { sessionTtl = 7 * 24 * 3600 } = {}) {
     Store.ownerOnly(file);
@@ -71,6 +85,12 @@ export class Store {
     this.sessionTtl = sessionTtl;
     this.migrate();
     this.prepare();
+    this.notes = new NoteData(this.db);
+    this.oauth = new OAuthTokens(this.db);
+  }
+
+  get kind() {
+    return 'sqlite';
   }
 
   // The database holds password hashes and session keys: it is created
@@ -129,34 +149,43 @@ export class Store {
     };
   }
 
-  close() {
+  async close() {
     this.db.close();
   }
 
-  // Password digests as received (the client's MD5 hex) are never stored:
-  // only a salted scrypt hash of them.
-  static async hashDigest(digest, salt) {
-    return scrypt(String(digest).toUpperCase(), salt, 32, SCRYPT_PARAMS);
-  }
-
+  // The new user's id, or null when the address is taken (two registrations
+  // of one address racing: the second one loses).
   async createUser(email, digest) {
     const salt = crypto.randomBytes(16);
-    const hash = await Store.hashDigest(digest, salt);
-    const info = this.q.insertUser.run(email, email, salt, hash, null, Date.now());
-    return Number(info.lastInsertRowid);
+    const hash = await hashDigest(digest, salt);
+    try {
+      const info = this.q.insertUser.run(email, email, salt, hash, null, Date.now());
+      return Number(info.lastInsertRowid);
+    } catch (err) {
+      if (String(err.code || '').startsWith('SQLITE_CONSTRAINT')) return null;
+      throw err;
+    }
   }
 
-  findUser(name) {
-    return this.q.userByEmail.get(name) || this.q.userByName.get(name);
+  async userByEmail(email) {
+    return this.q.userByEmail.get(email) || null;
+  }
+
+  // An address is taken when an account has it as its e-mail or its name.
+  async emailTaken(email) {
+    return Boolean(this.q.userByEmail.get(email) || this.q.userByName.get(email));
+  }
+
+  async findUser(name) {
+    return this.q.userByEmail.get(name) || this.q.userByName.get(name) || null;
   }
 
   async verify(user, digest) {
     if (!user || !user.salt || !user.digest) return false;
-    const hash = await Store.hashDigest(digest, user.salt);
-    return hash.length === user.digest.length && crypto.timingSafeEqual(hash, user.digest);
+    return sameDigest(await hashDigest(digest, user.salt), user.digest);
   }
 
-  facebookUser(id, name) {
+  async facebookUser(id, name) {
     let user = this.q.userByFacebook.get(id);
     if (!user) {
       const info = this.q.insertUser.run(null, name || `facebook-${id}`, null, null, id, Date.now());
@@ -168,8 +197,8 @@ export class Store {
     return user;
   }
 
-  openSession(userId) {
-    const key = crypto.randomBytes(16).toString('hex').toUpperCase();
+  async openSession(userId) {
+    const key = newSessionKey();
     const now = Date.now();
     this.q.insertSession.run(key, userId, now, now + this.sessionTtl * 1000);
     return key;
@@ -177,8 +206,8 @@ export class Store {
 
   // The user of a live session, or null. Every use keeps the session alive
   // for another full lifetime; an expired one is removed.
-  sessionUser(key) {
-    if (!key || typeof key !== 'string' || key.length > 200) return null;
+  async sessionUser(key) {
+    if (!validSessionKey(key)) return null;
     const row = this.q.session.get(key);
     if (!row) return null;
     const now = Date.now();
@@ -190,37 +219,37 @@ export class Store {
     return this.q.userById.get(row.user_id) || null;
   }
 
-  closeSession(key) {
+  async closeSession(key) {
     return this.q.deleteSession.run(key).changes > 0;
   }
 
-  purgeExpired() {
+  async purgeExpired() {
     this.q.purgeSessions.run(Date.now());
   }
 
-  glossary(userId) {
+  async glossary(userId) {
     return this.q.words.all(userId).map((r) => r.word);
   }
 
-  addWords(userId, words) {
+  async addWords(userId, words) {
     const now = Date.now();
     this.db.transaction(() => { for (const w of words) this.q.addWord.run(userId, w, now); })();
   }
 
-  addEvents(userId, table, version) {
+  async addEvents(userId, table, version) {
     const now = Date.now();
     this.db.transaction(() => { for (const [name, n] of table) this.q.addEvent.run(userId, name, n, version, now); })();
   }
 
-  addCounts(userId, group, table) {
+  async addCounts(userId, group, table) {
     this.db.transaction(() => { for (const [name, n] of table) this.q.addCount.run(userId, group, name, n); })();
   }
 
-  counts(userId) {
+  async counts(userId) {
     return this.q.countsOf.all(userId);
   }
 
-  addCorrections(userId, records) {
+  async addCorrections(userId, records) {
     const now = Date.now();
     this.db.transaction(() => {
       for (const r of records) {
@@ -229,11 +258,20 @@ export class Store {
     })();
   }
 
-  correctionCount(userId) {
+  async correctionCount(userId) {
     return this.q.correctionCount.get(userId).n;
   }
 
-  eventTotal(userId, name) {
+  async eventTotal(userId, name) {
     return this.q.eventTotal.get(userId, name).n;
   }
+}
+
+// Session keys are 128 random bits in upper-case hex.
+export function newSessionKey() {
+  return crypto.randomBytes(16).toString('hex').toUpperCase();
+}
+
+export function validSessionKey(key) {
+  return Boolean(key) && typeof key === 'string' && key.length <= 200;
 }

@@ -51,22 +51,22 @@ export function usageRoutes(store) {
       if (!table) return send(res, 400, 'Failure');
       let userId = null;
       if (!(group === 'event' && key === ANONYMOUS_KEY)) {
-        const user = store.sessionUser(key);
+        const user = await store.sessionUser(key);
         if (!user) return sendText(res, 'SessionError');
         userId = user.id;
       }
-      if (group === 'event') store.addEvents(userId, table, (form.get('version') || '').slice(0, 50));
-      else store.addCounts(userId, group, table);
+      if (group === 'event') await store.addEvents(userId, table, (form.get('version') || '').slice(0, 50));
+      else await store.addCounts(userId, group, table);
       sendText(res, 'ok');
     },
 
     '/NotPublic/UserCorrectionLogBulkAdd-new.ashx': async (req, res, body) => {
       const form = parseForm(body.toString('utf8'));
-      const user = store.sessionUser(form.get('sessionKey') || '');
+      const user = await store.sessionUser(form.get('sessionKey') || '');
       if (!user) return sendText(res, 'SessionError');
       const records = parseCorrections(form.get('data') || '');
       if (!records) return send(res, 400, 'Failure');
-      store.addCorrections(user.id, records);
+      await store.addCorrections(user.id, records);
       sendText(res, 'ok');
     },
 
@@ -74,21 +74,21 @@ export function usageRoutes(store) {
     // unknown session gets 401 with an empty body, never a text that the
     // client would take for a word.
     '/NotPublic/UserWordList.ashx': async (req, res, body) => {
-      const user = store.sessionUser(parseForm(body.toString('utf8')).get('sessionKey') || '');
+      const user = await store.sessionUser(parseForm(body.toString('utf8')).get('sessionKey') || '');
       if (!user) return send(res, 401, '');
-      sendText(res, store.glossary(user.id).map((w) => `${w};`).join(''));
+      sendText(res, (await store.glossary(user.id)).map((w) => `${w};`).join(''));
     },
 
     // Words separated by ";" (each followed by one); answers "ok" when stored.
     '/NotPublic/UserWordBulkAdd.ashx': async (req, res, body) => {
       const form = parseForm(body.toString('utf8'));
-      const user = store.sessionUser(form.get('sessionKey') || '');
+      const user = await store.sessionUser(form.get('sessionKey') || '');
       if (!user) return sendText(res, 'SessionError');
       const words = (form.get('words') || '').split(';').filter((w) => w.length > 0);
       if (words.length === 0 || words.length > MAX_ENTRIES || words.some((w) => w.length > MAX_WORD)) {
         return send(res, 400, 'Failure');
       }
-      store.addWords(user.id, words);
+      await store.addWords(user.id, words);
       sendText(res, 'ok');
     },
   };

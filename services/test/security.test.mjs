@@ -9,6 +9,7 @@ import { startServer, post, request, md5Upper, registerAndLogIn } from './helper
 import { parseArgs, isLoopback, prepareDataFolder } from '../src/server.mjs';
 import { Store } from '../src/store.mjs';
 import { LoginLimiter, retryText, clientAddress, tryLogIn } from '../src/loginlimit.mjs';
+import { limiterCase } from './storecases.mjs';
 
 const SERVER = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../src/server.mjs');
 
@@ -49,34 +50,20 @@ test('the program refuses a non-loopback address at once with a message and exit
   assert.match(stderr, /refusing to listen on 0\.0\.0\.0: it is not a loopback address; add --allow-remote/);
 });
 
-test('the limiter refuses an account after its failures and frees it when they age out', () => {
-  let now = 1000000;
-  const limiter = new LoginLimiter({ perAccount: 3, perAddress: 5, windowSeconds: 60, clock: () => now });
-  const ann = LoginLimiter.accountKey({ id: 1 }, 'ann');
-  const bob = LoginLimiter.accountKey(null, 'Bob ');
-  assert.equal(bob, LoginLimiter.accountKey(null, 'bob'));
-  for (let i = 0; i < 3; i++) {
-    assert.equal(limiter.refusal(ann, 'a'), 0);
-    limiter.failed(ann, 'a');
-    now += 1000;
-  }
-  // Refused from any address until the first failure is 60 s old.
-  assert.equal(limiter.refusal(ann, 'b'), 57);
-  now += 56000;
-  assert.equal(limiter.refusal(ann, 'b'), 1);
-  now += 1000;
-  assert.equal(limiter.refusal(ann, 'b'), 0);
-  // A success clears the account but not the address.
-  // Address a: 2 failures still in the window, 3 more now.
-  limiter.failed(ann, 'a');
-  limiter.failed(bob, 'a');
-  limiter.failed(bob, 'a');
-  assert.ok(limiter.refusal(bob, 'a') > 0, 'address a has 5 failures in the window');
-  assert.equal(limiter.refusal(bob, 'c'), 0);
-  limiter.succeeded(ann);
-  assert.equal(limiter.refusal(ann, 'c'), 0);
+limiterCase('the in-process limiter', (options) => new LoginLimiter(options));
+
+test('retry texts count whole minutes', () => {
   assert.equal(retryText(1), 'Too many failed log-in attempts; try again in 1 minute.');
   assert.equal(retryText(900), 'Too many failed log-in attempts; try again in 15 minutes.');
+});
+
+test('only a trusted proxy names the client address', () => {
+  const req = (peer, forwarded) => ({ socket: { remoteAddress: peer }, headers: forwarded ? { 'x-forwarded-for': forwarded } : {} });
+  const proxies = new Set(['127.0.0.1']);
+  assert.equal(clientAddress(req('::ffff:127.0.0.1', '203.0.113.9, 198.51.100.7'), proxies), '198.51.100.7');
+  assert.equal(clientAddress(req('127.0.0.1'), proxies), '127.0.0.1');
+  assert.equal(clientAddress(req('192.0.2.1', '198.51.100.7'), proxies), '192.0.2.1');
+  assert.equal(clientAddress(req('127.0.0.1', '198.51.100.7')), '127.0.0.1');
 });
 
 test('the limiter keeps a bounded number of entries', () => {
@@ -86,20 +73,20 @@ test('the limiter keeps a bounded number of entries', () => {
   assert.ok(limiter.addresses.entries.size <= 100);
 });
 
-test('the forwarded address counts only with --trust-proxy, and only the one the proxy appended', async () => {
-  assert.equal(parseArgs([]).trustProxy, false);
-  assert.equal(parseArgs(['--trust-proxy']).trustProxy, true);
+test('the forwarded address counts only from a trusted proxy, and only the one the proxy appended', async () => {
+  assert.deepEqual(parseArgs([], {}).trustProxy, []);
+  const trusted = new Set(['127.0.0.1']);
   const proxy = { remoteAddress: '::ffff:127.0.0.1' };
   const from = (forwarded) => ({ socket: proxy, headers: forwarded === undefined ? {} : { 'x-forwarded-for': forwarded } });
   assert.equal(clientAddress(from('203.0.113.7')), '127.0.0.1');
-  assert.equal(clientAddress(from('203.0.113.7'), true), '203.0.113.7');
+  assert.equal(clientAddress(from('203.0.113.7'), trusted), '203.0.113.7');
   // A client's own header before the proxy's entry changes nothing.
-  assert.equal(clientAddress(from('10.9.9.9, 203.0.113.7'), true), '203.0.113.7');
-  assert.equal(clientAddress(from('::ffff:198.51.100.2'), true), '198.51.100.2');
-  assert.equal(clientAddress(from('2001:DB8::1'), true), '2001:db8::1');
+  assert.equal(clientAddress(from('10.9.9.9, 203.0.113.7'), trusted), '203.0.113.7');
+  assert.equal(clientAddress(from('::ffff:198.51.100.2'), trusted), '198.51.100.2');
+  assert.equal(clientAddress(from('2001:DB8::1'), trusted), '2001:db8::1');
   // No header, or one that does not end in an address: the connection's.
   for (const bad of [undefined, '', 'unknown', '203.0.113.7, not-an-address', '203.0.113.7:8080']) {
-    assert.equal(clientAddress(from(bad), true), '127.0.0.1', String(bad));
+    assert.equal(clientAddress(from(bad), trusted), '127.0.0.1', String(bad));
   }
 
   // Failures of two users behind the same proxy, each with a wrong password.
@@ -116,7 +103,7 @@ test('the forwarded address counts only with --trust-proxy, and only the one the
   await attempts(plain, '203.0.113.7', 4);
   assert.ok((await attempts(plain, '198.51.100.2', 1))[0].refused > 0);
   // With trust, each forwarded address has its own.
-  const trusting = new LoginLimiter({ perAccount: 100, perAddress: 4, trustProxy: true });
+  const trusting = new LoginLimiter({ perAccount: 100, perAddress: 4, trustedProxies: trusted });
   await attempts(trusting, '203.0.113.7', 4);
   assert.ok((await attempts(trusting, '203.0.113.7', 1))[0].refused > 0);
   assert.deepEqual(await attempts(trusting, '198.51.100.2', 1), [{ ok: false }]);
@@ -182,4 +169,16 @@ test('an older data folder and database with wider access are narrowed at start'
   } finally {
     fs.rmSync(dir, { recursive: true, force: true });
   }
+});
+
+test('the database is SQLite unless a PostgreSQL address is given; other addresses are refused', () => {
+  assert.equal(parseArgs([], {}).database, undefined);
+  const url = 'postgres://quillet@db.example.org/quillet';
+  assert.equal(parseArgs(['--database', url], {}).database, url);
+  assert.equal(parseArgs([], { QUILLET_DATABASE_URL: url }).database, url);
+  assert.equal(parseArgs(['--database', 'postgresql://a@b/c'], { QUILLET_DATABASE_URL: url }).database, 'postgresql://a@b/c');
+  assert.throws(() => parseArgs(['--database', 'mysql://a@b/c'], {}), /bad --database/);
+  assert.throws(() => parseArgs([], { QUILLET_DATABASE_URL: '/tmp/services.db' }), /bad --database/);
+  assert.deepEqual(parseArgs(['--trust-proxy', '127.0.0.1, ::1'], {}).trustProxy, ['127.0.0.1', '::1']);
+  assert.throws(() => parseArgs(['--trust-proxy', 'proxy.example.org'], {}), /bad --trust-proxy/);
 });
