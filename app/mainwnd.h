@@ -1,30 +1,35 @@
 #ifndef MAINWND_H
 #define MAINWND_H
 
-#include "crashrecoverycopy.h"
-#include "documentdialogs.h"
+#include "closesequence.h"
+#include "documentfiles.h"
 #include "cresultstate.h"
 #include "customwindow.h"
 #include "mainwndui.h"
+#include "marklist.h"
+#include "reviewpresenter.h"
 #include "menuitemtype.h"
-#include "resultstore.h"
+#include "reviewsession.h"
+#include "textbackup.h"
 #include "titlebar.h"
+#include "updateoffer.h"
 
 #include <QHash>
 #include <QNetworkReply>
-#include <QSet>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 class ChunkEntry;
 class CustomMenuBar;
 class Overlay;
 class SettingFrame;
+class SettingsCover;
 class EvernoteProgressFrame;
 class EvernoteListFrame;
+class EvernoteCover;
 class CheckTaskThread;
 class CorrectionItem;
-class LoadingBox;
 class ProgressOverlay;
 class ReportFrame;
 class QContextMenuEvent;
@@ -32,30 +37,27 @@ class TransientNotice;
 class TutorialOverlay;
 
 namespace GammaLib {
-class DetectSentenceThread;
-class DetectWordThread;
 class NetworkHelper;
 class UserInformation;
 class VersionHelper;
 }
 
-// The program's main window: the editor with its marks and the whole review
-// workflow, from the Review button to the marks, navigation between them,
-// apply-all, crash recovery and the orderly close with log-out.
+// The program's main window: the editor, the toolbar, the status line and the
+// covers laid over them. The review itself runs in a ReviewSession and its
+// marks live in a MarkList; the window's slots forward to them, to the
+// document commands (DocumentFiles), the crash copy (TextBackup) and the
+// orderly close with log-out (CloseSequence).
 class MainWnd : public CustomWindow
 {
     Q_OBJECT
 public:
-    static constexpr int WordsPerReview = 10000;
-    static constexpr int WordsPerMinute = 30000;
-    static constexpr int WordBudgetMs = 60000;
-    static constexpr int BackupMs = 5000;
+    static constexpr int WordsPerReview = ReviewSession::WordsPerReview;
+    static constexpr int WordsPerMinute = ReviewSession::WordsPerMinute;
+    static constexpr int WordBudgetMs = ReviewSession::WordBudgetMs;
+    static constexpr int BackupMs = TextBackup::BackupMs;
     static constexpr int ServerCheckMs = 30000;
 
-    // Shows a message box and returns QDialog::Accepted or Rejected; extra
-    // tells whether the third button ("Save") closed it.
-    using MessagePresenter =
-        std::function<int(const QString &text, const QStringList &buttons, bool *extra)>;
+    using MessagePresenter = ::MessagePresenter;
 
     explicit MainWnd(QWidget *parent = nullptr);
     ~MainWnd() override;
@@ -63,12 +65,12 @@ public:
     // Replaces the message box (tests answer the questions themselves).
     void setMessagePresenter(MessagePresenter presenter) { m_present = std::move(presenter); }
     // Replaces the open and save dialogs (tests choose the files themselves).
-    void setDocumentDialogs(DocumentDialogs dialogs) { m_dialogs = std::move(dialogs); }
+    void setDocumentDialogs(DocumentDialogs dialogs) { m_files->setDialogs(std::move(dialogs)); }
 
     CustomMenuBar *menuBar() const { return m_menuBar; }
     SettingFrame *settingFrame() const { return m_settings; }
-    EvernoteProgressFrame *evernoteProgressFrame() const { return m_evernoteProgress; }
-    EvernoteListFrame *evernoteListFrame() const { return m_evernoteList; }
+    EvernoteProgressFrame *evernoteProgressFrame() const;
+    EvernoteListFrame *evernoteListFrame() const;
 
     // Loads a document into the editor (open dialog and recent files); false
     // when the user kept the current text or the file could not be read.
@@ -77,34 +79,35 @@ public:
     // What the review left behind, for the tests and the panels.
     CustomTextEditor *editor() const { return m_ui.editor; }
     const MainWndUi &ui() const { return m_ui; }
-    const QList<CorrectionItem *> &liveMarks() const { return m_liveMarks; }
-    CorrectionItem *currentMark() const { return m_currentMark; }
-    const QList<ChunkEntry *> &chunkEntries() const { return m_chunks; }
-    const QHash<int, int> &categories() const { return m_categories; }
-    int wordCount() const { return m_wordCount; }
-    int wordsThisMinute() const { return m_wordsThisMinute; }
-    int lastError() const { return m_lastError; }
-    bool isReviewRunning() const { return m_reviewRunning; }
-    bool isClosing() const { return m_closing; }
-    ProgressOverlay *progressOverlay() const { return m_progress; }
+    ReviewSession *review() const { return m_review; }
+    MarkList *marks() const { return m_marks; }
+    const QList<CorrectionItem *> &liveMarks() const { return m_marks->liveMarks(); }
+    CorrectionItem *currentMark() const { return m_marks->currentMark(); }
+    const QList<ChunkEntry *> &chunkEntries() const { return m_review->chunks(); }
+    const QHash<int, int> &categories() const { return m_marks->categories(); }
+    int wordCount() const { return m_review->wordCount(); }
+    int wordsThisMinute() const { return m_review->wordsThisMinute(); }
+    int lastError() const { return m_review->lastError(); }
+    bool isReviewRunning() const { return m_review->isRunning(); }
+    bool isClosing() const { return m_closing->isClosing(); }
+    ProgressOverlay *progressOverlay() const { return m_view->progress(); }
     // The cover shown while a Word 97-2003 document is written (null until the first).
-    ProgressOverlay *saveCover() const { return m_saveCover; }
-    bool isSavingDocument() const { return m_savingDocument; }
-    CheckTaskThread *checkRun() const { return m_checkRun; }
+    ProgressOverlay *saveCover() const { return m_files->saveCover(); }
+    bool isSavingDocument() const { return m_files->isSaving(); }
+    CheckTaskThread *checkRun() const { return m_review->checkRun(); }
     TransientNotice *notice() const { return m_notice; }
     TutorialOverlay *tutorial() const { return m_tutorial; }
-    ReportFrame *report() const { return m_report; }
+    ReportFrame *report() const { return m_view->report(); }
     GammaLib::UserInformation *usage() const { return m_usage; }
-    ResultStore &resultStore() { return m_store; }
-    QTimer &backupTimer() { return m_backupTimer; }
-    QTimer &wordBudgetTimer() { return m_wordBudgetTimer; }
+    ResultStore &resultStore() { return m_review->resultStore(); }
+    QTimer &backupTimer() { return m_backup->timer(); }
+    QTimer &wordBudgetTimer() { return m_review->wordBudgetTimer(); }
 
     // Where a running review is; late signals of an earlier phase are ignored.
-    enum ReviewPhase { Idle, CountingWords, DetectingSentences, Checking };
-    ReviewPhase reviewPhase() const { return m_phase; }
+    ReviewSession::Phase reviewPhase() const { return m_review->phase(); }
 
     // The usage upload gets this long when a signal ends the program.
-    static constexpr int SignalUploadMs = 2000;
+    static constexpr int SignalUploadMs = CloseSequence::SignalUploadMs;
 
 public slots:
     // SIGTERM or SIGHUP (log-out, shutdown): ends the program without a
@@ -181,106 +184,37 @@ protected:
 private:
     int ask(const QString &text, const QStringList &buttons, bool *extra = nullptr);
     void log(const QString &event);
-    void lockWindow(bool locked);
-    void stopReview();
     void clearReview();
-    void addMark(ChunkEntry *entry, const CCorrection &correction);
-    void countCategory(int errorType);
-    void showReportFrame();
-    void setCurrentMark(CorrectionItem *mark);
-    // Retires a mark; with record, the open edit step of the document keeps
-    // it so that undoing the step brings it back.
-    void retireMark(CorrectionItem *mark, bool record = true);
-    // Adds the mark's retirement to the open edit step of the document.
-    void recordRetirement(CorrectionItem *mark);
-    // Undo of an edit step: a live mark again over [start, end] of owner.
-    CorrectionItem *restoreMark(ChunkEntry *owner, const CCorrection &correction, int start, int end);
-    void retireMarksForEdit();
-    void centreOnStartScreen();
-    // "Apply all" and the editor's label spacing follow whether live marks remain.
-    void updateForLiveMarks();
-    void restoreGeometryFromSettings();
-    void saveGeometryToSettings();
-    void recoverAfterCrash();
-    void startCloseUpload();
     bool saveDocument();
-    // Writes a Word 97-2003 document on a worker thread while the save cover
-    // with its Cancel button is up; *cancelled tells a cancel from a failure.
-    bool writeLegacyDocument(const QString &path, const QString &text, bool *cancelled);
     void setUpMenu();
     void setUpSettings();
     void setUpEvernote();
     void startEvernote(int mode);
     void showSettings(bool withUpdate);
-    void openWebPage(const QString &path);
-    void startRestart();
-    void endEventLoop();
 
     MainWndUi m_ui;
     MessagePresenter m_present;
-    DocumentDialogs m_dialogs;
     CustomMenuBar *m_menuBar = nullptr;
-    Overlay *m_settingsCover = nullptr;
+    SettingsCover *m_settingsCover = nullptr;
     SettingFrame *m_settings = nullptr;
-    Overlay *m_evernoteCover = nullptr;
-    EvernoteProgressFrame *m_evernoteProgress = nullptr;
-    EvernoteListFrame *m_evernoteList = nullptr;
+    EvernoteCover *m_evernoteCover = nullptr;
 
-    // Review state
-    QList<ChunkEntry *> m_chunks;
-    QList<CorrectionItem *> m_liveMarks;
-    CorrectionItem *m_currentMark = nullptr;
-    // Undo and redo are bringing marks back or retiring them again.
-    bool m_replayingUndo = false;
-    QSet<int> m_received;
-    QHash<int, int> m_categories;
-    int m_found = 0;
-    int m_left = 0;
-    int m_wordCount = 0;
-    int m_wordsThisMinute = 0;
-    bool m_checkRunning = false;
-    bool m_cancelled = false;
-    bool m_succeeded = false;
-    bool m_reviewRunning = false;
-    ReviewPhase m_phase = Idle;
-    int m_lastError = 0;
+    ReviewSession *m_review = nullptr;
+    MarkList *m_marks = nullptr;
+    std::unique_ptr<TextBackup> m_backup;
+    std::unique_ptr<DocumentFiles> m_files;
+    std::unique_ptr<CloseSequence> m_closing;
+    std::unique_ptr<ReviewPresenter> m_view;
 
-    // Close and log-out
-    bool m_closing = false;
-    bool m_restartAfterClose = false;
-    bool m_closeAllowed = false;
-    bool m_loggingOut = false;
-    bool m_endingForSignal = false;
+    UpdateOffer m_updates;
 
-    // The first click into the search field after it gained the focus
-    // selects its whole text.
-    bool m_searchSelectPending = false;
-
-    // Updates
-    bool m_updateAvailable = false;
-    int m_offeredVersion = 0;
-    QString m_versionText;
-    bool m_resetSettings = false;
-
-    ResultStore m_store;
-    CrashRecoveryCopy m_backup;
-
-    GammaLib::DetectWordThread *m_wordThread = nullptr;
-    GammaLib::DetectSentenceThread *m_sentenceThread = nullptr;
-    CheckTaskThread *m_checkRun = nullptr;
     GammaLib::NetworkHelper *m_network = nullptr;
     GammaLib::VersionHelper *m_version = nullptr;
     GammaLib::UserInformation *m_usage = nullptr;
 
-    ProgressOverlay *m_progress = nullptr;
-    ProgressOverlay *m_saveCover = nullptr;
-    bool m_savingDocument = false;
     TransientNotice *m_notice = nullptr;
     TutorialOverlay *m_tutorial = nullptr;
-    ReportFrame *m_report = nullptr;
 
-    QTimer m_wordBudgetTimer;
-    QTimer m_backupTimer;
     QTimer m_serverTimer;
 };
 

@@ -6,67 +6,35 @@
 #include "configfile.h"
 #include "proxypanel.h"
 #include "credentialrules.h"
-#include "currentlanguage.h"
-#include "guardedwebpage.h"
+#include "loginform.h"
 #include "messagebox.h"
 #include "rememberedlogin.h"
 #include "serviceaddresses.h"
+#include "signinbanner.h"
+#include "signupform.h"
 #include "iconbutton.h"
 #include "titlebar.h"
-#include "webviewsupport.h"
 #include "useraccess.h"
 #include "usageevents.h"
 #include "userinformation.h"
 #include "userregister.h"
 #include "authorizationwindow.h"
 
-#include <QCheckBox>
 #include <QDesktopServices>
-#include <QFocusEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBox>
 #include <QVBoxLayout>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 
 using GammaLib::ServiceAddresses;
 
 namespace {
 
 bool g_justRegistered = false;
-
-
-QLineEdit *makeField(const QString &objectName, const QString &placeholder, bool secret,
-                     QWidget *parent)
-{
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(objectName);
-    field->setPlaceholderText(placeholder);
-    field->setMinimumHeight(30);
-    if (secret)
-        field->setEchoMode(QLineEdit::Password);
-    return field;
-}
-
-QLabel *makeErrorLabel(const QString &objectName, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color:#d9534f;"));
-    return label;
-}
 
 } // namespace
 
@@ -105,28 +73,50 @@ AccessDlg::AccessDlg(Mode mode, QWidget *parent)
     outer->addLayout(layout, 1);
 
     // The banner appears above the pages once the resource host has it.
-    m_bannerArea = new QWidget(this);
-    m_bannerArea->setObjectName(QStringLiteral("bannerArea"));
-    auto *bannerLayout = new QVBoxLayout(m_bannerArea);
-    bannerLayout->setContentsMargins(0, 0, 0, 0);
-    m_bannerArea->hide();
-    layout->addWidget(m_bannerArea);
+    m_banner = new SignInBanner(this);
+    layout->addWidget(m_banner);
+    connect(m_banner->retryTimer(), &QTimer::timeout, this, &AccessDlg::slotCheckLoadBanner);
+    connect(m_banner, &SignInBanner::loadFinished, this, &AccessDlg::slotLoadFinished);
+    connect(m_banner, &SignInBanner::linkClicked, this, &AccessDlg::slotLinkClicked);
 
     m_toolBox = new QToolBox(this);
     m_toolBox->setObjectName(QStringLiteral("accessToolBox"));
-    auto *signUp = new QWidget;
-    signUp->setObjectName(QStringLiteral("signUpPage"));
-    auto *logIn = new QWidget;
-    logIn->setObjectName(QStringLiteral("logInPage"));
+    m_signUp = new SignUpForm;
+    m_logIn = new LogInForm;
     m_proxyPage = new ProxyPanel;
     m_proxyPage->setObjectName(QStringLiteral("proxyPage"));
-    buildSignUpPage(signUp);
-    buildLogInPage(logIn);
-    m_toolBox->addItem(signUp, tr("Sign up"));
-    m_toolBox->addItem(logIn, tr("Log in"));
+    m_toolBox->addItem(m_signUp, tr("Sign up"));
+    m_toolBox->addItem(m_logIn, tr("Log in"));
     m_toolBox->addItem(m_proxyPage, tr("Proxy settings"));
     layout->addWidget(m_toolBox, 1);
 
+    connect(m_signUp, &SignUpForm::submitted, this, &AccessDlg::slotCreateAccountClicked);
+    connect(m_signUp, &SignUpForm::termsClicked, this, &AccessDlg::slotTermOfUseClicked);
+    connect(m_signUp, &SignUpForm::errorShown, this, &AccessDlg::growForCurrentPage);
+    connect(m_signUp, &SignUpForm::fieldLeft, this, [this](SignUpForm::Field field) {
+        if (m_busy)
+            return;
+        m_submitting = false;
+        if (field == SignUpForm::Email)
+            checkEmail();
+        else if (field == SignUpForm::Password)
+            checkPassword();
+        else
+            confirmPassword();
+    });
+    connect(m_signUp, &SignUpForm::confirmationMatches, this, [this] {
+        if (m_busy)
+            return;
+        m_signUp->messages()[SignUpForm::Confirmation].clear();
+        slotShowTips();
+    });
+    connect(m_logIn, &LogInForm::submitted, this, &AccessDlg::slotLogin);
+    connect(m_logIn, &LogInForm::fieldsChanged, this, &AccessDlg::slotEnableLoginButton);
+    connect(m_logIn, &LogInForm::rememberMeToggled, this, &AccessDlg::slotRemMeToggled);
+    connect(m_logIn, &LogInForm::forgotPasswordClicked, this, &AccessDlg::slotForgetPwdClicked);
+    connect(m_logIn, &LogInForm::facebookClicked, this, &AccessDlg::slotFacebookLogin);
+    connect(m_logIn, &LogInForm::sinaWeiboClicked, this, &AccessDlg::slotSinaWeiboLogin);
+    connect(m_logIn, &LogInForm::errorShown, this, &AccessDlg::growForCurrentPage);
     connect(m_register, &GammaLib::UserRegister::ExistUserEmailFinished, this,
             &AccessDlg::slotEmailCheckFinished);
     connect(m_register, &GammaLib::UserRegister::RegisterFinished, this,
@@ -134,27 +124,19 @@ AccessDlg::AccessDlg(Mode mode, QWidget *parent)
     connect(&GammaLib::UserAccess::instance(), &GammaLib::UserAccess::LoginFinished, this,
             &AccessDlg::slotLoginFinished);
 
-    loadRememberedLogin();
+    m_logIn->showRemembered(m_remembered->userName(), m_remembered->rememberMe());
+    slotEnableLoginButton();
     // Returning users start on the log-in page.
     m_toolBox->setCurrentIndex(m_remembered->userName().isEmpty() ? SignUpPage : LogInPage);
     connect(m_toolBox, &QToolBox::currentChanged, this, &AccessDlg::slotCurrentChanged);
     slotCurrentChanged(m_toolBox->currentIndex());
 
-    m_manager = new QNetworkAccessManager(this);
-    m_bannerTimer = new QTimer(this);
-    m_bannerTimer->setSingleShot(true);
-    connect(m_bannerTimer, &QTimer::timeout, this, &AccessDlg::slotCheckLoadBanner);
     QTimer::singleShot(0, this, &AccessDlg::slotCheckLoadBanner);
     fitHeight();
 }
 
 AccessDlg::~AccessDlg()
 {
-    if (m_bannerReply) {
-        m_bannerReply->disconnect(this);
-        m_bannerReply->abort();
-        m_bannerReply->deleteLater();
-    }
     delete m_remembered;
 }
 
@@ -168,161 +150,13 @@ void AccessDlg::setJustRegistered(bool registered)
     g_justRegistered = registered;
 }
 
-void AccessDlg::setBannerRetryInterval(int ms)
-{
-    m_bannerRetryMs = ms;
-    if (m_bannerTimer->isActive())
-        m_bannerTimer->start(ms);
-}
-
-void AccessDlg::buildSignUpPage(QWidget *page)
-{
-    auto *layout = new QVBoxLayout(page);
-    layout->setSpacing(8);
-    m_email = makeField(QStringLiteral("signUpEmail"), tr("email"), false, page);
-    m_password = makeField(QStringLiteral("signUpPassword"), tr("password"), true, page);
-    m_confirm = makeField(QStringLiteral("signUpConfirm"), tr("confirm password"), true, page);
-    for (QLineEdit *field : {m_email, m_password, m_confirm}) {
-        field->installEventFilter(this);
-        layout->addWidget(field);
-        connect(field, &QLineEdit::returnPressed, this, &AccessDlg::slotCreateAccountClicked);
-    }
-    // "Passwords did not match" goes as soon as they match, not only when
-    // the field is left.
-    for (QLineEdit *field : {m_password, m_confirm}) {
-        connect(field, &QLineEdit::textChanged, this, [this] {
-            if (m_busy || m_slots.at(2).isEmpty()
-                || !CredentialRules::confirmationProblem(m_password->text(), m_confirm->text()).isEmpty())
-                return;
-            m_slots[2].clear();
-            slotShowTips();
-        });
-    }
-
-    m_signUpButton = new QPushButton(tr("Sign up"), page);
-    m_signUpButton->setObjectName(QStringLiteral("signUpButton"));
-    m_signUpButton->setMinimumHeight(32);
-    m_signUpButton->setDefault(false);
-    m_signUpButton->setAutoDefault(false);
-    connect(m_signUpButton, &QPushButton::clicked, this, &AccessDlg::slotCreateAccountClicked);
-    layout->addWidget(m_signUpButton);
-
-    m_signUpErrorRow = new QWidget(page);
-    m_signUpErrorRow->setObjectName(QStringLiteral("signUpErrorRow"));
-    auto *row = new QHBoxLayout(m_signUpErrorRow);
-    row->setContentsMargins(0, 0, 0, 0);
-    m_signUpError = makeErrorLabel(QStringLiteral("signUpError"), QString(), m_signUpErrorRow);
-    row->addWidget(m_signUpError);
-    m_signUpErrorRow->hide();
-    layout->addWidget(m_signUpErrorRow);
-
-    const QString terms =
-        ServiceAddresses::instance().url(ServiceAddresses::Web, QStringLiteral("/About/Termsofservice"));
-    m_terms = new QLabel(
-        tr("By clicking the button above, you agree to our <a href=\"%1\">Terms of Service</a>.")
-            .arg(terms),
-        page);
-    m_terms->setObjectName(QStringLiteral("termsLabel"));
-    m_terms->setTextFormat(Qt::RichText);
-    m_terms->setWordWrap(true);
-    m_terms->setOpenExternalLinks(false);
-    connect(m_terms, &QLabel::linkActivated, this, &AccessDlg::slotTermOfUseClicked);
-    layout->addWidget(m_terms);
-    layout->addStretch(1);
-}
-
-void AccessDlg::buildLogInPage(QWidget *page)
-{
-    auto *layout = new QVBoxLayout(page);
-    layout->setSpacing(8);
-    m_user = makeField(QStringLiteral("logInUser"), tr("username/email"), false, page);
-    m_loginPassword = makeField(QStringLiteral("logInPassword"), tr("password"), true, page);
-    for (QLineEdit *field : {m_user, m_loginPassword}) {
-        field->installEventFilter(this);
-        layout->addWidget(field);
-        connect(field, &QLineEdit::returnPressed, this, &AccessDlg::slotLogin);
-        connect(field, &QLineEdit::textChanged, this, &AccessDlg::slotEnableLoginButton);
-    }
-
-    auto *options = new QHBoxLayout;
-    m_rememberMe = new QCheckBox(tr("Remember me"), page);
-    m_rememberMe->setObjectName(QStringLiteral("rememberMe"));
-    connect(m_rememberMe, &QCheckBox::toggled, this, &AccessDlg::slotRemMeToggled);
-    m_forgotPassword = new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(tr("Forgot password?")), page);
-    m_forgotPassword->setObjectName(QStringLiteral("forgotPassword"));
-    m_forgotPassword->setTextFormat(Qt::RichText);
-    m_forgotPassword->setCursor(Qt::PointingHandCursor);
-    m_forgotPassword->installEventFilter(this);
-    options->addWidget(m_rememberMe);
-    options->addStretch(1);
-    options->addWidget(m_forgotPassword);
-    layout->addLayout(options);
-
-    m_loginButton = new QPushButton(tr("Log in"), page);
-    m_loginButton->setObjectName(QStringLiteral("logInButton"));
-    m_loginButton->setMinimumHeight(32);
-    m_loginButton->setAutoDefault(false);
-    connect(m_loginButton, &QPushButton::clicked, this, &AccessDlg::slotLogin);
-    layout->addWidget(m_loginButton);
-
-    m_loginErrorRow = new QWidget(page);
-    m_loginErrorRow->setObjectName(QStringLiteral("logInErrorRow"));
-    auto *errors = new QVBoxLayout(m_loginErrorRow);
-    errors->setContentsMargins(0, 0, 0, 0);
-    m_combinationError = makeErrorLabel(QStringLiteral("combinationError"),
-                                        tr("Incorrect username/password combination."),
-                                        m_loginErrorRow);
-    m_timeoutError = makeErrorLabel(
-        QStringLiteral("timeoutError"),
-        tr("Request timed out. Please retry. You may need to diagnose your network connection if "
-           "the problem lingers."),
-        m_loginErrorRow);
-    errors->addWidget(m_combinationError);
-    errors->addWidget(m_timeoutError);
-    m_combinationError->hide();
-    m_timeoutError->hide();
-    m_loginErrorRow->hide();
-    layout->addWidget(m_loginErrorRow);
-
-    auto *orLabel = new QLabel(tr("or"), page);
-    orLabel->setObjectName(QStringLiteral("orLabel"));
-    orLabel->setAlignment(Qt::AlignCenter);
-    layout->addWidget(orLabel);
-
-    m_facebookButton = new QPushButton(tr("Log in with Facebook"), page);
-    m_facebookButton->setObjectName(QStringLiteral("facebookButton"));
-    m_facebookButton->setMinimumHeight(32);
-    m_facebookButton->setAutoDefault(false);
-    m_facebookButton->setStyleSheet(
-        QStringLiteral("QPushButton{background:#3b5998;color:white;border:none;border-radius:3px;}"
-                       "QPushButton:disabled{background:#8b9dc3;}"));
-    connect(m_facebookButton, &QPushButton::clicked, this, &AccessDlg::slotFacebookLogin);
-    layout->addWidget(m_facebookButton);
-
-    m_sinaButton = new QPushButton(tr("Sina Weibo"), page);
-    m_sinaButton->setObjectName(QStringLiteral("sinaButton"));
-    m_sinaButton->setMinimumHeight(32);
-    m_sinaButton->setAutoDefault(false);
-    connect(m_sinaButton, &QPushButton::clicked, this, &AccessDlg::slotSinaWeiboLogin);
-    layout->addWidget(m_sinaButton);
-
-    const bool chinese = GammaLib::currentLanguage() == QLatin1String("zh-CN");
-    m_facebookButton->setVisible(!chinese);
-    m_sinaButton->setVisible(chinese);
-    layout->addStretch(1);
-}
-
-void AccessDlg::loadRememberedLogin()
-{
-    if (m_remembered->rememberMe()) {
-        const QSignalBlocker block(m_rememberMe);
-        m_rememberMe->setChecked(true);
-        m_loginPassword->setText(RememberedLogin::placeholder());
-        m_rememberedPassword = true;
-    }
-    m_user->setText(m_remembered->userName());
-    slotEnableLoginButton();
-}
+QString AccessDlg::bannerPath() { return SignInBanner::bannerPath(); }
+QString AccessDlg::bannerMarker() { return SignInBanner::bannerMarker(); }
+void AccessDlg::setBannerRetryInterval(int ms) { m_banner->setRetryInterval(ms); }
+int AccessDlg::bannerRetryInterval() const { return m_banner->retryInterval(); }
+bool AccessDlg::passwordRemembered() const { return m_logIn->passwordRemembered(); }
+QStringList AccessDlg::signUpMessages() const { return m_signUp->messages(); }
+QWebEngineView *AccessDlg::bannerView() const { return m_banner->view(); }
 
 // ---- pages ----
 
@@ -332,7 +166,7 @@ void AccessDlg::slotCurrentChanged(int index)
         m_toolBox->setItemIcon(i, style()->standardIcon(i == index ? QStyle::SP_ArrowDown
                                                                    : QStyle::SP_ArrowRight));
     if (index == SignUpPage)
-        m_email->setFocus();
+        m_signUp->field(SignUpForm::Email)->setFocus();
     else if (index == ProxyPage)
         slotLoadProxy();
 }
@@ -362,49 +196,8 @@ void AccessDlg::hideEvent(QHideEvent *event)
 
 // ---- banner ----
 
-void AccessDlg::slotCheckLoadBanner()
-{
-    if (m_bannerReply)
-        return;
-    const QUrl url(ServiceAddresses::instance().url(ServiceAddresses::Resource, bannerPath()));
-    m_bannerReply = m_manager->get(QNetworkRequest(url));
-    connect(m_bannerReply, &QNetworkReply::finished, this, &AccessDlg::slotCheckLoadFinished);
-}
-
-void AccessDlg::slotCheckLoadFinished()
-{
-    QNetworkReply *reply = m_bannerReply;
-    m_bannerReply = nullptr;
-    if (!reply)
-        return;
-    reply->deleteLater();
-    const QByteArray body = reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
-    if (!QString::fromUtf8(body).contains(bannerMarker())) {
-        m_bannerTimer->start(m_bannerRetryMs);
-        return;
-    }
-    m_bannerTimer->stop();
-    if (!WebViewSupport::available())
-        return;
-    if (!m_bannerView) {
-        // Adding the first web view re-creates the native window, which can
-        // lose its place on the screen.
-        const QPoint placed = pos();
-        m_bannerView = new QWebEngineView(m_bannerArea);
-        m_bannerView->setObjectName(QStringLiteral("bannerView"));
-        m_bannerPage = new GuardedWebPage(m_bannerView);
-        m_bannerPage->setDelegateLinks(true);
-        m_bannerView->setPage(m_bannerPage);
-        m_bannerView->setContextMenuPolicy(Qt::NoContextMenu);
-        m_bannerView->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
-        m_bannerView->setFixedHeight(140);
-        m_bannerArea->layout()->addWidget(m_bannerView);
-        move(placed);
-        connect(m_bannerView, &QWebEngineView::loadFinished, this, &AccessDlg::slotLoadFinished);
-        connect(m_bannerPage, &GuardedWebPage::linkClicked, this, &AccessDlg::slotLinkClicked);
-    }
-    m_bannerView->load(reply->url());
-}
+void AccessDlg::slotCheckLoadBanner() { m_banner->check(); }
+void AccessDlg::slotCheckLoadFinished() { m_banner->checkFinished(); }
 
 void AccessDlg::slotLoadFinished(bool ok)
 {
@@ -414,11 +207,11 @@ void AccessDlg::slotLoadFinished(bool ok)
 
 void AccessDlg::slotShowWebView()
 {
-    if (m_bannerArea->isVisible())
+    if (m_banner->isVisible())
         return;
     // Grow downwards and upwards alike, so the dialog stays centred.
     const QRect before = geometry();
-    m_bannerArea->show();
+    m_banner->show();
     fitHeight();
     move(before.x(), before.y() - (height() - before.height()) / 2);
 }
@@ -486,57 +279,13 @@ void AccessDlg::slotForgetPwdClicked()
 void AccessDlg::setBusy(bool busy)
 {
     m_busy = busy;
-    for (QLineEdit *field : {m_email, m_password, m_confirm, m_user, m_loginPassword})
-        field->setReadOnly(busy);
-    for (QPushButton *button : {m_signUpButton, m_facebookButton, m_sinaButton})
-        button->setEnabled(!busy);
-    m_rememberMe->setEnabled(!busy);
-    slotEnableLoginButton();
+    m_signUp->setBusy(busy);
+    m_logIn->setBusy(busy);
 }
 
 void AccessDlg::logEvent(const QString &name)
 {
     m_usage->LogEvent(name);
-}
-
-bool AccessDlg::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::FocusOut: {
-        // Only the user moving on counts, not the window losing focus.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        const bool movedOn = reason != Qt::ActiveWindowFocusReason
-                             && reason != Qt::PopupFocusReason;
-        if (movedOn && !m_busy
-            && (watched == m_email || watched == m_password || watched == m_confirm)) {
-            m_submitting = false;
-            if (watched == m_email)
-                checkEmail();
-            else if (watched == m_password)
-                checkPassword();
-            else
-                confirmPassword();
-        }
-        break;
-    }
-    case QEvent::FocusIn:
-        if (watched == m_user) {
-            QTimer::singleShot(0, m_user, &QLineEdit::selectAll);
-        } else if (watched == m_loginPassword && m_rememberedPassword) {
-            m_rememberedPassword = false;
-            m_loginPassword->clear();
-        }
-        break;
-    case QEvent::MouseButtonPress:
-        if (watched == m_forgotPassword) {
-            slotForgetPwdClicked();
-            return true;
-        }
-        break;
-    default:
-        break;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void AccessDlg::keyPressEvent(QKeyEvent *event)
@@ -555,17 +304,17 @@ void AccessDlg::slotCreateAccountClicked()
         return;
     logEvent(QLatin1String(GammaLib::UsageEvent::AccessRegister));
     setBusy(true);
-    m_signUpErrorRow->hide();
-    m_signUpButton->setText(tr("Signing up..."));
+    m_signUp->hideError();
+    m_signUp->setSigningUp(true);
     m_submitting = true;
     checkEmail();
 }
 
 void AccessDlg::checkEmail()
 {
-    const QString email = m_email->text();
+    const QString email = m_signUp->email();
     if (!m_submitting && email.isEmpty()) {
-        m_slots[0].clear();
+        m_signUp->messages()[0].clear();
         slotShowTips();
         return;
     }
@@ -573,18 +322,18 @@ void AccessDlg::checkEmail()
         m_register->ExistUserEmail(GammaLib::UserRegister::existUserEmailUrl(), email);
         return;
     }
-    m_slots[0] = tr("Invalid Email address.");
+    m_signUp->messages()[0] = tr("Invalid Email address.");
     slotShowTips();
 }
 
 void AccessDlg::slotEmailCheckFinished(bool exists)
 {
     if (exists) {
-        m_slots[0] = tr("Email address already taken.");
+        m_signUp->messages()[0] = tr("Email address already taken.");
         slotShowTips();
         return;
     }
-    m_slots[0].clear();
+    m_signUp->messages()[0].clear();
     if (m_submitting)
         checkPassword();
     else
@@ -593,14 +342,14 @@ void AccessDlg::slotEmailCheckFinished(bool exists)
 
 void AccessDlg::checkPassword()
 {
-    const QString password = m_password->text();
+    const QString password = m_signUp->password();
     if (!m_submitting && password.isEmpty()) {
-        m_slots[1].clear();
+        m_signUp->messages()[1].clear();
         slotShowTips();
         return;
     }
-    m_slots[1] = CredentialRules::passwordProblem(password);
-    if (m_slots[1].isEmpty() && m_submitting)
+    m_signUp->messages()[1] = CredentialRules::passwordProblem(password);
+    if (m_signUp->messages()[1].isEmpty() && m_submitting)
         confirmPassword();
     else
         slotShowTips();
@@ -608,8 +357,8 @@ void AccessDlg::checkPassword()
 
 void AccessDlg::confirmPassword()
 {
-    m_slots[2] = CredentialRules::confirmationProblem(m_password->text(), m_confirm->text());
-    if (m_slots[2].isEmpty() && m_submitting)
+    m_signUp->messages()[2] = CredentialRules::confirmationProblem(m_signUp->password(), m_signUp->confirmation());
+    if (m_signUp->messages()[2].isEmpty() && m_submitting)
         sendRegistration();
     else
         slotShowTips();
@@ -617,26 +366,15 @@ void AccessDlg::confirmPassword()
 
 void AccessDlg::sendRegistration()
 {
-    m_register->Register(GammaLib::UserRegister::registerUrl(), m_email->text(),
-                         GammaLib::passwordHash(m_password->text()));
+    m_register->Register(GammaLib::UserRegister::registerUrl(), m_signUp->email(),
+                         GammaLib::passwordHash(m_signUp->password()));
 }
 
 void AccessDlg::slotShowTips()
 {
-    m_signUpButton->setText(tr("Sign up"));
+    m_signUp->setSigningUp(false);
     setBusy(false);
-    QLineEdit *fields[] = {m_email, m_password, m_confirm};
-    for (int i = 0; i < 3; ++i) {
-        if (m_slots.at(i).isEmpty())
-            continue;
-        m_signUpError->setText(m_slots.at(i));
-        m_signUpErrorRow->show();
-        growForCurrentPage();
-        if (m_submitting)
-            fields[i]->setFocus();
-        return;
-    }
-    m_signUpErrorRow->hide();
+    m_signUp->showFirstMessage(m_submitting);
 }
 
 void AccessDlg::slotRegisterFinished(int code)
@@ -644,14 +382,11 @@ void AccessDlg::slotRegisterFinished(int code)
     if (code == -1) {
         setJustRegistered(true);
         logEvent(QLatin1String(GammaLib::UsageEvent::AccessRegister2Login));
-        startLogin(m_email->text(), GammaLib::passwordHash(m_password->text()));
+        startLogin(m_signUp->email(), GammaLib::passwordHash(m_signUp->password()));
         return;
     }
-    m_signUpError->setText(
-        tr("Connection error. Check out your network status and proxy setup, and try again."));
-    m_signUpErrorRow->show();
-    growForCurrentPage();
-    m_signUpButton->setText(tr("Sign up"));
+    m_signUp->showError(tr("Connection error. Check out your network status and proxy setup, and try again."));
+    m_signUp->setSigningUp(false);
     setBusy(false);
 }
 
@@ -659,44 +394,31 @@ void AccessDlg::slotRegisterFinished(int code)
 
 void AccessDlg::slotEnableLoginButton()
 {
-    m_loginButton->setEnabled(!m_busy && !m_user->text().trimmed().isEmpty()
-                              && !m_loginPassword->text().isEmpty());
-}
-
-void AccessDlg::showLoginError(QLabel *label)
-{
-    m_combinationError->setVisible(label == m_combinationError);
-    m_timeoutError->setVisible(label == m_timeoutError);
-    m_loginErrorRow->setVisible(label != nullptr);
-    // The dialog grows with the message rather than hiding the buttons
-    // below it behind a scroll bar.
-    if (label)
-        growForCurrentPage();
+    m_logIn->updateButton(m_busy);
 }
 
 void AccessDlg::slotLogin()
 {
-    if (m_busy || !m_loginButton->isEnabled())
+    if (m_busy || !m_logIn->canLogIn())
         return;
     logEvent(QLatin1String(GammaLib::UsageEvent::AccessLogin));
-    showLoginError(nullptr);
+    m_logIn->showError(LogInForm::NoError);
 
-    if (CredentialRules::tooShortForLogin(m_user->text().trimmed())) {
-        showLoginError(m_combinationError);
-        m_user->setFocus();
+    if (CredentialRules::tooShortForLogin(m_logIn->userName().trimmed())) {
+        m_logIn->showError(LogInForm::CombinationError);
+        m_logIn->userField()->setFocus();
         return;
     }
-    if (CredentialRules::tooShortForLogin(m_loginPassword->text())) {
-        showLoginError(m_combinationError);
-        m_loginPassword->clear();
-        m_rememberedPassword = false;
-        m_loginPassword->setFocus();
+    if (CredentialRules::tooShortForLogin(m_logIn->password())) {
+        m_logIn->showError(LogInForm::CombinationError);
+        m_logIn->clearPassword();
+        m_logIn->passwordField()->setFocus();
         return;
     }
-    const QString hash = m_rememberedPassword ? m_remembered->passwordHash()
-                                              : GammaLib::passwordHash(m_loginPassword->text());
-    m_remembered->forgetNoteTokenIfOtherUser(m_user->text());
-    startLogin(m_user->text(), hash);
+    const QString hash = m_logIn->passwordRemembered() ? m_remembered->passwordHash()
+                                                       : GammaLib::passwordHash(m_logIn->password());
+    m_remembered->forgetNoteTokenIfOtherUser(m_logIn->userName());
+    startLogin(m_logIn->userName(), hash);
 }
 
 void AccessDlg::startLogin(const QString &userName, const QString &hash)
@@ -719,21 +441,20 @@ void AccessDlg::slotLoginFinished(int code)
     if (code == -1 && GammaLib::UserAccess::instance().sessionKey().isEmpty())
         code = 0;
     if (code == -1) {
-        m_remembered->storeSuccessfulLogin(m_loginUser, m_rememberMe->isChecked(), m_loginHash);
+        m_remembered->storeSuccessfulLogin(m_loginUser, m_logIn->rememberMe(), m_loginHash);
         setBusy(false);
         accept();
         return;
     }
     setBusy(false);
-    m_signUpButton->setText(tr("Sign up"));
+    m_signUp->setSigningUp(false);
     if (code == 2100) {
-        showLoginError(m_timeoutError);
+        m_logIn->showError(LogInForm::TimeoutError);
         return;
     }
-    m_loginPassword->clear();
-    m_rememberedPassword = false;
-    showLoginError(m_combinationError);
-    m_loginPassword->setFocus();
+    m_logIn->clearPassword();
+    m_logIn->showError(LogInForm::CombinationError);
+    m_logIn->passwordField()->setFocus();
 }
 
 void AccessDlg::slotRemMeToggled(bool checked)

@@ -5,18 +5,13 @@
 #include <QStringList>
 #include <QUrl>
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QNetworkAccessManager;
-class QNetworkReply;
-class QPushButton;
-class QTimer;
 class QToolBox;
-class ProxyPanel;
 class QWebEngineView;
-class GuardedWebPage;
+class LogInForm;
+class ProxyPanel;
 class RememberedLogin;
+class SignInBanner;
+class SignUpForm;
 class Titlebar;
 
 namespace GammaLib {
@@ -28,7 +23,9 @@ class UserRegister;
 // terms, the proxy page, the banner, and log-in through Facebook or Sina
 // Weibo. Accepted only once the account service has handed out a session
 // key; the caller then reads the user name and the key from
-// GammaLib::UserAccess.
+// GammaLib::UserAccess. The pages (SignUpForm, LogInForm, ProxyPanel) and
+// the banner (SignInBanner) are widgets of their own; the dialog runs the
+// checks and the requests between them.
 class AccessDlg : public QDialog
 {
     Q_OBJECT
@@ -49,22 +46,22 @@ public:
     static void setJustRegistered(bool registered);
 
     // The banner page on the resource host and the text that marks it as ours.
-    static QString bannerPath() { return QStringLiteral("/client/banner.htm"); }
-    static QString bannerMarker() { return QStringLiteral("<title>jQuery Quillet</title>"); }
+    static QString bannerPath();
+    static QString bannerMarker();
     // Pause before the banner is asked for again (30000 ms).
     void setBannerRetryInterval(int ms);
-    int bannerRetryInterval() const { return m_bannerRetryMs; }
+    int bannerRetryInterval() const;
 
     ProxyPanel *proxyPanel() const { return m_proxyPage; }
 
     bool isBusy() const { return m_busy; }
     bool isSubmitting() const { return m_submitting; }
-    bool passwordRemembered() const { return m_rememberedPassword; }
+    bool passwordRemembered() const;
     // The three sign-up messages: e-mail, password, confirmation.
-    QStringList signUpMessages() const { return m_slots; }
+    QStringList signUpMessages() const;
     // The usage events this dialog has counted.
     GammaLib::UserInformation *usage() const { return m_usage; }
-    QWebEngineView *bannerView() const { return m_bannerView; }
+    QWebEngineView *bannerView() const;
     Titlebar *titleBar() const { return m_titleBar; }
 
 public slots:
@@ -95,7 +92,6 @@ public slots:
     void reject() override;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -103,15 +99,11 @@ private:
     // Tall enough for the tallest page without scrolling, within the screen.
     void growForCurrentPage();
     void fitHeight();
-    void buildSignUpPage(QWidget *page);
-    void buildLogInPage(QWidget *page);
-    void loadRememberedLogin();
     void checkEmail();
     void checkPassword();
     void sendRegistration();
     void startLogin(const QString &userName, const QString &hash);
     void setBusy(bool busy);
-    void showLoginError(QLabel *label);
     void logEvent(const QString &name);
     void openWebPage(const QString &path);
     void socialLogin(int mode);
@@ -120,44 +112,18 @@ private:
     Mode m_mode;
     bool m_busy = false;
     bool m_submitting = false;
-    bool m_rememberedPassword = false;
     bool m_loginPending = false;
     bool m_eventsUploaded = false;
     bool m_proxyCounted = false; // the proxy page's event of this opening is counted
     QString m_loginUser;
     QString m_loginHash;
-    QStringList m_slots{QString(), QString(), QString()};
 
     Titlebar *m_titleBar = nullptr;
     QToolBox *m_toolBox = nullptr;
-    QLineEdit *m_email = nullptr;
-    QLineEdit *m_password = nullptr;
-    QLineEdit *m_confirm = nullptr;
-    QPushButton *m_signUpButton = nullptr;
-    QWidget *m_signUpErrorRow = nullptr;
-    QLabel *m_signUpError = nullptr;
-    QLabel *m_terms = nullptr;
-
-    QLineEdit *m_user = nullptr;
-    QLineEdit *m_loginPassword = nullptr;
-    QCheckBox *m_rememberMe = nullptr;
-    QLabel *m_forgotPassword = nullptr;
-    QPushButton *m_loginButton = nullptr;
-    QPushButton *m_facebookButton = nullptr;
-    QPushButton *m_sinaButton = nullptr;
-    QWidget *m_loginErrorRow = nullptr;
-    QLabel *m_combinationError = nullptr;
-    QLabel *m_timeoutError = nullptr;
-
+    SignInBanner *m_banner = nullptr;
+    SignUpForm *m_signUp = nullptr;
+    LogInForm *m_logIn = nullptr;
     ProxyPanel *m_proxyPage = nullptr;
-
-    QWidget *m_bannerArea = nullptr;
-    QWebEngineView *m_bannerView = nullptr;
-    GuardedWebPage *m_bannerPage = nullptr;
-    QNetworkAccessManager *m_manager = nullptr;
-    QNetworkReply *m_bannerReply = nullptr;
-    QTimer *m_bannerTimer = nullptr;
-    int m_bannerRetryMs = 30000;
 
     RememberedLogin *m_remembered = nullptr;
     GammaLib::UserRegister *m_register = nullptr;

@@ -1,4 +1,5 @@
 #include "zlibbytes.h"
+#include "checkservers.h"
 #include "checkstoragethread.h"
 #include "checktask.h"
 #include "checktaskthread.h"
@@ -25,11 +26,9 @@ using GammaLib::CheckTask;
 
 namespace {
 
-const QByteArray Separator("\x64\x1a\x1b", 3);
-
 QByteArray record(const QByteArray &json)
 {
-    return ZlibBytes::deflated(json) + Separator;
+    return ZlibBytes::answerRecord(json);
 }
 
 QByteArray sentenceRecord(int index, const QByteArray &errorType, int corrections = 1)
@@ -154,15 +153,8 @@ private slots:
 
     void init()
     {
-        m_check = std::make_unique<RecordingHttpServer>();
-        m_check->setDefaultReply(RecordingHttpServer::stream({}));
-        m_account = std::make_unique<RecordingHttpServer>();
-        m_account->setDefaultReply(RecordingHttpServer::answer("Success"));
-        GammaLib::ServiceAddresses::instance().setHost(GammaLib::ServiceAddresses::Account, m_account->host());
-        m_run = std::make_unique<CheckTaskThread>(m_check->url(QStringLiteral("/unified/")),
-                                                  QStringLiteral("en"),
-                                                  QStringLiteral(QUILLET_BINARY_DIR "/bin"));
-        m_run->storage()->setPauseMs(5);
+        CheckServers::start(m_check, m_account);
+        m_run = CheckServers::makeRun(*m_check);
         m_store.clear();
     }
 

@@ -25,4 +25,9 @@ QByteArray inflated(const QByteArray &body)
     return out;
 }
 
+QByteArray answerRecord(const QByteArray &json)
+{
+    return deflated(json) + QByteArray("\x64\x1a\x1b", 3);
+}
+
 } // namespace ZlibBytes

@@ -10,6 +10,8 @@ namespace ZlibBytes {
 QByteArray deflated(const QByteArray &text);
 // At most 1 MiB of output; "<damaged>" when the bytes do not inflate.
 QByteArray inflated(const QByteArray &body);
+// One record of a check answer: the deflated JSON and the record separator.
+QByteArray answerRecord(const QByteArray &json);
 
 } // namespace ZlibBytes
 

@@ -1,13 +1,16 @@
 // The main window's document commands: open, open recent, save as, and the
 // save procedure the close and log-out questions use.
-#include "mainwnd.h"
+#include "documentfiles.h"
 
 #include "appsettings.h"
 #include "configfile.h"
-#include "custommenubar.h"
 #include "customtexteditor.h"
+#include "customwindow.h"
+#include "titlebar.h"
 #include "documentnaming.h"
+#include "eventlog.h"
 #include "legacydocconverter.h"
+#include "mainwndui.h"
 #include "preferences.h"
 #include "progressoverlay.h"
 #include "recentfilelist.h"
@@ -15,13 +18,11 @@
 #include "transientnotice.h"
 #include "wordprocessorbridge.h"
 
-#include <QAction>
 #include <QDateTime>
 #include <QDialog>
 #include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QThread>
 
 #include <atomic>
@@ -33,65 +34,60 @@ ConfigFile &documentPreferences() { return AppSettings::preferenceConfig(); }
 
 } // namespace
 
-void MainWnd::slotOpen()
+DocumentFiles::DocumentFiles(CustomWindow *window, const MainWndUi &ui, MessagePresenter ask, Hooks hooks)
+    : m_window(window)
+    , m_ui(ui)
+    , m_ask(std::move(ask))
+    , m_hooks(std::move(hooks))
+    , m_dialogs(DocumentDialogs::standard(window))
 {
-    if (m_reviewRunning)
-        return; // the running review reads the editor's text
-    log(QStringLiteral("QL_Main_Open"));
+}
+
+void DocumentFiles::open()
+{
+    EventLog::log(QStringLiteral("QL_Main_Open"));
     const QString path = m_dialogs.open ? m_dialogs.open() : QString();
     if (!path.isEmpty())
-        loadDocument(path);
+        load(path);
 }
 
-void MainWnd::slotOpenRecentFile()
+bool DocumentFiles::load(const QString &path)
 {
-    if (m_reviewRunning)
-        return;
-    if (auto *action = qobject_cast<QAction *>(sender()))
-        loadDocument(action->data().toString());
-}
-
-void MainWnd::slotSaveAs()
-{
-    if (m_savingDocument)
-        return;
-    log(QStringLiteral("QL_Main_Save_As"));
-    saveDocument();
-}
-
-bool MainWnd::loadDocument(const QString &path)
-{
-    if (m_reviewRunning || m_savingDocument || path.isEmpty())
+    if (m_saving || path.isEmpty())
         return false;
-    if (!m_ui.editor->toPlainText().trimmed().isEmpty()) {
-        const int answer = ask(tr("The current text will be replaced. You may lose all edits if not saved. "
-                                  "Proceed?"),
-                               {tr("Confirm"), tr("Cancel")});
-        if (answer != QDialog::Accepted)
-            return false;
-    }
+    if (!confirmReplace())
+        return false;
     // Paths keep their "/": on this system a "\" would name another file.
     QString text;
     const bool loaded = DocumentNaming::isPlainText(path) ? TextDocumentFile::read(path, &text)
                                                           : WordProcessorBridge::read(path, &text);
     RecentFileList recent(documentPreferences());
-    recent.setChangedHook([this] { m_menuBar->updateRecentFiles(); });
+    recent.setChangedHook(m_hooks.recentChanged);
     if (!loaded) {
         recent.remove(path);
         ask(tr("Failed to load file. Either the file doesn't exist, or the file format is not supported."),
             {tr("OK")});
         return false;
     }
-    clearReview();
+    m_hooks.discardReview();
     m_ui.editor->setDocumentText(text);
     recent.add(path);
     documentPreferences().save();
     return true;
 }
 
-bool MainWnd::saveDocument()
+bool DocumentFiles::confirmReplace()
 {
-    if (!m_dialogs.save || m_savingDocument)
+    if (m_ui.editor->toPlainText().trimmed().isEmpty())
+        return true;
+    return ask(tr("The current text will be replaced. You may lose all edits if not saved. Proceed?"),
+               {tr("Confirm"), tr("Cancel")})
+        == QDialog::Accepted;
+}
+
+bool DocumentFiles::save()
+{
+    if (!m_dialogs.save || m_saving)
         return false;
     Preferences preferences;
     QString chosen;
@@ -124,12 +120,12 @@ bool MainWnd::saveDocument()
             return false;
         }
     }
-    log(QStringLiteral("QL_Main_Save_Succ"));
+    EventLog::log(QStringLiteral("QL_Main_Save_Succ"));
     m_notice->showText(tr("Successfully saved."));
     return true;
 }
 
-bool MainWnd::writeLegacyDocument(const QString &path, const QString &text, bool *cancelled)
+bool DocumentFiles::writeLegacyDocument(const QString &path, const QString &text, bool *cancelled)
 {
     *cancelled = false;
     if (!m_saveCover) {
@@ -151,15 +147,15 @@ bool MainWnd::writeLegacyDocument(const QString &path, const QString &text, bool
     QThread *worker = QThread::create([path, text, cancel, written] {
         written->store(LegacyDocConverter::writeText(path, text, cancel.get()));
     });
-    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    const QMetaObject::Connection onCancel = connect(m_saveCover, &ProgressOverlay::signalCancel, this, [this, cancel] {
+    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    const QMetaObject::Connection onCancel = QObject::connect(m_saveCover, &ProgressOverlay::signalCancel, m_window, [this, cancel] {
         cancel->store(true);
-        log(QStringLiteral("QL_Main_Save_Cancel"));
+        EventLog::log(QStringLiteral("QL_Main_Save_Cancel"));
         m_saveCover->setText(tr("Cancelling..."));
     });
-    const bool wasLocked = areControlsLocked();
-    m_savingDocument = true;
-    lockWindow(true);
+    const bool wasLocked = m_window->areControlsLocked();
+    m_saving = true;
+    m_window->setControlsLocked(true);
     m_saveCover->start();
     worker->start();
     loop.exec();
@@ -169,10 +165,10 @@ bool MainWnd::writeLegacyDocument(const QString &path, const QString &text, bool
         cancel->store(true);
     worker->wait();
     delete worker;
-    disconnect(onCancel);
+    QObject::disconnect(onCancel);
     m_saveCover->stop();
-    lockWindow(wasLocked);
-    m_savingDocument = false;
+    m_window->setControlsLocked(wasLocked);
+    m_saving = false;
     *cancelled = cancel->load() && !written->load();
     return written->load();
 }
