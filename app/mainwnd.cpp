@@ -34,7 +34,9 @@
 #include "usercorrectionrecord.h"
 #include "userinformation.h"
 #include "versionhelper.h"
+#include "windowaccessibility.h"
 #include "windowsettings.h"
+#include "windowshortcuts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -102,6 +104,8 @@ MainWnd::MainWnd(QWidget *parent)
     setUpMenu();
     setUpSettings();
     setUpEvernote();
+    new WindowShortcuts(this);
+    new WindowAccessibility(this);
 
     QScrollBar *inner = m_ui.editor->verticalScrollBar();
     connect(inner, &QScrollBar::valueChanged, m_ui.scrollBar, &QScrollBar::setValue);

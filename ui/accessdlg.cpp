@@ -19,6 +19,7 @@
 #include "userinformation.h"
 #include "userregister.h"
 #include "authorizationwindow.h"
+#include "themecolours.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -53,6 +54,8 @@ QLineEdit *makeField(const QString &objectName, const QString &placeholder, bool
     auto *field = new QLineEdit(parent);
     field->setObjectName(objectName);
     field->setPlaceholderText(placeholder);
+    // No label beside the field: its hint is its name for screen readers.
+    field->setAccessibleName(placeholder);
     field->setMinimumHeight(30);
     if (secret)
         field->setEchoMode(QLineEdit::Password);
@@ -78,13 +81,13 @@ AccessDlg::AccessDlg(Mode mode, QWidget *parent)
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedWidth(380);
-    setStyleSheet(QStringLiteral(
+    setStyleSheet(ThemeColours::themed(QStringLiteral(
         "AccessDlg{background:#ffffff;border:1px solid #c8c8c8;}"
         "QLineEdit{border:1px solid #c8c8c8;border-radius:3px;padding:0 6px;}"
         "QLineEdit:focus{border-color:#2b8a5e;}"
         "QPushButton#signUpButton,QPushButton#logInButton{background:#2b8a5e;color:white;"
         "border:none;border-radius:3px;font-weight:bold;}"
-        "QPushButton#signUpButton:disabled,QPushButton#logInButton:disabled{background:#9cc9b4;}"));
+        "QPushButton#signUpButton:disabled,QPushButton#logInButton:disabled{background:#9cc9b4;}")));
 
     m_remembered = new RememberedLogin(AppSettings::preferenceConfig());
     m_register = new GammaLib::UserRegister(this);

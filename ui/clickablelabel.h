@@ -21,6 +21,15 @@ public:
 
     ClickableLabel(CorrectionItem *mark, const QString &text, QWidget *parent);
 
+    // The label's height for a font: LabelHeight at the usual text size,
+    // taller for larger text.
+    static int heightFor(const QFont &font);
+
+    // The editor's font, which the label follows (bold while hovered or
+    // selected). Style sheets keep a child's font from following its parent
+    // by themselves, so the editor hands it over.
+    void setBaseFont(const QFont &font);
+
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
     bool isHovered() const { return m_hovered; }
@@ -54,6 +63,7 @@ private:
     void stopScrolling();
 
     CorrectionItem *m_mark = nullptr;
+    QFont m_baseFont;
     QStaticText m_text;
     int m_offset = 0;
     int m_fullWidth = 0;

@@ -14,6 +14,7 @@ class QLocalServer;
 class QLocalSocket;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class ProxyPanel;
 
 namespace GammaLib {
@@ -50,6 +51,8 @@ public:
     QCheckBox *gotoNextBox() const { return m_gotoNext; }
     QCheckBox *enrichmentBox() const { return m_enrichment; }
     QCheckBox *reportBox() const { return m_report; }
+    // The editor's text size in points; its minimum stands for the system's size.
+    QSpinBox *textSizeBox() const { return m_textSize; }
     ProxyPanel *proxyPanel() const { return m_proxy; }
     QLabel *updateTextLabel() const { return m_updateText; }
     QPushButton *updateButton() const { return m_updateButton; }
@@ -95,6 +98,7 @@ private:
     QCheckBox *m_gotoNext = nullptr;
     QCheckBox *m_enrichment = nullptr;
     QCheckBox *m_report = nullptr;
+    QSpinBox *m_textSize = nullptr;
     ProxyPanel *m_proxy = nullptr;
     QLabel *m_updateIcon = nullptr;
     QLabel *m_updateText = nullptr;

@@ -1,4 +1,5 @@
 #include "tutorialoverlay.h"
+#include "themecolours.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,11 +17,11 @@ TutorialOverlay::TutorialOverlay(QWidget *parent)
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("tutorialPanel"));
     panel->setFixedWidth(420);
-    panel->setStyleSheet(QStringLiteral(
+    panel->setStyleSheet(ThemeColours::themed(QStringLiteral(
         "#tutorialPanel { background: #ffffff; border-radius: 8px; }"
         "#lb_tutorial_title { color: #2b8a5e; font-size: 18px; font-weight: bold; }"
         "#lb_tutorial_text { color: #555555; font-size: 13px; }"
-        "#lb_tutorial_dots { color: #999999; }"));
+        "#lb_tutorial_dots { color: #999999; }")));
 
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(28, 24, 28, 20);
