@@ -55,6 +55,12 @@ void ClickableLabel::setBold(bool bold)
 {
     QFont f = m_baseFont;
     f.setBold(bold);
+    // The window's style sheets give labels a font of their own; the
+    // label's own sheet wins over them.
+    const QString size = f.pointSize() > 0 ? QString::number(f.pointSize()) + QLatin1String("pt")
+                                           : QString::number(f.pixelSize()) + QLatin1String("px");
+    setStyleSheet(QStringLiteral("font-family: \"%1\"; font-size: %2; font-weight: %3;")
+                      .arg(f.family(), size, bold ? QStringLiteral("bold") : QStringLiteral("normal")));
     setFont(f);
     updateWidth();
 }

@@ -20,7 +20,7 @@
 // The font comes from EditorZoom (the system font at the chosen size) and
 // the colours from the palette, so a dark desktop theme gives a dark editor.
 static const char *const kEditorStyle =
-    "QWidget{color:palette(text); padding:10px 20px 10px 20px;"
+    "QWidget{color:%1; padding:10px 20px 10px 20px;"
     "background-color:palette(base);}";
 
 CustomTextEditor::CustomTextEditor(QWidget *parent)
@@ -44,7 +44,7 @@ CustomTextEditor::CustomTextEditor(QWidget *parent)
     connect(document(), &QTextDocument::contentsChanged, this, &CustomTextEditor::scheduleLabelRepositioning);
     connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
             &CustomTextEditor::scheduleLabelRepositioning);
-    setStyleSheet(QString::fromLatin1(kEditorStyle));
+    setStyleSheet(QString::fromLatin1(kEditorStyle).arg(CorrectionItem::colourName(CorrectionItem::PlainColour)));
     setAccessibleName(tr("Text"));
     setAccessibleDescription(tr("The text to review. After a review, each flagged word has a "
                                 "suggestion under it."));

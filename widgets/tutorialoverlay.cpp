@@ -1,6 +1,7 @@
 #include "tutorialoverlay.h"
 #include "themecolours.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -108,6 +109,21 @@ void TutorialOverlay::showPage()
     m_next->setVisible(!isLastPage());
     m_go->setVisible(isLastPage());
     (isLastPage() ? m_go : m_next)->setFocus(Qt::OtherFocusReason);
+}
+
+void TutorialOverlay::showEvent(QShowEvent *event)
+{
+    Overlay::showEvent(event);
+    setFocus(Qt::OtherFocusReason);
+    // The window may hand the focus on later (the sample-text prompt comes
+    // up when its text arrives); the tutorial keeps it while it is up.
+    if (!m_keepingFocus) {
+        m_keepingFocus = true;
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (isVisible() && now && now != this && now->window() == window() && !isAncestorOf(now))
+                setFocus(Qt::OtherFocusReason);
+        });
+    }
 }
 
 void TutorialOverlay::keyPressEvent(QKeyEvent *event)

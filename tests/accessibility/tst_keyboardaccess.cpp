@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -101,6 +102,16 @@ QStringList unnamed(QWidget *root)
 
 } // namespace
 
+// Records the addresses the program hands to the system browser.
+class BrowserRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
 class TestKeyboardAccess : public QObject
 {
     Q_OBJECT
@@ -108,13 +119,17 @@ private:
     ServicesFixture m_fixture;
     QTemporaryDir m_files;
     QString m_savedPath;
+    int m_openDialogs = 0;
 
     std::unique_ptr<MainWnd> makeWindow()
     {
         auto window = std::make_unique<MainWnd>();
         window->setMessagePresenter([](const QString &, const QStringList &, bool *) { return int(QDialog::Accepted); });
         DocumentDialogs dialogs;
-        dialogs.open = [] { return QString(); };
+        dialogs.open = [this] {
+            ++m_openDialogs;
+            return QString();
+        };
         dialogs.save = [this](const QString &, const QStringList &filters, int, QString *path, QString *filter) {
             *path = m_savedPath;
             *filter = filters.first(); // plain text
@@ -294,6 +309,35 @@ private slots:
         // The menu shows the standard keys of its commands.
         QCOMPARE(window->menuBar()->openLocalAction()->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(window->menuBar()->faqAction()->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    // F1 opens the help page (as the menu's FAQ entry does), Ctrl+O the open
+    // dialog and Ctrl+, the settings.
+    void menuCommandKeys()
+    {
+        BrowserRecorder browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->editor()->setFocus();
+        QTRY_VERIFY(window->editor()->hasFocus());
+        press(Qt::Key_F1);
+        QCOMPARE(browser.opened.size(), 1);
+        QCOMPARE(browser.opened.first().path(), QStringLiteral("/Help"));
+        m_openDialogs = 0;
+        press(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_openDialogs, 1);
+        press(Qt::Key_Comma, Qt::ControlModifier);
+        QTRY_VERIFY(window->settingFrame()->isVisible());
+        // Under the settings the other keys wait.
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(browser.opened.size(), 1);
+        QCOMPARE(m_openDialogs, 1);
+        window->slotCloseSetting();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     }
 
     // Every control of the main window after a review (labels under the marks
