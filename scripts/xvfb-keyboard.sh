@@ -2,16 +2,13 @@
 # Drives the real program under a virtual X server with the keyboard only,
 # in the colour scheme given (dark by default), and saves a screenshot after
 # each step: sign up, the first-run tutorial with Return, type a text, F7 to
-# review, Escape... F8 to the next mark, Ctrl+Return to apply it, Ctrl+plus
+# review, Tab and Space to close the report, F8 to the next mark, Ctrl+Return to apply it, Ctrl+plus
 # three times, Tab round to the title-bar menu, F10 to open the menu, and
-# Ctrl+, for the settings. The picture after the review is also the dark
-# window of the documentation (docs/window-dark.png) when asked with --docs.
-# Usage: scripts/xvfb-keyboard.sh [--docs] [build folder] [screenshot folder]
+# Ctrl+, for the settings.
+# Usage: scripts/xvfb-keyboard.sh [build folder] [screenshot folder]
 #        (needs xvfb, xdotool, imagemagick: scripts/packages/tests/walkthrough.txt)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-docs=""
-if [ "${1:-}" = "--docs" ]; then docs="$here/docs/window-dark.png"; shift; fi
 build="${1:-$here/build}"
 shots="${2:-$here/build/keyboard}"
 . "$here/scripts/lib/gui-session.sh"
@@ -19,7 +16,7 @@ shots="${2:-$here/build/keyboard}"
 config="$work/config/Quillet"
 mkdir -p "$config" "$work/tmp" "$shots"
 rm -f "$shots"/*.png
-export XDG_CONFIG_HOME="$work/config" TMPDIR="$work/tmp" SHOTS="$shots" DOCS="$docs"
+export XDG_CONFIG_HOME="$work/config" TMPDIR="$work/tmp" SHOTS="$shots"
 export QUILLET_COLOR_SCHEME="${QUILLET_COLOR_SCHEME:-dark}"
 if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
 export QUILLET_BIN="$build/bin/quillet-main"
@@ -73,11 +70,10 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   key F7
   sleep 12
   shot reviewed
-  echo "4. Escape... the report closes with its button: Tab to it and Space"
+  echo "4. the report closes with its button: Tab to it and Space"
   key Tab; key space
   sleep 1
   shot report-closed
-  [ -n "$DOCS" ] && cp "$SHOTS/$(printf %02d $step)-report-closed.png" "$DOCS"
 
   echo "5. F8 to the next mark, Ctrl+Return applies it"
   key F8

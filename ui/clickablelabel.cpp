@@ -29,6 +29,14 @@ ClickableLabel::ClickableLabel(CorrectionItem *mark, const QString &text, QWidge
     updateWidth();
 }
 
+QFont ClickableLabel::paintFont() const
+{
+    // The editor's font, whatever style sheets of the window say about labels.
+    QFont f = m_baseFont;
+    f.setBold(m_bold);
+    return f;
+}
+
 int ClickableLabel::heightFor(const QFont &font)
 {
     QFont bold = font;
@@ -38,9 +46,10 @@ int ClickableLabel::heightFor(const QFont &font)
 
 void ClickableLabel::updateWidth()
 {
-    setFixedHeight(heightFor(font()));
-    m_fullWidth = QFontMetrics(font()).horizontalAdvance(m_text.text()) + 2 * Padding;
-    m_text.prepare(QTransform(), font());
+    const QFont shown = paintFont();
+    setFixedHeight(heightFor(shown));
+    m_fullWidth = QFontMetrics(shown).horizontalAdvance(m_text.text()) + 2 * Padding;
+    m_text.prepare(QTransform(), shown);
     setFixedWidth(m_fullWidth);
 }
 
@@ -53,14 +62,9 @@ void ClickableLabel::changeEvent(QEvent *event)
 
 void ClickableLabel::setBold(bool bold)
 {
+    m_bold = bold;
     QFont f = m_baseFont;
     f.setBold(bold);
-    // The window's style sheets give labels a font of their own; the
-    // label's own sheet wins over them.
-    const QString size = f.pointSize() > 0 ? QString::number(f.pointSize()) + QLatin1String("pt")
-                                           : QString::number(f.pixelSize()) + QLatin1String("px");
-    setStyleSheet(QStringLiteral("font-family: \"%1\"; font-size: %2; font-weight: %3;")
-                      .arg(f.family(), size, bold ? QStringLiteral("bold") : QStringLiteral("normal")));
     setFont(f);
     updateWidth();
 }
@@ -185,7 +189,7 @@ void ClickableLabel::paintEvent(QPaintEvent *)
     painter.setBrush(backgroundColour());
     painter.drawRoundedRect(rect(), 3.0, 3.0);
     painter.setPen(textColour());
-    painter.setFont(font());
+    painter.setFont(paintFont());
     const int x = m_offset + Padding + 1;
     painter.drawStaticText(x, 2 + (height() - LabelHeight) / 2, m_text);
 }

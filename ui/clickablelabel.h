@@ -29,6 +29,9 @@ public:
     // selected). Style sheets keep a child's font from following its parent
     // by themselves, so the editor hands it over.
     void setBaseFont(const QFont &font);
+    // The font the text is drawn and measured in: the base font, bold while
+    // hovered or selected.
+    QFont paintFont() const;
 
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
@@ -64,6 +67,7 @@ private:
 
     CorrectionItem *m_mark = nullptr;
     QFont m_baseFont;
+    bool m_bold = false;
     QStaticText m_text;
     int m_offset = 0;
     int m_fullWidth = 0;

@@ -166,25 +166,29 @@ private slots:
     // their marks and end above the next line's text.
     void labelsKeepToTheirMarks()
     {
-        CustomTextEditor editor;
-        editor.resize(520, 420);
-        editor.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&editor));
-        EditorZoom zoom(&editor);
+        // The main window's style gives its labels a font of their own.
+        QWidget window;
+        window.setStyleSheet(QStringLiteral("QLabel{font:9pt \"Arial, Sans-serif\";}"));
+        window.resize(520, 420);
+        auto *editor = new CustomTextEditor(&window);
+        editor->resize(520, 420);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        EditorZoom zoom(editor);
         QString text;
         for (int i = 0; i < 6; ++i)
             text += QStringLiteral("Line %1 has teh word.\n").arg(i);
-        editor.setDocumentText(text);
-        editor.applyLineSpacing();
+        editor->setDocumentText(text);
+        editor->applyLineSpacing();
         QList<ChunkEntry *> chunks;
         QList<int> positions;
         QStringList paragraphs;
         QList<bool> titles;
-        editor.collectParagraphs(&chunks, positions, paragraphs, titles);
+        editor->collectParagraphs(&chunks, positions, paragraphs, titles);
         QList<QList<int>> ends;
         for (const QString &paragraph : std::as_const(paragraphs))
             ends.append(GammaLib::splitSentences(paragraph));
-        editor.buildChunks(positions, ends);
+        editor->buildChunks(positions, ends);
         QList<CorrectionItem *> marks;
         for (ChunkEntry *entry : std::as_const(chunks)) {
             const int at = int(entry->text().indexOf(QLatin1String("teh")));
@@ -192,7 +196,7 @@ private slots:
             CorrectionItem *mark = entry->makeMark(replacement(at, at + 3, "the"));
             QVERIFY(mark);
             entry->insertMark(mark);
-            editor.createLabel(mark);
+            editor->createLabel(mark);
             mark->paintMark();
             mark->label()->show();
             marks << mark;
@@ -204,26 +208,26 @@ private slots:
             QStringList wrong;
             for (CorrectionItem *mark : std::as_const(marks)) {
                 ClickableLabel *label = mark->label();
-                QTextCursor at(editor.document());
+                QTextCursor at(editor->document());
                 at.setPosition(mark->start());
-                const QRect line = editor.cursorRect(at);
-                const QPoint expected = line.bottomLeft() + QPoint(14, editor.labelOffset());
+                const QRect line = editor->cursorRect(at);
+                const QPoint expected = line.bottomLeft() + QPoint(14, editor->labelOffset());
                 if (label->pos() != expected)
                     wrong << QStringLiteral("label at (%1,%2), wanted (%3,%4)")
                                  .arg(label->x()).arg(label->y()).arg(expected.x()).arg(expected.y());
-                if (label->font().pointSize() != editor.font().pointSize())
-                    wrong << QStringLiteral("label font %1 pt").arg(label->font().pointSize());
-                if (label->height() < QFontMetrics(label->font()).height())
+                if (label->paintFont().pointSize() != editor->font().pointSize())
+                    wrong << QStringLiteral("label font %1 pt").arg(label->paintFont().pointSize());
+                if (label->height() < QFontMetrics(label->paintFont()).height())
                     wrong << QStringLiteral("label %1 px for text of %2 px")
-                                 .arg(label->height()).arg(QFontMetrics(label->font()).height());
+                                 .arg(label->height()).arg(QFontMetrics(label->paintFont()).height());
                 // The next line's text starts below the label (its ascent at least).
-                QTextCursor next(editor.document());
+                QTextCursor next(editor->document());
                 next.setPosition(mark->owner()->span().selectionEnd());
                 next.movePosition(QTextCursor::NextBlock);
                 if (next.blockNumber() != at.blockNumber()) {
-                    const QRect below = editor.cursorRect(next);
-                    const int textTop = below.top() + QFontMetrics(editor.font()).leading();
-                    if (label->geometry().bottom() > textTop + QFontMetrics(editor.font()).ascent() / 3)
+                    const QRect below = editor->cursorRect(next);
+                    const int textTop = below.top() + QFontMetrics(editor->font()).leading();
+                    if (label->geometry().bottom() > textTop + QFontMetrics(editor->font()).ascent() / 3)
                         wrong << QStringLiteral("label bottom %1 runs into the next line at %2")
                                      .arg(label->geometry().bottom()).arg(below.top());
                 }
@@ -232,7 +236,7 @@ private slots:
         };
         for (int points : {11, 16, 24, 9, 32, 0}) {
             zoom.setPointSize(points);
-            QTRY_VERIFY(!editor.isLabelRepositioningPending());
+            QTRY_VERIFY(!editor->isLabelRepositioningPending());
             QCoreApplication::processEvents();
             QVERIFY2(problems().isEmpty(),
                      qPrintable(QStringLiteral("%1 pt: ").arg(points) + problems()));
