@@ -2,6 +2,7 @@
 
 #include "configfile.h"
 #include "glyphpainter.h"
+#include "themecolours.h"
 
 #include <QAction>
 #include <QCursor>
@@ -16,13 +17,17 @@ CustomMenuBar::CustomMenuBar(ConfigFile &preferences, QWidget *parent)
 {
     setFlat(true);
     setFixedSize(30, 26);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab (or F10 from anywhere in the window); Space opens it.
+    setFocusPolicy(Qt::TabFocus);
     setToolTip(tr("Menu"));
-    setIcon(QIcon(GlyphPainter::pixmap(GlyphPainter::Menu, QSize(16, 16), QColor(0x55, 0x55, 0x55),
+    setAccessibleName(tr("Menu"));
+    setIcon(QIcon(GlyphPainter::pixmap(GlyphPainter::Menu, QSize(16, 16), ThemeColours::tone(QColor(0x55, 0x55, 0x55)),
                                        devicePixelRatioF())));
     setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"
                                  "QPushButton:hover { background: rgba(0, 0, 0, 20); }"
-                                 "QPushButton::menu-indicator { image: none; width: 0; }"));
+                                 "QPushButton:focus { border: 2px solid %1; }"
+                                 "QPushButton::menu-indicator { image: none; width: 0; }")
+                      .arg(ThemeColours::toneName("#0a3d7a")));
 
     m_menu = new QMenu(this);
     m_openMenu = m_menu->addMenu(tr("Open..."));

@@ -2,6 +2,7 @@
 #include "appsettings.h"
 #include "clientidentity.h"
 #include "closerequestserver.h"
+#include "colorscheme.h"
 #include "configfile.h"
 #include "installreport.h"
 #include "instancekeys.h"
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
 
     StartupSteps::registerMetaTypes();
     QApplication app(argc, argv);
+    ColorScheme::applyFromEnvironment();
     QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
     QCoreApplication::setApplicationVersion(GammaLib::clientVersion());
     // The desktop entry (quillet.desktop) names the program to the desktop.

@@ -28,8 +28,10 @@
 #include "useraccess.h"
 #include "userinformation.h"
 #include "versionhelper.h"
+#include "windowaccessibility.h"
 #include "windowplacement.h"
 #include "windowsettings.h"
+#include "windowshortcuts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,6 +98,8 @@ MainWnd::MainWnd(QWidget *parent)
     setUpMenu();
     setUpSettings();
     setUpEvernote();
+    new WindowShortcuts(this);
+    new WindowAccessibility(this);
 
     QScrollBar *inner = m_ui.editor->verticalScrollBar();
     connect(inner, &QScrollBar::valueChanged, m_ui.scrollBar, &QScrollBar::setValue);

@@ -3,6 +3,7 @@
 #include "correctionpanel.h"
 #include "customtexteditor.h"
 #include "customwindow.h"
+#include "themecolours.h"
 #include "titlebar.h"
 
 #include <QCheckBox>
@@ -35,20 +36,27 @@ void MainWndUi::setupUi(CustomWindow *window)
 {
     central = new QWidget(window);
     central->setObjectName(QStringLiteral("mainCentral"));
+    // Neutral colours follow the palette (a dark theme gives a dark window);
+    // the blue of the Review button stays.
+    using ThemeColours::toneName;
     central->setStyleSheet(QStringLiteral(
-        "#mainCentral{background:#ffffff;}"
-        "QPushButton{border:1px solid #d6dbe1;border-radius:3px;padding:4px 7px;color:#444;"
-        "background:#f7f9fb;font:10pt \"Arial, Sans-serif\";}"
-        "QPushButton:hover{background:#e9f1fb;border-color:#1872d9;}"
-        "QPushButton:disabled{color:#b0b0b0;background:#fafafa;border-color:#eeeeee;}"
+        "#mainCentral{background:%1;}"
+        "QPushButton{border:1px solid %2;border-radius:3px;padding:4px 7px;color:%3;"
+        "background:%4;font:10pt \"Arial, Sans-serif\";}"
+        "QPushButton:hover{background:%5;border-color:#1872d9;}"
+        "QPushButton:disabled{color:%6;background:%7;border-color:%8;}"
         "QPushButton#reviewButton{background:#1872d9;color:white;border-color:#1872d9;font-weight:bold;}"
-        "QPushButton#reviewButton:disabled{background:#9bbfe9;border-color:#9bbfe9;}"
+        "QPushButton#reviewButton:disabled{background:%9;border-color:%9;}"
         // A clear ring round the button that has the keyboard focus.
-        "QPushButton:focus{border:2px solid #0a3d7a;padding:3px 6px;}"
-        "QPushButton#reviewButton:focus{border:2px solid #0a3d7a;padding:3px 6px;}"
-        "QCheckBox:focus{outline:none;border:2px solid #0a3d7a;border-radius:3px;}"
-        "QLineEdit{border:1px solid #d6dbe1;border-radius:3px;padding:4px 6px;}"
-        "QLabel{color:#666666;font:9pt \"Arial, Sans-serif\";}"));
+        "QPushButton:focus{border:2px solid %10;padding:3px 6px;}"
+        "QPushButton#reviewButton:focus{border:2px solid %10;padding:3px 6px;}"
+        "QCheckBox:focus{outline:none;border:2px solid %10;border-radius:3px;}"
+        "QLineEdit{border:1px solid %2;border-radius:3px;padding:4px 6px;}"
+        "QLabel{color:%11;font:9pt \"Arial, Sans-serif\";}")
+                               .arg(toneName("#ffffff"), toneName("#d6dbe1"), toneName("#444444"),
+                                    toneName("#f7f9fb"), toneName("#e9f1fb"), toneName("#b0b0b0"),
+                                    toneName("#fafafa"), toneName("#eeeeee"), toneName("#9bbfe9"))
+                               .arg(toneName("#0a3d7a"), toneName("#666666")));
     outerLayout = new QVBoxLayout(central);
     outerLayout->setContentsMargins(12, 10, 12, 14);
     outerLayout->setSpacing(0);
@@ -116,7 +124,8 @@ void MainWndUi::setupUi(CustomWindow *window)
     sidePanel = new QWidget(central);
     sidePanel->setObjectName(QStringLiteral("sidePanel"));
     sidePanel->setFixedWidth(260);
-    sidePanel->setStyleSheet(QStringLiteral("#sidePanel{background:#f5f7fa;border-left:1px solid #e6e6e6;}"));
+    sidePanel->setStyleSheet(QStringLiteral("#sidePanel{background:%1;border-left:1px solid %2;}")
+                                 .arg(ThemeColours::toneName("#f5f7fa"), ThemeColours::toneName("#e6e6e6")));
     sidePanel->hide();
     auto *sideLayout = new QVBoxLayout(sidePanel);
     sideLayout->setContentsMargins(1, 0, 0, 0);

@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>ClickableLabel</name>
+    <message>
+        <source>Suggestion for &quot;%1&quot;. Click to apply it.</source>
+        <translation>Sugerencia para «%1». Haga clic para aplicarla.</translation>
+    </message>
+</context>
+<context>
     <name>CorrectionItem</name>
     <message>
         <source>Insert: </source>
@@ -219,6 +226,10 @@ Tenga en cuenta que a menudo la palabra marcada como «Palabras confusas» es co
     <message>
         <source>Exchange languages</source>
         <translation>Intercambiar idiomas</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Explicación</translation>
     </message>
 </context>
 <context>
@@ -317,6 +328,17 @@ Tenga en cuenta que a menudo la palabra marcada como «Palabras confusas» es co
     <message>
         <source>Close Quillet</source>
         <translation>Cerrar Quillet</translation>
+    </message>
+</context>
+<context>
+    <name>CustomTextEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>The text to review. After a review, each flagged word has a suggestion under it.</source>
+        <translation>El texto que se revisa. Tras una revisión, cada palabra marcada tiene una sugerencia debajo.</translation>
     </message>
 </context>
 <context>
@@ -976,6 +998,22 @@ Puede que intente sobrescribir un archivo que está en uso, o que necesite insta
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Text size:</source>
+        <translation>Tamaño del texto:</translation>
+    </message>
+    <message>
+        <source>System size</source>
+        <translation>Tamaño del sistema</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Tamaño del texto</translation>
+    </message>
 </context>
 <context>
     <name>Titlebar</name>
@@ -1045,6 +1083,57 @@ Puede que intente sobrescribir un archivo que está en uso, o que necesite insta
     <message>
         <source>Press Go and start writing.</source>
         <translation>Pulse Empezar y comience a escribir.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowAccessibility</name>
+    <message>
+        <source>Text position</source>
+        <translation>Posición en el texto</translation>
+    </message>
+    <message>
+        <source>Opens a text or Word document (Ctrl+O).</source>
+        <translation>Abre un documento de texto o de Word (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>Checks the text and flags errors (F7). F8 and Shift+F8 move between the flagged words; Ctrl+Return applies the suggestion of the current one.</source>
+        <translation>Revisa el texto y marca los errores (F7). F8 y Mayús+F8 recorren las palabras marcadas; Ctrl+Intro aplica la sugerencia de la actual.</translation>
+    </message>
+    <message>
+        <source>Applies the first suggestion of every flagged word.</source>
+        <translation>Aplica la primera sugerencia de cada palabra marcada.</translation>
+    </message>
+    <message>
+        <source>Saves the text as a document (Ctrl+S).</source>
+        <translation>Guarda el texto como documento (Ctrl+S).</translation>
+    </message>
+    <message>
+        <source>Copies the whole text.</source>
+        <translation>Copia todo el texto.</translation>
+    </message>
+    <message>
+        <source>Pastes the clipboard&apos;s text.</source>
+        <translation>Pega el texto del portapapeles.</translation>
+    </message>
+    <message>
+        <source>Removes the whole text.</source>
+        <translation>Borra todo el texto.</translation>
+    </message>
+    <message>
+        <source>Shows the statistics of the last review.</source>
+        <translation>Muestra las estadísticas de la última revisión.</translation>
+    </message>
+    <message>
+        <source>Shows the side panel with the current suggestion&apos;s explanation.</source>
+        <translation>Muestra el panel lateral con la explicación de la sugerencia actual.</translation>
+    </message>
+    <message>
+        <source>Flagged: &quot;%1&quot;.</source>
+        <translation>Marcado: «%1».</translation>
+    </message>
+    <message>
+        <source>Flagged: &quot;%1&quot;. Suggestion: %2.</source>
+        <translation>Marcado: «%1». Sugerencia: %2.</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>ClickableLabel</name>
+    <message>
+        <source>Suggestion for &quot;%1&quot;. Click to apply it.</source>
+        <translation>「%1」の候補です。クリックすると適用します。</translation>
+    </message>
+</context>
+<context>
     <name>CorrectionItem</name>
     <message>
         <source>Insert: </source>
@@ -219,6 +226,10 @@ Please note that there&apos;s a common possibility the word flagged as &quot;Con
     <message>
         <source>Exchange languages</source>
         <translation>言語を入れ替え</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>説明</translation>
     </message>
 </context>
 <context>
@@ -317,6 +328,17 @@ Please note that there&apos;s a common possibility the word flagged as &quot;Con
     <message>
         <source>Close Quillet</source>
         <translation>Quillet を終了</translation>
+    </message>
+</context>
+<context>
+    <name>CustomTextEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>The text to review. After a review, each flagged word has a suggestion under it.</source>
+        <translation>校正するテキストです。校正の後、指摘された各語の下に候補が表示されます。</translation>
     </message>
 </context>
 <context>
@@ -976,6 +998,22 @@ Either you&apos;re trying to over-write a file which is in use. Or you may have 
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Text size:</source>
+        <translation>文字サイズ:</translation>
+    </message>
+    <message>
+        <source>System size</source>
+        <translation>システムのサイズ</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>文字サイズ</translation>
+    </message>
 </context>
 <context>
     <name>Titlebar</name>
@@ -1045,6 +1083,57 @@ Either you&apos;re trying to over-write a file which is in use. Or you may have 
     <message>
         <source>Press Go and start writing.</source>
         <translation>「始める」を押して、書き始めましょう。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowAccessibility</name>
+    <message>
+        <source>Text position</source>
+        <translation>テキストの位置</translation>
+    </message>
+    <message>
+        <source>Opens a text or Word document (Ctrl+O).</source>
+        <translation>テキストまたは Word の文書を開きます (Ctrl+O)。</translation>
+    </message>
+    <message>
+        <source>Checks the text and flags errors (F7). F8 and Shift+F8 move between the flagged words; Ctrl+Return applies the suggestion of the current one.</source>
+        <translation>テキストを校正して誤りを指摘します (F7)。F8 と Shift+F8 で指摘箇所を移動し、Ctrl+Enter で現在の箇所の候補を適用します。</translation>
+    </message>
+    <message>
+        <source>Applies the first suggestion of every flagged word.</source>
+        <translation>指摘されたすべての語に最初の候補を適用します。</translation>
+    </message>
+    <message>
+        <source>Saves the text as a document (Ctrl+S).</source>
+        <translation>テキストを文書として保存します (Ctrl+S)。</translation>
+    </message>
+    <message>
+        <source>Copies the whole text.</source>
+        <translation>テキスト全体をコピーします。</translation>
+    </message>
+    <message>
+        <source>Pastes the clipboard&apos;s text.</source>
+        <translation>クリップボードのテキストを貼り付けます。</translation>
+    </message>
+    <message>
+        <source>Removes the whole text.</source>
+        <translation>テキスト全体を消去します。</translation>
+    </message>
+    <message>
+        <source>Shows the statistics of the last review.</source>
+        <translation>前回の校正の統計を表示します。</translation>
+    </message>
+    <message>
+        <source>Shows the side panel with the current suggestion&apos;s explanation.</source>
+        <translation>現在の候補の説明を載せたサイドパネルを表示します。</translation>
+    </message>
+    <message>
+        <source>Flagged: &quot;%1&quot;.</source>
+        <translation>指摘: 「%1」。</translation>
+    </message>
+    <message>
+        <source>Flagged: &quot;%1&quot;. Suggestion: %2.</source>
+        <translation>指摘: 「%1」。候補: %2。</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>ClickableLabel</name>
+    <message>
+        <source>Suggestion for &quot;%1&quot;. Click to apply it.</source>
+        <translation>“%1”的建议。单击即可应用。</translation>
+    </message>
+</context>
+<context>
     <name>CorrectionItem</name>
     <message>
         <source>Insert: </source>
@@ -219,6 +226,10 @@ Please note that there&apos;s a common possibility the word flagged as &quot;Con
     <message>
         <source>Exchange languages</source>
         <translation>交换语言</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>说明</translation>
     </message>
 </context>
 <context>
@@ -317,6 +328,17 @@ Please note that there&apos;s a common possibility the word flagged as &quot;Con
     <message>
         <source>Close Quillet</source>
         <translation>关闭 Quillet</translation>
+    </message>
+</context>
+<context>
+    <name>CustomTextEditor</name>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>The text to review. After a review, each flagged word has a suggestion under it.</source>
+        <translation>要检查的文本。检查之后，每个标出的词下方都有一条建议。</translation>
     </message>
 </context>
 <context>
@@ -976,6 +998,22 @@ Either you&apos;re trying to over-write a file which is in use. Or you may have 
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Text size:</source>
+        <translation>文字大小：</translation>
+    </message>
+    <message>
+        <source>System size</source>
+        <translation>系统大小</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> 磅</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>文字大小</translation>
+    </message>
 </context>
 <context>
     <name>Titlebar</name>
@@ -1045,6 +1083,57 @@ Either you&apos;re trying to over-write a file which is in use. Or you may have 
     <message>
         <source>Press Go and start writing.</source>
         <translation>点击“开始”，动手写作吧。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowAccessibility</name>
+    <message>
+        <source>Text position</source>
+        <translation>文本位置</translation>
+    </message>
+    <message>
+        <source>Opens a text or Word document (Ctrl+O).</source>
+        <translation>打开文本或 Word 文档（Ctrl+O）。</translation>
+    </message>
+    <message>
+        <source>Checks the text and flags errors (F7). F8 and Shift+F8 move between the flagged words; Ctrl+Return applies the suggestion of the current one.</source>
+        <translation>检查文本并标出错误（F7）。F8 和 Shift+F8 在标出的词之间移动；Ctrl+Enter 应用当前词的建议。</translation>
+    </message>
+    <message>
+        <source>Applies the first suggestion of every flagged word.</source>
+        <translation>对每个标出的词应用第一条建议。</translation>
+    </message>
+    <message>
+        <source>Saves the text as a document (Ctrl+S).</source>
+        <translation>将文本保存为文档（Ctrl+S）。</translation>
+    </message>
+    <message>
+        <source>Copies the whole text.</source>
+        <translation>复制全部文本。</translation>
+    </message>
+    <message>
+        <source>Pastes the clipboard&apos;s text.</source>
+        <translation>粘贴剪贴板中的文本。</translation>
+    </message>
+    <message>
+        <source>Removes the whole text.</source>
+        <translation>清除全部文本。</translation>
+    </message>
+    <message>
+        <source>Shows the statistics of the last review.</source>
+        <translation>显示上一次检查的统计。</translation>
+    </message>
+    <message>
+        <source>Shows the side panel with the current suggestion&apos;s explanation.</source>
+        <translation>显示侧边栏，其中有当前建议的说明。</translation>
+    </message>
+    <message>
+        <source>Flagged: &quot;%1&quot;.</source>
+        <translation>标出：“%1”。</translation>
+    </message>
+    <message>
+        <source>Flagged: &quot;%1&quot;. Suggestion: %2.</source>
+        <translation>标出：“%1”。建议：%2。</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@
 #include "userinformation.h"
 #include "userregister.h"
 #include "authorizationwindow.h"
+#include "themecolours.h"
 
 #include <QDesktopServices>
 #include <QKeyEvent>
@@ -46,13 +47,13 @@ AccessDlg::AccessDlg(Mode mode, QWidget *parent)
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedWidth(380);
-    setStyleSheet(QStringLiteral(
+    setStyleSheet(ThemeColours::themed(QStringLiteral(
         "AccessDlg{background:#ffffff;border:1px solid #c8c8c8;}"
         "QLineEdit{border:1px solid #c8c8c8;border-radius:3px;padding:0 6px;}"
         "QLineEdit:focus{border-color:#2b8a5e;}"
         "QPushButton#signUpButton,QPushButton#logInButton{background:#2b8a5e;color:white;"
         "border:none;border-radius:3px;font-weight:bold;}"
-        "QPushButton#signUpButton:disabled,QPushButton#logInButton:disabled{background:#9cc9b4;}"));
+        "QPushButton#signUpButton:disabled,QPushButton#logInButton:disabled{background:#9cc9b4;}")));
 
     m_remembered = new RememberedLogin(AppSettings::preferenceConfig());
     m_register = new GammaLib::UserRegister(this);

@@ -6,6 +6,7 @@
 #include "iconbutton.h"
 #include "titlebar.h"
 #include "useraccess.h"
+#include "themecolours.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,7 +27,7 @@ AuthorizationWindow::AuthorizationWindow(int mode, QWidget *parent)
     setWindowTitle(mode == Facebook ? tr("Log in with Facebook") : tr("Log in with Sina Weibo"));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setStyleSheet(QStringLiteral("AuthorizationWindow{background:#ffffff;border:1px solid #c8c8c8;}"));
+    setStyleSheet(ThemeColours::themed(QStringLiteral("AuthorizationWindow{background:#ffffff;border:1px solid #c8c8c8;}")));
     resize(620, 480);
 
     auto *layout = new QVBoxLayout(this);

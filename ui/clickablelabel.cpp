@@ -1,7 +1,9 @@
 #include "clickablelabel.h"
 
 #include "callbackobject.h"
+#include "correctionitem.h"
 #include "eventlog.h"
+#include "themecolours.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -10,21 +12,44 @@
 ClickableLabel::ClickableLabel(CorrectionItem *mark, const QString &text, QWidget *parent)
     : QLabel(parent)
     , m_mark(mark)
+    , m_baseFont(parent ? parent->font() : font())
     , m_text(text)
 {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_TranslucentBackground);
-    setFixedHeight(LabelHeight);
+    setFixedHeight(heightFor(font()));
     m_text.setTextFormat(Qt::PlainText);
+    // What a screen reader says for the label: the suggestion, and what it
+    // replaces.
+    setAccessibleName(text);
+    if (mark)
+        setAccessibleDescription(tr("Suggestion for \"%1\". Click to apply it.").arg(mark->flaggedText()));
     m_timer.setInterval(TickInterval);
     connect(&m_timer, &QTimer::timeout, this, &ClickableLabel::slotTimer);
     updateWidth();
 }
 
+QFont ClickableLabel::paintFont() const
+{
+    // The editor's font, whatever style sheets of the window say about labels.
+    QFont f = m_baseFont;
+    f.setBold(m_bold);
+    return f;
+}
+
+int ClickableLabel::heightFor(const QFont &font)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    return qMax(int(LabelHeight), QFontMetrics(bold).height() + 7);
+}
+
 void ClickableLabel::updateWidth()
 {
-    m_fullWidth = QFontMetrics(font()).horizontalAdvance(m_text.text()) + 2 * Padding;
-    m_text.prepare(QTransform(), font());
+    const QFont shown = paintFont();
+    setFixedHeight(heightFor(shown));
+    m_fullWidth = QFontMetrics(shown).horizontalAdvance(m_text.text()) + 2 * Padding;
+    m_text.prepare(QTransform(), shown);
     setFixedWidth(m_fullWidth);
 }
 
@@ -37,7 +62,8 @@ void ClickableLabel::changeEvent(QEvent *event)
 
 void ClickableLabel::setBold(bool bold)
 {
-    QFont f = font();
+    m_bold = bold;
+    QFont f = m_baseFont;
     f.setBold(bold);
     setFont(f);
     updateWidth();
@@ -65,6 +91,13 @@ void ClickableLabel::stopScrolling()
     m_scrolling = false;
     m_scrollingForSelection = false;
     setFixedWidth(m_fullWidth);
+}
+
+void ClickableLabel::setBaseFont(const QFont &font)
+{
+    m_baseFont = font;
+    setBold(m_selected || m_hovered);
+    update();
 }
 
 void ClickableLabel::setSelected(bool selected)
@@ -139,13 +172,13 @@ QColor ClickableLabel::backgroundColour() const
     if (m_hovered)
         return QColor(QStringLiteral("#999999"));
     if (m_selected)
-        return QColor(QStringLiteral("#f0f0f0"));
+        return ThemeColours::tone(QColor(QStringLiteral("#f0f0f0")));
     return QColor(Qt::transparent);
 }
 
 QColor ClickableLabel::textColour() const
 {
-    return m_hovered ? QColor(Qt::white) : QColor(QStringLiteral("#666666"));
+    return m_hovered ? QColor(Qt::white) : ThemeColours::tone(QColor(QStringLiteral("#666666")));
 }
 
 void ClickableLabel::paintEvent(QPaintEvent *)
@@ -156,9 +189,9 @@ void ClickableLabel::paintEvent(QPaintEvent *)
     painter.setBrush(backgroundColour());
     painter.drawRoundedRect(rect(), 3.0, 3.0);
     painter.setPen(textColour());
-    painter.setFont(font());
+    painter.setFont(paintFont());
     const int x = m_offset + Padding + 1;
-    painter.drawStaticText(x, 2, m_text);
+    painter.drawStaticText(x, 2 + (height() - LabelHeight) / 2, m_text);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -21,6 +21,18 @@ public:
 
     ClickableLabel(CorrectionItem *mark, const QString &text, QWidget *parent);
 
+    // The label's height for a font: LabelHeight at the usual text size,
+    // taller for larger text.
+    static int heightFor(const QFont &font);
+
+    // The editor's font, which the label follows (bold while hovered or
+    // selected). Style sheets keep a child's font from following its parent
+    // by themselves, so the editor hands it over.
+    void setBaseFont(const QFont &font);
+    // The font the text is drawn and measured in: the base font, bold while
+    // hovered or selected.
+    QFont paintFont() const;
+
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
     bool isHovered() const { return m_hovered; }
@@ -54,6 +66,8 @@ private:
     void stopScrolling();
 
     CorrectionItem *m_mark = nullptr;
+    QFont m_baseFont;
+    bool m_bold = false;
     QStaticText m_text;
     int m_offset = 0;
     int m_fullWidth = 0;

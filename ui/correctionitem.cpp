@@ -2,6 +2,7 @@
 
 #include "clickablelabel.h"
 #include "errortype.h"
+#include "themecolours.h"
 
 #include <QCoreApplication>
 #include <QTextCharFormat>
@@ -113,7 +114,8 @@ QString CorrectionItem::colourName(Colour colour)
     case PlainColour:
         break;
     }
-    return QStringLiteral("#666666");
+    // The editor's text colour: grey on a light palette, lighter on a dark one.
+    return ThemeColours::toneName("#666666");
 }
 
 void CorrectionItem::paint(const QString &colour)

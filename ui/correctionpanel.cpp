@@ -11,6 +11,7 @@
 #include "lookuprequest.h"
 #include "preferences.h"
 #include "translationlanguages.h"
+#include "themecolours.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -295,7 +296,14 @@ void CorrectionPanel::slotAddDict()
 void CorrectionPanel::setView(const QString &html)
 {
     m_shownHtml = html;
-    m_ui.explanationView->setHtml(html);
+    // The page's own style sheet was written for a light panel: its greys
+    // follow the palette, so the text stays readable under a dark theme.
+    QString shown = html;
+    const qsizetype open = shown.indexOf(QLatin1String("<style"), 0, Qt::CaseInsensitive);
+    const qsizetype close = open < 0 ? -1 : shown.indexOf(QLatin1String("</style>"), open, Qt::CaseInsensitive);
+    if (close > open)
+        shown.replace(open, close - open, ThemeColours::themed(shown.mid(open, close - open)));
+    m_ui.explanationView->setHtml(shown);
 }
 
 void CorrectionPanel::clearView()

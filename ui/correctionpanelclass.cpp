@@ -1,4 +1,5 @@
 #include "correctionpanelclass.h"
+#include "themecolours.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -15,14 +16,14 @@ void CorrectionPanelClass::setupUi(QWidget *panel)
 {
     if (panel->objectName().isEmpty())
         panel->setObjectName(QStringLiteral("CorrectionPanelClass"));
-    panel->setStyleSheet(QStringLiteral(
+    panel->setStyleSheet(ThemeColours::themed(QStringLiteral(
         "QPushButton#ignoreButton, QPushButton#addDictButton{border:1px solid #d6dbe1;"
         "border-radius:3px;padding:4px 10px;color:#444444;background:#ffffff;"
         "font:9pt \"Arial, Sans-serif\";}"
         "QPushButton#ignoreButton:hover, QPushButton#addDictButton:hover{border-color:#1872d9;"
         "background:#e9f1fb;}"
         "QWidget#panelContents{background:#ffffff;}"
-        "QTextBrowser{border:none;background:#ffffff;color:#444444;font:10pt \"Arial, Sans-serif\";}"));
+        "QTextBrowser{border:none;background:#ffffff;color:#444444;font:10pt \"Arial, Sans-serif\";}")));
 
     outerLayout = new QVBoxLayout(panel);
     outerLayout->setContentsMargins(0, 0, 0, 0);
@@ -113,6 +114,9 @@ void CorrectionPanelClass::retranslateUi(QWidget *)
     ignoreButton->setText(QCoreApplication::translate("CorrectionPanelClass", "Ignore"));
     addDictButton->setText(QCoreApplication::translate("CorrectionPanelClass", "Add to Glossary"));
     exchangeButton->setToolTip(QCoreApplication::translate("CorrectionPanelClass", "Exchange languages"));
+    // The button shows an arrow; screen readers say what it does.
+    exchangeButton->setAccessibleName(exchangeButton->toolTip());
+    explanationView->setAccessibleName(QCoreApplication::translate("CorrectionPanelClass", "Explanation"));
 }
 
 } // namespace Ui

@@ -2,6 +2,7 @@
 
 #include "contextmenuresources.h"
 #include "profanity.h"
+#include "themecolours.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -57,8 +58,8 @@ void CustomAction::slotTriggered()
 void CustomAction::setHovered(bool hovered)
 {
     m_hovered = hovered;
-    m_row->setStyleSheet(QLatin1String(hovered ? kRowHovered : kRowNormal));
-    m_label->setStyleSheet(QLatin1String(hovered ? kTextHovered : kTextNormal));
+    m_row->setStyleSheet(ThemeColours::themed(QLatin1String(hovered ? kRowHovered : kRowNormal)));
+    m_label->setStyleSheet(ThemeColours::themed(QLatin1String(hovered ? kTextHovered : kTextNormal)));
     if (m_icon)
         m_icon->setPixmap(QPixmap(hovered ? ContextMenuResources::warningIconHovered()
                                           : ContextMenuResources::warningIcon()));

@@ -7,6 +7,7 @@
 #include "customaction.h"
 #include "customtexteditor.h"
 #include "eventlog.h"
+#include "themecolours.h"
 
 #include <QLabel>
 
@@ -33,7 +34,7 @@ CustomContextMenu::CustomContextMenu(CustomTextEditor *editor, CorrectionItem *m
     ContextMenuResources::ensureLoaded();
     m_tipText = tr("This option may contain profanity. Please use with caution.");
     m_tipStyle = QString::fromLatin1(kTipStyle);
-    setStyleSheet(styleSheetText());
+    setStyleSheet(ThemeColours::themed(styleSheetText()));
     if (m_mark)
         buildMarkActions();
     else

@@ -1,6 +1,7 @@
 #include "custommenuitem.h"
 
 #include "profanity.h"
+#include "themecolours.h"
 
 #include <QEnterEvent>
 #include <QHBoxLayout>
@@ -17,10 +18,10 @@ CustomMenuItem::CustomMenuItem(int index, const QString &text, QWidget *parent)
     setCursor(Qt::PointingHandCursor);
     setMinimumHeight(28);
     setAttribute(Qt::WA_Hover);
-    setStyleSheet(QStringLiteral(
+    setStyleSheet(ThemeColours::themed(QStringLiteral(
         "CustomMenuItem{background-color: transparent; border-radius: 3px;}"
         "CustomMenuItem:hover{background-color: #e9f1fb;}"
-        "QLabel{font:10pt \"Arial, Sans-serif\"; color:#333333;}"));
+        "QLabel{font:10pt \"Arial, Sans-serif\"; color:#333333;}")));
 
     auto *layout = new QHBoxLayout(this);
     layout->setSpacing(10);
@@ -28,6 +29,8 @@ CustomMenuItem::CustomMenuItem(int index, const QString &text, QWidget *parent)
     m_label = new QLabel(text, this);
     m_label->setTextFormat(Qt::PlainText);
     m_label->setWordWrap(true);
+    // The row is what is clicked: it carries the candidate as its name.
+    setAccessibleName(text);
     layout->addWidget(m_label, 1);
     if (isProfane(text)) {
         m_icon = new QLabel(this);

@@ -17,9 +17,11 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+// The font comes from EditorZoom (the system font at the chosen size) and
+// the colours from the palette, so a dark desktop theme gives a dark editor.
 static const char *const kEditorStyle =
-    "QWidget{font:10pt \"Arial, Sans-serif\";color:#666666; padding:10px 20px 10px 20px;"
-    "background-color:#ffffff;}";
+    "QWidget{color:%1; padding:10px 20px 10px 20px;"
+    "background-color:palette(base);}";
 
 CustomTextEditor::CustomTextEditor(QWidget *parent)
     : QTextEdit(parent)
@@ -42,7 +44,10 @@ CustomTextEditor::CustomTextEditor(QWidget *parent)
     connect(document(), &QTextDocument::contentsChanged, this, &CustomTextEditor::scheduleLabelRepositioning);
     connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
             &CustomTextEditor::scheduleLabelRepositioning);
-    setStyleSheet(QString::fromLatin1(kEditorStyle));
+    setStyleSheet(QString::fromLatin1(kEditorStyle).arg(CorrectionItem::colourName(CorrectionItem::PlainColour)));
+    setAccessibleName(tr("Text"));
+    setAccessibleDescription(tr("The text to review. After a review, each flagged word has a "
+                                "suggestion under it."));
 }
 
 QWidget *CustomTextEditor::samplePrompt() const
@@ -116,6 +121,22 @@ void CustomTextEditor::resizeEvent(QResizeEvent *e)
     repositionLabels();
 }
 
+void CustomTextEditor::changeEvent(QEvent *e)
+{
+    QTextEdit::changeEvent(e);
+    if (e->type() != QEvent::FontChange)
+        return;
+    // A new text size: the labels take the editor's font, and the room under
+    // the lines grows or shrinks with them.
+    const QList<ClickableLabel *> labels = findChildren<ClickableLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    for (ClickableLabel *label : labels)
+        label->setBaseFont(font());
+    if (hasLineSpacing()
+        && document()->firstBlock().blockFormat().lineHeight() != lineDistance())
+        applyLineSpacing();
+    scheduleLabelRepositioning();
+}
+
 void CustomTextEditor::scrollContentsBy(int dx, int dy)
 {
     QTextEdit::scrollContentsBy(dx, dy);
@@ -183,7 +204,7 @@ void CustomTextEditor::applyLineSpacing()
     cursor.movePosition(QTextCursor::Start);
     cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     QTextBlockFormat format;
-    format.setLineHeight(LineDistance, QTextBlockFormat::LineDistanceHeight);
+    format.setLineHeight(lineDistance(), QTextBlockFormat::LineDistanceHeight);
     cursor.setBlockFormat(format);
 }
 
@@ -195,6 +216,18 @@ void CustomTextEditor::removeLineSpacing()
     QTextBlockFormat format;
     format.setLineHeight(0, QTextBlockFormat::SingleHeight);
     cursor.setBlockFormat(format);
+}
+
+int CustomTextEditor::labelOffset() const
+{
+    // 15 pixels under a line of the usual size, more under larger text.
+    return qMax(15, (15 * QFontMetrics(font()).height() + 8) / 16);
+}
+
+int CustomTextEditor::lineDistance() const
+{
+    // Room for a label of the editor's font under each line.
+    return qMax(int(LineDistance), labelOffset() + ClickableLabel::heightFor(font()) - 2);
 }
 
 bool CustomTextEditor::hasLineSpacing() const
@@ -273,9 +306,10 @@ void CustomTextEditor::ensureLabelVisible(CorrectionItem *mark)
     if (!mark || !mark->label())
         return;
     const QPoint topLeft = mark->label()->mapTo(this, QPoint(0, 0));
-    if (topLeft.y() + ClickableLabel::LabelHeight > height()) {
+    const int labelHeight = mark->label()->height();
+    if (topLeft.y() + labelHeight > height()) {
         QScrollBar *bar = verticalScrollBar();
-        bar->setValue(bar->value() + ClickableLabel::LabelHeight);
+        bar->setValue(bar->value() + labelHeight);
     }
 }
 
@@ -298,7 +332,7 @@ void CustomTextEditor::repositionLabels()
             QTextCursor at(document());
             at.setPosition(mark->start());
             const QRect rect = cursorRect(at);
-            QPoint place(rect.left() + 14, rect.bottom() + 15);
+            QPoint place(rect.left() + 14, rect.bottom() + labelOffset());
             const bool sameRow = place.y() == rowTop;
             const int after = sameRow ? rowEnd + Gap : 0;
             place.setX(qMax(place.x(), after));
@@ -326,6 +360,7 @@ void CustomTextEditor::scheduleLabelRepositioning()
 void CustomTextEditor::createLabel(CorrectionItem *mark)
 {
     auto *label = new ClickableLabel(mark, mark->labelText(), this);
+    label->setBaseFont(font());
     label->hide();
     mark->setLabel(label);
 }

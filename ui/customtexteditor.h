@@ -16,6 +16,8 @@ class CustomTextEditor : public QTextEdit, public GammaLib::SegmentationEditor
 {
     Q_OBJECT
 public:
+    // The added distance under each line while labels are shown, at the
+    // usual text size; larger text gets more (lineDistance()).
     static constexpr int LineDistance = 36;
 
     explicit CustomTextEditor(QWidget *parent = nullptr);
@@ -33,6 +35,10 @@ public:
     void applyLineSpacing();
     void removeLineSpacing();
     bool hasLineSpacing() const;
+    // The added distance under each line for the current font.
+    int lineDistance() const;
+    // How far under its line's cursor rectangle a label sits.
+    int labelOffset() const;
     void setLineSpacing(bool forLabels);
 
     void selectMark(CorrectionItem *mark);
@@ -79,6 +85,7 @@ protected:
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    void changeEvent(QEvent *e) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:

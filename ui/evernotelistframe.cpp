@@ -4,6 +4,7 @@
 #include "kitresources.h"
 #include "noteitemwidget.h"
 #include "rotatingpicture.h"
+#include "themecolours.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,7 +23,7 @@ EvernoteListFrame::EvernoteListFrame(QWidget *parent)
 {
     setObjectName(QStringLiteral("EvernoteListFrame"));
     setFixedSize(720, 480);
-    setStyleSheet(QStringLiteral(
+    setStyleSheet(ThemeColours::themed(QStringLiteral(
         "#EvernoteListFrame{background:#ffffff;border:1px solid #c8c8c8;border-radius:4px;}"
         "#evernoteListTitle{color:#19A0DC;font-size:12pt;font-weight:bold;}"
         "#notePreviewTitle{font-size:11pt;font-weight:bold;color:#333333;}"
@@ -32,13 +33,14 @@ EvernoteListFrame::EvernoteListFrame(QWidget *parent)
         "QPlainTextEdit{border:1px solid #e0e0e0;color:#333333;}"
         "QPushButton{background:#19A0DC;color:#ffffff;border:0;border-radius:3px;padding:5px 16px;min-width:80px;}"
         "QPushButton:disabled{background:#b8dff1;}"
-        "QPushButton#evernoteClose{background:#ffffff;color:#333333;border:1px solid #c8c8c8;}"));
+        "QPushButton#evernoteClose{background:#ffffff;color:#333333;border:1px solid #c8c8c8;}")));
 
     auto *title = new QLabel(tr("Open from Evernote"), this);
     title->setObjectName(QStringLiteral("evernoteListTitle"));
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("evernoteSearch"));
     m_search->setPlaceholderText(tr("Search notes"));
+    m_search->setAccessibleName(m_search->placeholderText());
     m_search->setClearButtonEnabled(true);
     m_search->setFixedWidth(240);
 
@@ -48,7 +50,7 @@ EvernoteListFrame::EvernoteListFrame(QWidget *parent)
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_listHost = new QWidget;
     m_listHost->setObjectName(QStringLiteral("evernoteListHost"));
-    m_listHost->setStyleSheet(QStringLiteral("#evernoteListHost{background:#ffffff;}"));
+    m_listHost->setStyleSheet(ThemeColours::themed(QStringLiteral("#evernoteListHost{background:#ffffff;}")));
     m_listLayout = new QVBoxLayout(m_listHost);
     m_listLayout->setContentsMargins(0, 0, 0, 0);
     m_listLayout->setSpacing(0);

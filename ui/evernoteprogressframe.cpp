@@ -7,6 +7,7 @@
 #include "notetitle.h"
 #include "preferences.h"
 #include "rotatingpicture.h"
+#include "themecolours.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,11 +24,11 @@ EvernoteProgressFrame::EvernoteProgressFrame(QWidget *parent)
 {
     setObjectName(QStringLiteral("EvernoteProgressFrame"));
     setFixedSize(420, 170);
-    setStyleSheet(QStringLiteral(
+    setStyleSheet(ThemeColours::themed(QStringLiteral(
         "#EvernoteProgressFrame{background:#ffffff;border:1px solid #c8c8c8;border-radius:4px;}"
         "#evernoteMessage{color:#333333;font-size:11pt;}"
         "QPushButton{background:#19A0DC;color:#ffffff;border:0;border-radius:3px;padding:5px 16px;min-width:90px;}"
-        "QPushButton:hover{background:#1590c8;}"));
+        "QPushButton:hover{background:#1590c8;}")));
 
     KitResources::ensureLoaded();
     m_loading = new RotatingPicture(this);

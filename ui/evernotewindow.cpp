@@ -5,6 +5,7 @@
 #include "manager.h"
 #include "iconbutton.h"
 #include "titlebar.h"
+#include "themecolours.h"
 
 #include <QTimer>
 #include <QVBoxLayout>
@@ -19,7 +20,7 @@ EvernoteWindow::EvernoteWindow(QWidget *parent)
     setWindowTitle(tr("Authorize Quillet"));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setStyleSheet(QStringLiteral("EvernoteWindow{background:#ffffff;border:1px solid #c8c8c8;}"));
+    setStyleSheet(ThemeColours::themed(QStringLiteral("EvernoteWindow{background:#ffffff;border:1px solid #c8c8c8;}")));
     resize(640, 520);
 
     auto *layout = new QVBoxLayout(this);

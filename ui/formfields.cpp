@@ -11,6 +11,8 @@ QLineEdit *makeField(const QString &objectName, const QString &placeholder, bool
     auto *field = new QLineEdit(parent);
     field->setObjectName(objectName);
     field->setPlaceholderText(placeholder);
+    // No label beside the field: its hint is its name for screen readers.
+    field->setAccessibleName(placeholder);
     field->setMinimumHeight(30);
     if (secret)
         field->setEchoMode(QLineEdit::Password);

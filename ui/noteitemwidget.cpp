@@ -1,4 +1,5 @@
 #include "noteitemwidget.h"
+#include "themecolours.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -16,13 +17,13 @@ NoteItemWidget::NoteItemWidget(int index, const QString &title, qint64 createdMs
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_StyledBackground);
     setProperty("selected", false);
-    setStyleSheet(QStringLiteral(
+    setStyleSheet(ThemeColours::themed(QStringLiteral(
         "#NoteItemWidget{background:#ffffff;border-bottom:1px solid #e6e6e6;}"
         "#NoteItemWidget[selected=\"true\"]{background:#e3f3fb;}"
         "QLabel{background:transparent;}"
         "#noteTitle{font-weight:bold;color:#333333;}"
         "#noteDate{color:#999999;}"
-        "#noteText{color:#666666;}"));
+        "#noteText{color:#666666;}")));
 
     m_titleLabel = new QLabel(this);
     m_titleLabel->setObjectName(QStringLiteral("noteTitle"));

@@ -5,6 +5,7 @@
 #include "reportfigures.h"
 #include "reportprogressbar.h"
 #include "ringchart.h"
+#include "themecolours.h"
 #include "voccataprogressbar.h"
 
 #include <QDesktopServices>
@@ -17,7 +18,7 @@ ReportFrame::ReportFrame(QWidget *parent)
     : Overlay(parent)
     , m_language(GammaLib::currentLanguage())
 {
-    setDimColor(Qt::white);
+    setDimColor(ThemeColours::tone(Qt::white));
     m_form.setupUi(this);
     connect(m_form.closeButton, &QPushButton::clicked, this, &ReportFrame::signalClose);
     connect(m_form.shareButton, &QPushButton::clicked, this, &ReportFrame::signalShareResult);
@@ -38,6 +39,10 @@ void ReportFrame::showReport(double vocabularyScore, double structureScore, cons
         m_form.mistakeLabels[i]->setText(
             ReportFigures::mistakesText(ReportFigures::categoryCount(categories, i)));
         m_form.rings[i]->setValue(shares[i].span, shares[i].text());
+        // What a screen reader says for the ring: its title, share and count.
+        m_form.rings[i]->setAccessibleName(m_form.ringTitles[i]->text());
+        m_form.rings[i]->setAccessibleDescription(shares[i].text() + QStringLiteral(", ")
+                                                  + m_form.mistakeLabels[i]->text());
     }
 
     fillScore(vocabularyScore, true, m_form.vocabularyRating, m_form.vocabularyTooSimple, m_form.vocabularyBar);
@@ -56,7 +61,11 @@ void ReportFrame::showReport(double vocabularyScore, double structureScore, cons
         const int count = i < levelCounts.size() ? qMax(0, levelCounts.at(i)) : 0;
         m_form.levelBars[i]->setValue(percentages.at(i), count, texts.at(i));
         m_form.axisLabels[i]->setText(axes.at(i));
+        m_form.levelBars[i]->setAccessibleName(axes.at(i));
+        m_form.levelBars[i]->setAccessibleDescription(texts.at(i));
     }
+    m_form.vocabularyBar->setAccessibleName(m_form.vocabularyTitle->text());
+    m_form.structureBar->setAccessibleName(m_form.structureTitle->text());
     // New texts and the rating labels shown or hidden change the room the page
     // needs; the scroll area only notices when the page is resized.
     if (QWidget *page = m_form.scrollArea->widget())

@@ -3,6 +3,7 @@
 #include "reportprogressbar.h"
 #include "ringchart.h"
 #include "voccataprogressbar.h"
+#include "themecolours.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -29,7 +30,7 @@ QLabel *label(QWidget *parent, const char *objectName, Qt::Alignment alignment =
 void ReportFrameClass::setupUi(QWidget *frame)
 {
     frame->setObjectName(QStringLiteral("ReportFrameClass"));
-    frame->setStyleSheet(QStringLiteral(
+    frame->setStyleSheet(ThemeColours::themed(QStringLiteral(
         "QWidget#reportPage{background:#ffffff;}"
         "QLabel{color:#555555;font:10pt \"Arial, Sans-serif\";}"
         "QLabel[role=\"title\"]{color:#333333;font:bold 11pt \"Arial, Sans-serif\";}"
@@ -47,7 +48,7 @@ void ReportFrameClass::setupUi(QWidget *frame)
         "QPushButton#levelButton{border:none;background:transparent;color:#1872d9;"
         "text-decoration:underline;font:10pt \"Arial, Sans-serif\";}"
         "QProgressBar{border:none;background:#F3F7FB;}"
-        "QProgressBar::chunk{background:#3572BF;}"));
+        "QProgressBar::chunk{background:#3572BF;}")));
 
     auto *outer = new QVBoxLayout(frame);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -68,6 +69,8 @@ void ReportFrameClass::setupUi(QWidget *frame)
     closeButton->setObjectName(QStringLiteral("reportClose"));
     closeButton->setCursor(Qt::PointingHandCursor);
     closeButton->setFixedSize(32, 32);
+    // The button shows a multiplication sign; it is read out as "Close".
+    closeButton->setAccessibleName(QCoreApplication::translate("Titlebar", "Close"));
     top->addWidget(closeButton);
     outer->addWidget(header);
 

@@ -1,5 +1,7 @@
 #include "ringchart.h"
 
+#include "themecolours.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -64,17 +66,17 @@ void RingChart::paintEvent(QPaintEvent *)
     painter.setPen(Qt::NoPen);
 
     const QRectF outer(0, 0, m_outerDiameter, m_outerDiameter);
-    painter.setBrush(m_backgroundColor);
+    painter.setBrush(ThemeColours::tone(m_backgroundColor));
     painter.drawEllipse(outer);
     if (m_span != 0) {
         painter.setBrush(m_arcColor);
         painter.drawPie(outer, m_startAngle * 16, m_span * 16);
     }
     const qreal offset = (m_outerDiameter - m_innerDiameter) / 2.0;
-    painter.setBrush(m_innerColor);
+    painter.setBrush(ThemeColours::tone(m_innerColor));
     painter.drawEllipse(QRectF(offset, offset, m_innerDiameter, m_innerDiameter));
 
-    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.setPen(QPen(ThemeColours::tone(Qt::black), 1, Qt::SolidLine));
     QFont font(QStringLiteral("Arial, Sans-serif"));
     font.setPointSize(m_fontSize);
     painter.setFont(font);

@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "configfile.h"
+#include "editorzoom.h"
 #include "eventlog.h"
 #include "preferences.h"
 #include "proxypanel.h"
@@ -21,6 +22,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -91,6 +93,19 @@ void SettingFrame::buildForm()
     m_report = new QCheckBox(tr("Show me \"Correction Statistics\" after each grammar check."), general);
     for (QCheckBox *box : {m_gotoNext, m_enrichment, m_report})
         generalLayout->addWidget(box);
+    // The editor's text size; its lowest step is the system font's own size.
+    auto *sizeRow = new QHBoxLayout;
+    auto *sizeLabel = new QLabel(tr("Text size:"), general);
+    m_textSize = new QSpinBox(general);
+    m_textSize->setRange(EditorZoom::MinimumPoints - 1, EditorZoom::MaximumPoints);
+    m_textSize->setSpecialValueText(tr("System size"));
+    m_textSize->setSuffix(tr(" pt"));
+    sizeLabel->setBuddy(m_textSize);
+    m_textSize->setAccessibleName(tr("Text size"));
+    sizeRow->addWidget(sizeLabel);
+    sizeRow->addWidget(m_textSize);
+    sizeRow->addStretch(1);
+    generalLayout->addLayout(sizeRow);
     layout->addWidget(general);
 
     auto *proxy = new QGroupBox(tr("Proxy"), this);
@@ -174,6 +189,8 @@ void SettingFrame::loadControls()
     m_gotoNext->setChecked(preferences.gotoNext());
     m_enrichment->setChecked(preferences.enrichmentEnabled());
     m_report->setChecked(preferences.showReport());
+    const int points = preferences.editorFontSize();
+    m_textSize->setValue(points > 0 ? points : m_textSize->minimum());
 
     const int language = m_languageCodes.indexOf(preferences.language());
     m_language->setCurrentIndex(language < 0 ? 0 : language);
@@ -201,6 +218,10 @@ void SettingFrame::keepChoices()
     preferences.setGotoNext(m_gotoNext->isChecked());
     preferences.setEnrichmentEnabled(m_enrichment->isChecked());
     preferences.setShowReport(m_report->isChecked());
+    const int points = m_textSize->value();
+    const int chosen = points == m_textSize->minimum() ? 0 : points;
+    if (chosen != preferences.editorFontSize())
+        preferences.setEditorFontSize(chosen);
 
     // The proxy part stores its kind and fields, saves the file and
     // installs the proxy.

@@ -15,6 +15,7 @@ class QLocalServer;
 class QLocalSocket;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class ConfigFile;
 class ProxyPanel;
 class RotatingPicture;
@@ -58,6 +59,8 @@ public:
     QCheckBox *gotoNextBox() const { return m_gotoNext; }
     QCheckBox *enrichmentBox() const { return m_enrichment; }
     QCheckBox *reportBox() const { return m_report; }
+    // The editor's text size in points; its minimum stands for the system's size.
+    QSpinBox *textSizeBox() const { return m_textSize; }
     ProxyPanel *proxyPanel() const { return m_proxy; }
     QLabel *updateTextLabel() const { return m_updateText; }
     RotatingPicture *updateIcon() const { return m_updateIcon; }
@@ -104,6 +107,7 @@ private:
     QCheckBox *m_gotoNext = nullptr;
     QCheckBox *m_enrichment = nullptr;
     QCheckBox *m_report = nullptr;
+    QSpinBox *m_textSize = nullptr;
     ProxyPanel *m_proxy = nullptr;
     RotatingPicture *m_updateIcon = nullptr; // turns while checking
     QLabel *m_updateText = nullptr;

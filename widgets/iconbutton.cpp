@@ -1,5 +1,7 @@
 #include "iconbutton.h"
 
+#include "themecolours.h"
+
 #include <QEnterEvent>
 #include <QIcon>
 #include <QPainter>
@@ -19,9 +21,13 @@ IconButton::IconButton(const QIcon &icon, QWidget *parent)
 
 void IconButton::init()
 {
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab (a click leaves the focus where it was); Space presses it.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::ArrowCursor);
     setIconSize(QSize(16, 16));
+    // The greys (and the shades under the mouse) for the palette in use.
+    for (QColor *colour : {&m_glyphColor, &m_hoverBackground, &m_hoverGlyph, &m_pressedBackground})
+        *colour = ThemeColours::tone(*colour);
 }
 
 void IconButton::setGlyph(GlyphPainter::Glyph glyph)
@@ -74,6 +80,24 @@ void IconButton::paintEvent(QPaintEvent *)
                                               : (active ? QIcon::Active : QIcon::Normal);
         icon().paint(&painter, rect(), Qt::AlignCenter, mode, isChecked() ? QIcon::On : QIcon::Off);
     }
+
+    // The keyboard focus: a ring two pixels wide, as on the other buttons.
+    if (hasFocus()) {
+        painter.setPen(QPen(ThemeColours::tone(QColor(0x0a, 0x3d, 0x7a)), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+bool IconButton::event(QEvent *event)
+{
+    // The button shows no text: without a name of its own, a screen reader
+    // says its tool tip.
+    if (event->type() == QEvent::ToolTipChange && (accessibleName().isEmpty() || m_nameFromToolTip)) {
+        setAccessibleName(toolTip());
+        m_nameFromToolTip = true;
+    }
+    return QAbstractButton::event(event);
 }
 
 void IconButton::enterEvent(QEnterEvent *event)

@@ -26,6 +26,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
@@ -39,6 +40,7 @@ private:
     QColor m_hoverGlyph{0x33, 0x33, 0x33};
     QColor m_pressedBackground{0, 0, 0, 48};
     bool m_hovered = false;
+    bool m_nameFromToolTip = false;
 };
 
 #endif

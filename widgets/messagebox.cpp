@@ -2,6 +2,7 @@
 
 #include "shadowpainter.h"
 #include "titlebar.h"
+#include "themecolours.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -31,7 +32,7 @@ MessageBox::MessageBox(const QString &text, const QStringList &buttons, QWidget 
     outer->setContentsMargins(kShadow, kShadow, kShadow, kShadow);
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("messageFrame"));
-    m_frame->setStyleSheet(QStringLiteral("#messageFrame { background: #ffffff; }"));
+    m_frame->setStyleSheet(ThemeColours::themed(QStringLiteral("#messageFrame { background: #ffffff; }")));
     outer->addWidget(m_frame);
 
     auto *column = new QVBoxLayout(m_frame);

@@ -2,6 +2,7 @@
 
 #include "fadeanimation.h"
 #include "rotatingpicture.h"
+#include "themecolours.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,11 +20,11 @@ ProgressOverlay::ProgressOverlay(QWidget *parent)
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("progressPanel"));
     panel->setFixedSize(320, 150);
-    panel->setStyleSheet(QStringLiteral(
+    panel->setStyleSheet(ThemeColours::themed(QStringLiteral(
         "#progressPanel { background: #ffffff; border: 1px solid #d8d8d8; border-radius: 6px; }"
         "QLabel { color: #555555; }"
         "QProgressBar { background: #eeeeee; border: none; border-radius: 3px; }"
-        "QProgressBar::chunk { background: #2b8a5e; border-radius: 3px; }"));
+        "QProgressBar::chunk { background: #2b8a5e; border-radius: 3px; }")));
 
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(20, 16, 20, 16);

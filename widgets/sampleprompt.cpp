@@ -16,6 +16,7 @@ SamplePrompt::SamplePrompt(QWidget *parent)
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     m_caption = tr("Not sure what to write? Click here to try a sample text.");
+    setAccessibleName(m_caption);
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (hasSample())
             emit signalAccepted(m_sample);

@@ -4,6 +4,7 @@
 #include "elidedlabel.h"
 #include "glyphpainter.h"
 #include "iconbutton.h"
+#include "themecolours.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -16,8 +17,9 @@ Titlebar::Titlebar(QWidget *parent)
 {
     setObjectName(QStringLiteral("Titlebar"));
     setFixedHeight(36);
-    setStyleSheet(QStringLiteral("#Titlebar { background: #ffffff; border: none; }"
-                                 "#lb_title { color: #444444; font-size: 13px; }"));
+    setStyleSheet(QStringLiteral("#Titlebar { background: %1; border: none; }"
+                                 "#lb_title { color: %2; font-size: 13px; }")
+                      .arg(ThemeColours::toneName("#ffffff"), ThemeColours::toneName("#444444")));
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 0, 0, 0);
@@ -29,6 +31,7 @@ Titlebar::Titlebar(QWidget *parent)
     m_icon->setPixmap(GlyphPainter::pixmap(GlyphPainter::Logo, QSize(20, 20), QColor(0x2b, 0x8a, 0x5e),
                                            devicePixelRatioF()));
     m_icon->installEventFilter(this);
+    m_icon->setAccessibleName(QStringLiteral("Quillet"));
     layout->addWidget(m_icon);
     layout->addSpacing(8);
 

@@ -1,5 +1,7 @@
 #include "tutorialoverlay.h"
+#include "themecolours.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,11 +18,11 @@ TutorialOverlay::TutorialOverlay(QWidget *parent)
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("tutorialPanel"));
     panel->setFixedWidth(420);
-    panel->setStyleSheet(QStringLiteral(
+    panel->setStyleSheet(ThemeColours::themed(QStringLiteral(
         "#tutorialPanel { background: #ffffff; border-radius: 8px; }"
         "#lb_tutorial_title { color: #2b8a5e; font-size: 18px; font-weight: bold; }"
         "#lb_tutorial_text { color: #555555; font-size: 13px; }"
-        "#lb_tutorial_dots { color: #999999; }"));
+        "#lb_tutorial_dots { color: #999999; }")));
 
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(28, 24, 28, 20);
@@ -107,6 +109,21 @@ void TutorialOverlay::showPage()
     m_next->setVisible(!isLastPage());
     m_go->setVisible(isLastPage());
     (isLastPage() ? m_go : m_next)->setFocus(Qt::OtherFocusReason);
+}
+
+void TutorialOverlay::showEvent(QShowEvent *event)
+{
+    Overlay::showEvent(event);
+    setFocus(Qt::OtherFocusReason);
+    // The window may hand the focus on later (the sample-text prompt comes
+    // up when its text arrives); the tutorial keeps it while it is up.
+    if (!m_keepingFocus) {
+        m_keepingFocus = true;
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (isVisible() && now && now != this && now->window() == window() && !isAncestorOf(now))
+                setFocus(Qt::OtherFocusReason);
+        });
+    }
 }
 
 void TutorialOverlay::keyPressEvent(QKeyEvent *event)

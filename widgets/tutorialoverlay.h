@@ -44,9 +44,13 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // The tutorial takes the keyboard focus, so Return and the arrows work
+    // without a click first.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void showPage();
+    bool m_keepingFocus = false;
 
     QList<Page> m_pages;
     int m_current = 0;

@@ -49,6 +49,12 @@ bool Preferences::showReport() const { return flag("show_report"); }
 void Preferences::setShowReport(bool on) { setFlag("show_report", on); }
 bool Preferences::enrichmentEnabled() const { return flag("enrichment_enable"); }
 void Preferences::setEnrichmentEnabled(bool on) { setFlag("enrichment_enable", on); }
+int Preferences::editorFontSize() const { return qMax(0, text("editor_font_size").toInt(nullptr, 10)); }
+void Preferences::setEditorFontSize(int points)
+{
+    // "0" rather than an empty value: an empty value reads the key's default.
+    setText("editor_font_size", QString::number(qMax(0, points)));
+}
 
 QString Preferences::language() const { return text("language"); }
 void Preferences::setLanguage(const QString &code) { setText("language", code); }

@@ -36,6 +36,10 @@ public:
     void setShowReport(bool on);
     bool enrichmentEnabled() const;
     void setEnrichmentEnabled(bool on);
+    // "editor_font_size": the editor's text size in points; 0 (the key
+    // empty or not a number) follows the system font's size.
+    int editorFontSize() const;
+    void setEditorFontSize(int points);
 
     // "language": "en", "zh-CN", "es", "ja", or whatever the file holds.
     QString language() const;

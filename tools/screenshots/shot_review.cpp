@@ -9,6 +9,7 @@
 // language is installed as start-up does, from the program's folder.
 #include "accessdlg.h"
 #include "appsettings.h"
+#include "colorscheme.h"
 #include "configfile.h"
 #include "customtexteditor.h"
 #include "localservices.h"
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     QApplication app(argc, argv);
+    ColorScheme::applyFromEnvironment(); // QUILLET_COLOR_SCHEME=dark pictures the dark window
     if (argc < 2) {
         std::fprintf(stderr, "usage: shot-review <out.png>\n");
         return 2;
