@@ -6,7 +6,6 @@
 #include "clickselectsall.h"
 #include "clientidentity.h"
 #include "correctionpanel.h"
-#include "currentlanguage.h"
 #include "customcontextmenu.h"
 #include "custommenubar.h"
 #include "customtexteditor.h"
@@ -38,12 +37,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QUrl>
-#include <QVBoxLayout>
 
 MainWnd::MainWnd(QWidget *parent)
     : CustomWindow(parent)
@@ -91,10 +87,7 @@ MainWnd::MainWnd(QWidget *parent)
     connect(bar, &Titlebar::signalMin, this, &MainWnd::slotMin);
     connect(bar, &Titlebar::signalRestore, this, &MainWnd::slotRestore);
     connect(bar, &Titlebar::signalMove, this, &MainWnd::slotMove);
-    connect(bar, &Titlebar::signalShare, this, [this] { // the network of the interface language
-        log(QStringLiteral("QL_Main_Share"));
-        ShareTarget::open(ShareTarget::addressFor(GammaLib::currentLanguage()));
-    });
+    connect(bar, &Titlebar::signalShare, this, &ShareTarget::shareInInterfaceLanguage);
     setUpMenu();
     setUpSettings();
     setUpEvernote();

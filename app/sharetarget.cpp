@@ -1,5 +1,7 @@
 #include "sharetarget.h"
 
+#include "currentlanguage.h"
+#include "eventlog.h"
 #include "serviceaddresses.h"
 
 #include <QDesktopServices>
@@ -49,6 +51,12 @@ QUrl ShareTarget::sinaAddress()
 QUrl ShareTarget::addressFor(const QString &language)
 {
     return language == QLatin1String("zh-CN") ? sinaAddress() : feedAddress();
+}
+
+void ShareTarget::shareInInterfaceLanguage()
+{
+    EventLog::log(QStringLiteral("QL_Main_Share"));
+    open(addressFor(GammaLib::currentLanguage()));
 }
 
 void ShareTarget::open(const QUrl &address)

@@ -25,6 +25,9 @@ public:
     static QUrl addressFor(const QString &language);
 
     static void open(const QUrl &address);
+    // The title bar's share: logs the share event and opens the page of the
+    // interface language's network.
+    static void shareInInterfaceLanguage();
     // Replaces the browser (tests observe the address); an empty opener
     // puts the browser back.
     static void setOpener(Opener opener);
