@@ -40,6 +40,7 @@
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 MainWnd::MainWnd(QWidget *parent)
     : CustomWindow(parent)
