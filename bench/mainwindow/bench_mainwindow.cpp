@@ -107,10 +107,14 @@ QString learnerText(int words, int seed)
                 s = w.join(QLatin1Char(' '));
             }
         }
+        // A review takes at most 10,000 words: stay at or under the size asked.
+        const int sentenceWords = int(s.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+        if (count + sentenceWords > words)
+            break;
         out << s;
         if (i % 6 == 5)
             out << QStringLiteral("\n");
-        count += int(s.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+        count += sentenceWords;
     }
     return out.join(QLatin1Char(' '));
 }
