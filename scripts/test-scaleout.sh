@@ -41,7 +41,9 @@ skip() { say "skipped: $*"; exit 77; }
 
 pgbin="$(find /usr/lib/postgresql -mindepth 2 -maxdepth 2 -name bin 2>/dev/null | sort -V | tail -n 1 || true)"
 if [ -z "$pgbin" ] || [ ! -x "$pgbin/initdb" ]; then skip "PostgreSQL's server is not installed (package postgresql)"; fi
-command -v haproxy >/dev/null || skip "HAProxy is not installed (package haproxy)"
+# Debian puts HAProxy in /usr/sbin, which is not on a normal user's PATH.
+haproxy="$(PATH="$PATH:/usr/sbin:/sbin" command -v haproxy || true)"
+[ -n "$haproxy" ] || skip "HAProxy is not installed (package haproxy)"
 command -v psql >/dev/null || skip "psql is not installed (package postgresql-client)"
 [ -d "$services/node_modules/pg" ] || skip "the services' npm packages are not installed (scripts/install-deps.sh)"
 
@@ -161,8 +163,8 @@ backend services
   server one 127.0.0.1:$one_port check
   server two 127.0.0.1:$two_port check
 EOF
-haproxy -c -q -f "$work/haproxy.cfg"
-haproxy -db -f "$work/haproxy.cfg" >"$work/haproxy.log" 2>&1 &
+"$haproxy" -c -q -f "$work/haproxy.cfg"
+"$haproxy" -db -f "$work/haproxy.cfg" >"$work/haproxy.log" 2>&1 &
 pids+=($!)
 for ((i = 0; i < 100; i++)); do
   (exec 3<>"/dev/tcp/127.0.0.1/$proxy_port") 2>/dev/null && break
