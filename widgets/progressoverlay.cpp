@@ -60,14 +60,14 @@ ProgressOverlay::ProgressOverlay(QWidget *parent)
     grid->addWidget(panel, 0, 0, Qt::AlignCenter);
 
     m_run = new QVariantAnimation(this);
-    m_run->setDuration(300);
+    m_run->setDuration(m_runToFull);
     m_run->setEndValue(100);
     connect(m_run, &QVariantAnimation::valueChanged, this,
             [this](const QVariant &v) { setValue(v.toInt()); });
     connect(m_run, &QVariantAnimation::finished, this, &ProgressOverlay::onRunFinished);
 
     m_fade = new FadeAnimation(this, this);
-    m_fade->setDuration(250);
+    m_fade->setDuration(150);
     connect(m_fade, &FadeAnimation::signalFinished, this, &ProgressOverlay::onFadeFinished);
 
     connect(m_cancel, &QPushButton::clicked, this, &ProgressOverlay::onCancelClicked);
@@ -94,7 +94,7 @@ QString ProgressOverlay::text() const
 
 void ProgressOverlay::setFinishDurations(int runToFull, int fadeOut)
 {
-    m_run->setDuration(qMax(1, runToFull));
+    m_runToFull = qMax(1, runToFull);
     m_fade->setDuration(qMax(0, fadeOut));
 }
 
@@ -132,6 +132,9 @@ void ProgressOverlay::finish()
     m_state = Finishing;
     m_cancel->setEnabled(false);
     m_run->stop();
+    // The bar runs on from where it stands: a review whose last result just
+    // came in is at 99% and closes at once, without a pause before its marks.
+    m_run->setDuration(qMax(1, m_runToFull * (100 - m_value) / 100));
     m_run->setStartValue(m_value);
     m_run->start();
 }

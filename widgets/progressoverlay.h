@@ -37,7 +37,9 @@ public:
 
     void setText(const QString &text);
     QString text() const;
-    // Durations of the closing animation's two steps, in milliseconds.
+    // Durations of the closing animation's two steps, in milliseconds: the
+    // bar's run over its whole length (a finish from 99% takes a hundredth)
+    // and the fade.
     void setFinishDurations(int runToFull, int fadeOut);
 
     QPushButton *cancelButton() const { return m_cancel; }
@@ -66,6 +68,7 @@ private:
     QPushButton *m_cancel = nullptr;
     RotatingPicture *m_picture = nullptr;
     QVariantAnimation *m_run = nullptr;
+    int m_runToFull = 300; // ms for the whole bar; finish() runs only what is left
     FadeAnimation *m_fade = nullptr;
     State m_state = Idle;
     int m_value = 0;

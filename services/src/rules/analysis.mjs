@@ -1,12 +1,17 @@
 // One sentence read once for every rule: tokens with their character spans
 // (UTF-16 units, as the client counts), universal part-of-speech tags and
 // lemmas from wink-nlp's English model.
-import winkNLP from 'wink-nlp';
-import model from 'wink-eng-lite-web-model';
+import { createRequire } from 'node:module';
 import { lexiconTag, singularOf, pluralOf } from './lexicon.mjs';
 
-const nlp = winkNLP(model);
-const its = nlp.its;
+// The model is loaded at the first sentence read, so a process that only
+// lists the rules (the service's main thread) does not hold it.
+const require = createRequire(import.meta.url);
+let nlp = null;
+function tagger() {
+  if (!nlp) nlp = require('wink-nlp')(require('wink-eng-lite-web-model'));
+  return nlp;
+}
 
 export class Token {
   constructor(i, text, start, pos, lemma) {
@@ -37,6 +42,8 @@ export class Sentence {
 }
 
 export function analyse(text) {
+  const nlp = tagger();
+  const its = nlp.its;
   const doc = nlp.readDoc(text);
   const toks = doc.tokens();
   const values = toks.out(its.value);

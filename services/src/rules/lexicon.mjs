@@ -1,11 +1,19 @@
 // Word forms from compromise's English lexicon and inflection rules: verb
 // conjugations, noun plurals and singulars, comparatives, and whether a noun
 // is uncountable. Answers are kept per word.
-import nlp from 'compromise';
+import { createRequire } from 'node:module';
 
-const world = nlp.world();
-const transform = world.methods.two.transform;
-const lexicon = world.model.one.lexicon;
+// Loaded at the first question, so a process that only lists the rules
+// does not hold the lexicon.
+const require = createRequire(import.meta.url);
+let loaded = null;
+function compromise() {
+  if (!loaded) {
+    const world = require('compromise').world();
+    loaded = { world, transform: world.methods.two.transform, lexicon: world.model.one.lexicon };
+  }
+  return loaded;
+}
 const cache = new Map();
 
 function memo(kind, word, make) {
@@ -24,7 +32,7 @@ function memo(kind, word, make) {
 export function verbForms(lemma) {
   return memo('v', lemma, () => {
     if (lemma === 'be') return { Infinitive: 'be', PastTense: 'was', PresentTense: 'is', Gerund: 'being', Participle: 'been' };
-    const f = transform.verb.conjugate(lemma, world.model) || {};
+    const f = compromise().transform.verb.conjugate(lemma, compromise().world.model) || {};
     return {
       Infinitive: f.Infinitive || lemma,
       PastTense: f.PastTense || '',
@@ -37,27 +45,27 @@ export function verbForms(lemma) {
 
 // The lexicon's tag of a word, or '' when it does not list it.
 export function lexiconTag(word) {
-  return lexicon[word.toLowerCase()] || '';
+  return compromise().lexicon[word.toLowerCase()] || '';
 }
 
 export function isUncountable(noun) {
-  return lexicon[noun.toLowerCase()] === 'Uncountable';
+  return compromise().lexicon[noun.toLowerCase()] === 'Uncountable';
 }
 
 export function pluralOf(noun) {
-  return memo('p', noun, () => transform.noun.toPlural(noun, world.model) || noun);
+  return memo('p', noun, () => compromise().transform.noun.toPlural(noun, compromise().world.model) || noun);
 }
 
 export function singularOf(noun) {
-  return memo('s', noun, () => transform.noun.toSingular(noun, world.model) || noun);
+  return memo('s', noun, () => compromise().transform.noun.toSingular(noun, compromise().world.model) || noun);
 }
 
 export function comparativeOf(adj) {
-  return memo('c', adj, () => transform.adjective.toComparative(adj, world.model) || '');
+  return memo('c', adj, () => compromise().transform.adjective.toComparative(adj, compromise().world.model) || '');
 }
 
 export function superlativeOf(adj) {
-  return memo('u', adj, () => transform.adjective.toSuperlative(adj, world.model) || '');
+  return memo('u', adj, () => compromise().transform.adjective.toSuperlative(adj, compromise().world.model) || '');
 }
 
 // Keeps the capital of the word being replaced.
@@ -70,5 +78,5 @@ export function matchCase(model, word) {
 // Whether compromise reads a lone word as an adjective (its lexicon or its
 // suffix rules: "additional", "serious", "careful").
 export function isAdjective(word) {
-  return memo('a', word, () => nlp(word).has('#Adjective'));
+  return memo('a', word, () => require('compromise')(word).has('#Adjective'));
 }
