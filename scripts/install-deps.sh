@@ -131,7 +131,10 @@ if [ "$need_local_node" -eq 1 ]; then
   mkdir -p "$here/.tools"
   scratch="$(mktemp -d "$here/.tools/.node.XXXXXX")"
   trap 'rm -rf "$scratch"' EXIT
-  (cd "$scratch" && npm pack --silent --no-audit --no-fund "node-linux-$arch@$node_version" "npm@$npm_version" >/dev/null)
+  if ! (cd "$scratch" && npm pack --loglevel=error --no-audit --no-fund "node-linux-$arch@$node_version" "npm@$npm_version" >/dev/null); then
+    say "could not fetch Node.js from the npm registry (npm's message is above); install Node.js 20 or newer and run this again"
+    exit 1
+  fi
   mkdir -p "$scratch/node/lib/node_modules/npm"
   tar -xzf "$scratch/node-linux-$arch-$node_version.tgz" -C "$scratch/node" --strip-components=1
   tar -xzf "$scratch/npm-$npm_version.tgz" -C "$scratch/node/lib/node_modules/npm" --strip-components=1
