@@ -18,6 +18,9 @@ export function warmUpText() {
   const out = [];
   for (const r of RULES) for (const [text] of r.examples.fire) out.push(text);
   out.push('This is an test of teh system, and their going to the park tomorow.');
+  // The engine's first suggestion to split a run-together word ("game
+  // addict") costs it seconds once; it is paid here, not by a user.
+  out.push('My brother is a gameaddict.');
   return out;
 }
 
