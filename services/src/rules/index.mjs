@@ -49,6 +49,7 @@ import doubledConnective from './doubled-connective.mjs';
 import sayTell from './say-tell.mjs';
 import sinceFor from './since-for.mjs';
 import haveAge from './have-age.mjs';
+import demonstrativeNumber from './demonstrative-number.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -97,6 +98,7 @@ export const RULES = [
   sayTell,
   sinceFor,
   haveAge,
+  demonstrativeNumber,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
