@@ -21,23 +21,11 @@ export QUILLET_COLOR_SCHEME="${QUILLET_COLOR_SCHEME:-dark}"
 if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
 export QUILLET_BIN="$build/bin/quillet-main"
 export EMAIL="keys.$RANDOM$RANDOM@example.com"
+export WINDOW_STEPS="$here/scripts/lib/window-steps.sh" STEPS_NAME="keyboard walkthrough" KEY_PAUSE=0.4
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
-  fail() { echo "keyboard walkthrough: $*" >&2; exit 1; }
-  step=0
-  shot() { step=$((step + 1)); import -window root "$SHOTS/$(printf %02d $step)-$1.png"; echo "  shot $(printf %02d $step)-$1"; }
-  windows_of() { xdotool search --onlyvisible --pid "$1" --name "^Quillet\$" 2>/dev/null || true; }
-  geometry() { X=0; Y=0; WIDTH=0; HEIGHT=0; eval "$(xdotool getwindowgeometry --shell "$1")"; }
-  key() { xdotool key --clearmodifiers "$@"; sleep 0.4; }
-
-  "$QUILLET_BIN" >"$TMPDIR/quillet.log" 2>&1 &
-  pid=$!
-  dialog=""
-  for _ in $(seq 150); do dialog="$(windows_of $pid | head -1)"; [ -n "$dialog" ] && break; sleep 0.2; done
-  [ -n "$dialog" ] || fail "no sign-in dialog appeared"
-  sleep 3
-  dialog="$(windows_of $pid | head -1)"
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  . "$WINDOW_STEPS"
+  start_at_sign_in
   shot signin
 
   echo "1. sign up with the keyboard"
@@ -45,17 +33,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   xdotool type --delay 20 "keys-pass1"; key Tab
   xdotool type --delay 20 "keys-pass1"
   key Return
-  main=""
-  for _ in $(seq 150); do
-    for w in $(windows_of $pid); do
-      geometry "$w"
-      if [ "$WIDTH" -gt 700 ]; then main="$w"; break 2; fi
-    done
-    sleep 0.2
-  done
-  [ -n "$main" ] || { shot signup-failed; fail "the main window did not appear after signing up"; }
-  sleep 2
-  xdotool windowfocus --sync "$main" 2>/dev/null || true
+  wait_for_main_window
   shot tutorial
   for _ in 1 2 3 4; do key Return; done
   sleep 1

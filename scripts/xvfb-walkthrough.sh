@@ -58,15 +58,11 @@ export XDG_CONFIG_HOME="$work/config" TMPDIR="$work/tmp" SHOTS="$shots" ESSAY="$
 if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
 export QUILLET_BIN="$build/bin/quillet-main"
 export EMAIL="walk.$RANDOM$RANDOM@example.com"
+export WINDOW_STEPS="$here/scripts/lib/window-steps.sh" STEPS_NAME="walkthrough"
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
-  fail() { echo "walkthrough: $*" >&2; exit 1; }
-  step=0
-  shot() { step=$((step + 1)); import -window root "$SHOTS/$(printf %02d $step)-$1.png"; echo "  shot $(printf %02d $step)-$1"; }
-  windows_of() { xdotool search --onlyvisible --pid "$1" --name "^Quillet\$" 2>/dev/null || true; }
-  geometry() { X=0; Y=0; WIDTH=0; HEIGHT=0; eval "$(xdotool getwindowgeometry --shell "$1")"; }
+  . "$WINDOW_STEPS"
   click_at() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click 1; sleep 0.5; }
-  key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
   # Centre of the longest run of one colour (hex, upper case) inside a box
   # of the screen: "x y", or nothing. Finds the selected candidate label.
   find_colour() {
@@ -81,14 +77,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
           END { if (best >= 12) printf \"%d %d\n\", bestx + bx, besty + by }"
   }
 
-  "$QUILLET_BIN" >"$TMPDIR/quillet.log" 2>&1 &
-  pid=$!
-  dialog=""
-  for _ in $(seq 150); do dialog="$(windows_of $pid | head -1)"; [ -n "$dialog" ] && break; sleep 0.2; done
-  [ -n "$dialog" ] || fail "no sign-in dialog appeared"
-  sleep 3
-  dialog="$(windows_of $pid | head -1)"
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  start_at_sign_in
   geometry "$dialog"
   echo "sign-in dialog at ${X},${Y} ${WIDTH}x${HEIGHT}"
   click_at $((X + WIDTH / 2)) $((Y + HEIGHT * 250 / 512))
@@ -103,17 +92,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   sleep 0.5
   shot signin-matched
   key Return
-  main=""
-  for _ in $(seq 150); do
-    for w in $(windows_of $pid); do
-      geometry "$w"
-      if [ "$WIDTH" -gt 700 ]; then main="$w"; break 2; fi
-    done
-    sleep 0.2
-  done
-  [ -n "$main" ] || { shot signup-failed; fail "the main window did not appear after signing up"; }
-  sleep 2
-  xdotool windowfocus --sync "$main" 2>/dev/null || true
+  wait_for_main_window
   geometry "$main"
   echo "main window at ${X},${Y} ${WIDTH}x${HEIGHT}"
   WX=$X; WY=$Y; WW=$WIDTH; WH=$HEIGHT

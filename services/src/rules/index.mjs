@@ -50,6 +50,7 @@ import sayTell from './say-tell.mjs';
 import sinceFor from './since-for.mjs';
 import haveAge from './have-age.mjs';
 import demonstrativeNumber from './demonstrative-number.mjs';
+import articleBeforeDeterminer from './article-before-determiner.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -99,6 +100,7 @@ export const RULES = [
   sinceFor,
   haveAge,
   demonstrativeNumber,
+  articleBeforeDeterminer,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
