@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QUrl>
 
 ReportFrame::ReportFrame(QWidget *parent)
@@ -23,7 +24,16 @@ ReportFrame::ReportFrame(QWidget *parent)
     connect(m_form.closeButton, &QPushButton::clicked, this, &ReportFrame::signalClose);
     connect(m_form.shareButton, &QPushButton::clicked, this, &ReportFrame::signalShareResult);
     connect(m_form.levelButton, &QPushButton::clicked, this, &ReportFrame::slotGoToCEFR);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &ReportFrame::signalClose);
     showReport(-1.0, -1.0, {}, 0, 0, {});
+}
+
+void ReportFrame::showEvent(QShowEvent *event)
+{
+    Overlay::showEvent(event);
+    m_form.closeButton->setFocus(Qt::OtherFocusReason);
 }
 
 QString ReportFrame::cefrAddress()

@@ -41,6 +41,11 @@ signals:
 public slots:
     void slotGoToCEFR();
 
+protected:
+    // The close button takes the focus, so Space or Return closes the report
+    // at once; Escape closes it from anywhere in it.
+    void showEvent(QShowEvent *event) override;
+
 private:
     void fillScore(double score, bool kind, QLabel *rating, QLabel *tooSimple, ReportProgressBar *bar);
 

@@ -1,5 +1,7 @@
 #include "reportprogressbar.h"
 
+#include "themecolours.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -25,6 +27,8 @@ ReportProgressBar::ReportProgressBar(QWidget *parent)
     m_vocabulary.load(vocabularyPicture());
     m_structure.load(structurePicture());
     m_empty.load(emptyPicture());
+    // The empty cells are pale grey for a light window; a dark one gets them dark.
+    m_empty = QPixmap::fromImage(ThemeColours::toned(m_empty.toImage(), palette()));
     setFixedSize(sizeHint());
 }
 

@@ -1,6 +1,7 @@
 #include "themecolours.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QRegularExpression>
 
 namespace ThemeColours {
@@ -99,6 +100,27 @@ QString themed(const QString &styleSheet, const QPalette &palette)
     }
     result += styleSheet.mid(done);
     return result;
+}
+
+QImage toned(const QImage &light, const QPalette &palette)
+{
+    if (isStandardLight(palette) || light.isNull())
+        return light;
+    QImage out = light.convertToFormat(QImage::Format_ARGB32);
+    QHash<QRgb, QRgb> done; // pictures have few colours
+    for (int y = 0; y < out.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb pixel = line[x];
+            if (qAlpha(pixel) == 0)
+                continue;
+            auto it = done.constFind(pixel);
+            if (it == done.cend())
+                it = done.insert(pixel, tone(QColor::fromRgba(pixel), palette).rgba());
+            line[x] = *it;
+        }
+    }
+    return out;
 }
 
 bool isDark(const QPalette &palette)

@@ -2,6 +2,7 @@
 #define THEMECOLOURS_H
 
 #include <QColor>
+#include <QImage>
 #include <QPalette>
 #include <QString>
 
@@ -27,6 +28,11 @@ QString toneName(const QColor &lightColour);
 // the light palette the sheet comes back unchanged.
 QString themed(const QString &styleSheet);
 QString themed(const QString &styleSheet, const QPalette &palette);
+
+// A picture drawn for a light window, for the palette: every pixel's colour
+// toned as by tone(), its alpha kept. Under the light palette it comes back
+// unchanged.
+QImage toned(const QImage &light, const QPalette &palette);
 
 // Whether the palette's window is darker than its text.
 bool isDark(const QPalette &palette);

@@ -244,6 +244,29 @@ private slots:
         QCOMPARE(QString::fromUtf8(saved.readAll()).trimmed(), editor->toPlainText().trimmed());
     }
 
+    // The report after a review has its close button focused: Space closes
+    // it; opened again from its button, Escape closes it.
+    void reportClosesFromTheKeyboard()
+    {
+        Preferences preferences;
+        preferences.setShowReport(true);
+        preferences.save();
+        auto window = makeWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(runReview(*window, QString::fromLatin1(kText)));
+        ReportFrame *report = window->report();
+        QTRY_VERIFY(report->isVisible());
+        QTRY_VERIFY(report->form().closeButton->hasFocus());
+        press(Qt::Key_Space);
+        QTRY_VERIFY(!report->isVisible());
+
+        window->ui().reportButton->click();
+        QTRY_VERIFY(report->isVisible());
+        QTRY_VERIFY(report->form().closeButton->hasFocus());
+        QTest::keyClick(report->form().shareButton, Qt::Key_Escape);
+        QTRY_VERIFY(!report->isVisible());
+    }
+
     // F7 starts the review from the editor; the review keys do nothing while
     // the settings dialog is up.
     void reviewKeyAndTheLock()

@@ -1,5 +1,6 @@
 // The smaller kit pieces: sample-text prompt, loading box, elided label,
-// icon buttons and the fade and rotate helpers.
+// icon buttons, the fade and rotate helpers, and the colours carried over to
+// a dark palette.
 #include "elidedlabel.h"
 #include "fadeanimation.h"
 #include "glyphpainter.h"
@@ -11,6 +12,7 @@
 #include "rotateanimation.h"
 #include "rotatingpicture.h"
 #include "sampleprompt.h"
+#include "themecolours.h"
 #include "titlebar.h"
 
 #include <QApplication>
@@ -339,6 +341,41 @@ private slots:
         }
         rotation.stop();
         QVERIFY(!rotation.isRunning());
+    }
+
+    // Under the light palette nothing changes; under a dark one white turns
+    // to the base, greys and pale pictures darken, accents and alpha stay.
+    void coloursForADarkPalette()
+    {
+        QPalette light;
+        light.setColor(QPalette::Base, Qt::white);
+        light.setColor(QPalette::Text, Qt::black);
+        QPalette dark;
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+
+        QCOMPARE(ThemeColours::tone(QColor(0xee, 0xee, 0xee), light), QColor(0xee, 0xee, 0xee));
+        QCOMPARE(ThemeColours::tone(Qt::white, dark).rgb(), QColor(0x20, 0x20, 0x20).rgb());
+        QCOMPARE(ThemeColours::tone(Qt::black, dark).rgb(), QColor(0xe0, 0xe0, 0xe0).rgb());
+        QVERIFY(ThemeColours::tone(QColor(0xee, 0xee, 0xee), dark).lightness() < 0x60);
+
+        const QString sheet = QStringLiteral("QWidget{background:#ffffff;color:#555555;} QPushButton{background:#1872d9;color:#ffffff;}");
+        QCOMPARE(ThemeColours::themed(sheet, light), sheet);
+        const QString darkSheet = ThemeColours::themed(sheet, dark);
+        QVERIFY2(darkSheet.contains(QStringLiteral("background:#202020")), qPrintable(darkSheet));
+        QVERIFY2(darkSheet.contains(QStringLiteral("background:#1872d9;color:#ffffff")), qPrintable(darkSheet));
+
+        QImage picture(4, 1, QImage::Format_ARGB32);
+        picture.setPixel(0, 0, qRgba(0xee, 0xee, 0xee, 0xff)); // an empty cell
+        picture.setPixel(1, 0, qRgba(0x35, 0x72, 0xbf, 0xff)); // a filled one
+        picture.setPixel(2, 0, qRgba(0, 0, 0, 0));             // transparent
+        picture.setPixel(3, 0, qRgba(0xee, 0xee, 0xee, 0x80)); // half see-through
+        QCOMPARE(ThemeColours::toned(picture, light), picture);
+        const QImage toned = ThemeColours::toned(picture, dark);
+        QVERIFY(QColor(toned.pixel(0, 0)).lightness() < 0x60);
+        QCOMPARE(QColor(toned.pixel(1, 0)).hue(), QColor(0x35, 0x72, 0xbf).hue());
+        QCOMPARE(qAlpha(toned.pixel(2, 0)), 0);
+        QCOMPARE(qAlpha(toned.pixel(3, 0)), 0x80);
     }
 };
 
