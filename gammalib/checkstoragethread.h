@@ -33,7 +33,9 @@ public:
     // whichever comes first, without signalFinished().
     void stop() { m_stop = true; }
 
-    // Pause after each stored result (50 ms).
+    // Pause after each stored result (2 ms): it lets the window take each
+    // delivery as it comes. At 50 ms a second review of a 1,000-word text,
+    // whose sentences are mostly stored, took longer than the first.
     void setPauseMs(int ms) { m_pauseMs = ms; }
 
 signals:
@@ -49,7 +51,7 @@ private:
     const ResultStore *m_store = nullptr;
     StoredIndices *m_storedIndices = nullptr;
     std::atomic_bool m_stop{false};
-    int m_pauseMs = 50;
+    int m_pauseMs = 2;
 };
 
 #endif

@@ -160,7 +160,7 @@ void CheckTaskThread::cancel()
     m_cancelled = true;
     m_storage->stop();
     // The worker reads the editor's chunks; once cancel() returns the caller
-    // may delete them. It ends after its current sentence or pause (50 ms).
+    // may delete them. It ends after its current sentence or pause (2 ms).
     m_storage->wait();
     m_task->abort();
 }

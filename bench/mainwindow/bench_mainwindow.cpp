@@ -3,7 +3,8 @@
 // 10,000-word document of eight repeated sentences (the services answer most
 // of it from their cache) and for 1,000 and 10,000 words of distinct
 // learner-like sentences, new text on every run, as a real review sees it.
-// QUILLET_BENCH_TEXT names a file of learner sentences, one a line, to use
+// A second review of the same text shows the cost of the window's store of
+// results. QUILLET_BENCH_TEXT names a file of learner sentences, one a line, to use
 // instead of the generated ones.
 #include "appsettings.h"
 #include "chunkentry.h"
@@ -222,6 +223,42 @@ void BM_ReviewLearnerText(benchmark::State &state)
     state.counters["marks"] = marks;
 }
 BENCHMARK(BM_ReviewLearnerText)->Arg(1000)->Arg(10000)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Review pressed again on the same new text, as after a few corrections: the
+// sentences with findings come from the window's own store of results.
+void BM_ReReviewLearnerText(benchmark::State &state)
+{
+    if (!servicesUp()) {
+        state.SkipWithError("local services did not start");
+        return;
+    }
+    static int seed = 1000;
+    int marks = 0;
+    for (auto _ : state) {
+        const QString text = learnerText(int(state.range(0)), seed++);
+        MainWnd window;
+        window.setMessagePresenter([](const QString &, const QStringList &, bool *) { return 0; });
+        window.resultStore().clear();
+        window.show();
+        window.editor()->setDocumentText(text);
+        window.slotReview();
+        while (window.isReviewRunning())
+            QTest::qWait(1);
+        window.slotResetWordCountLimit();
+        window.editor()->setDocumentText(text);
+        QElapsedTimer timer;
+        timer.start();
+        window.slotReview();
+        while (window.isReviewRunning())
+            QTest::qWait(1);
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        marks = int(window.liveMarks().size());
+        state.counters["stored"] = window.resultStore().size();
+        window.slotResetWordCountLimit();
+    }
+    state.counters["marks"] = marks;
+}
+BENCHMARK(BM_ReReviewLearnerText)->Arg(1000)->Arg(10000)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
