@@ -174,13 +174,10 @@ bool servicesUp()
     return true;
 }
 
-// Review -> last mark in a shown window; returns the seconds and the marks made.
-double reviewOnce(const QString &text, int *marks)
+// Review -> last mark in a shown window, for the text in its editor; returns
+// the seconds. The word budget is reset after, so the next review runs too.
+double timedReview(MainWnd &window, const QString &text)
 {
-    MainWnd window;
-    window.setMessagePresenter([](const QString &, const QStringList &, bool *) { return 0; });
-    window.resultStore().clear();
-    window.show();
     window.editor()->setDocumentText(text);
     QElapsedTimer timer;
     timer.start();
@@ -188,8 +185,25 @@ double reviewOnce(const QString &text, int *marks)
     while (window.isReviewRunning())
         QTest::qWait(1);
     const double seconds = timer.nsecsElapsed() / 1e9;
-    *marks = int(window.liveMarks().size());
     window.slotResetWordCountLimit();
+    return seconds;
+}
+
+// A shown window with an empty store of results and no message boxes.
+void prepare(MainWnd &window)
+{
+    window.setMessagePresenter([](const QString &, const QStringList &, bool *) { return 0; });
+    window.resultStore().clear();
+    window.show();
+}
+
+// One review in a new window; returns the seconds and the marks made.
+double reviewOnce(const QString &text, int *marks)
+{
+    MainWnd window;
+    prepare(window);
+    const double seconds = timedReview(window, text);
+    *marks = int(window.liveMarks().size());
     return seconds;
 }
 
@@ -237,24 +251,11 @@ void BM_ReReviewLearnerText(benchmark::State &state)
     for (auto _ : state) {
         const QString text = learnerText(int(state.range(0)), seed++);
         MainWnd window;
-        window.setMessagePresenter([](const QString &, const QStringList &, bool *) { return 0; });
-        window.resultStore().clear();
-        window.show();
-        window.editor()->setDocumentText(text);
-        window.slotReview();
-        while (window.isReviewRunning())
-            QTest::qWait(1);
-        window.slotResetWordCountLimit();
-        window.editor()->setDocumentText(text);
-        QElapsedTimer timer;
-        timer.start();
-        window.slotReview();
-        while (window.isReviewRunning())
-            QTest::qWait(1);
-        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        prepare(window);
+        timedReview(window, text);
+        state.SetIterationTime(timedReview(window, text));
         marks = int(window.liveMarks().size());
         state.counters["stored"] = window.resultStore().size();
-        window.slotResetWordCountLimit();
     }
     state.counters["marks"] = marks;
 }
