@@ -100,8 +100,10 @@ void ReviewPresenter::finish()
     if (!m_session->finish())
         return;
     m_window->setControlsLocked(false);
-    m_progress->stop();
-    m_progress->hide();
+    // A review that ran to its end leaves the cover fading out over its
+    // marks; any other end takes it away at once.
+    if (m_progress->state() != ProgressOverlay::Fading)
+        m_progress->stop();
     m_backup->resume();
     m_marks->showReviewMarks();
     showSummary();

@@ -61,8 +61,24 @@ void Overlay::follow()
     raise();
 }
 
+void Overlay::letGo()
+{
+    m_lettingGo = true;
+    setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    setFocusPolicy(Qt::NoFocus);
+    QWidget *focus = QApplication::focusWidget();
+    const bool hasFocus = !focus || focus == this || isAncestorOf(focus);
+    if (hasFocus && m_focusBefore && m_focusBefore->isVisible())
+        m_focusBefore->setFocus(Qt::OtherFocusReason);
+    m_focusBefore = nullptr;
+}
+
 bool Overlay::eventFilter(QObject *watched, QEvent *event)
 {
+    // A cover on its way out stays where it is, below whatever is shown
+    // meanwhile.
+    if (m_lettingGo)
+        return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Resize:
     case QEvent::Move:
@@ -79,6 +95,9 @@ bool Overlay::eventFilter(QObject *watched, QEvent *event)
 
 void Overlay::showEvent(QShowEvent *event)
 {
+    m_lettingGo = false;
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    setFocusPolicy(Qt::StrongFocus);
     follow();
     QWidget::showEvent(event);
     QWidget *focus = QApplication::focusWidget();

@@ -26,6 +26,11 @@ public:
     // Re-reads the covered widget's rectangle.
     void follow();
 
+    // Gives the keyboard focus back to where it was before the cover was
+    // shown, if the cover holds it, and lets the mouse through to what lies
+    // beneath: for a cover on its way out (a fade) that must not keep either.
+    void letGo();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -42,6 +47,7 @@ private:
 
     QPointer<QWidget> m_covered;
     QPointer<QWidget> m_focusBefore;
+    bool m_lettingGo = false;
     QColor m_dim{255, 255, 255, 215};
 };
 

@@ -102,6 +102,9 @@ void ProgressOverlay::start()
 {
     m_run->stop();
     m_fade->stop();
+    // Still fading out from the last review: shown afresh, at full strength.
+    if (m_state == Fading)
+        hide();
     m_state = Running;
     setValue(0);
     m_cancel->setEnabled(true);
@@ -162,15 +165,19 @@ void ProgressOverlay::onRunFinished()
     if (m_state != Finishing)
         return;
     setValue(100);
-    m_fade->fadeOut();
+    m_picture->stop();
+    m_state = Fading;
+    letGo();
+    // The results are shown now and the cover fades out over them.
+    emit signalFinished();
+    if (m_state == Fading)
+        m_fade->fadeOut();
 }
 
 void ProgressOverlay::onFadeFinished()
 {
-    if (m_state != Finishing)
+    if (m_state != Fading)
         return;
-    m_picture->stop();
     m_state = Idle;
     hide();
-    emit signalFinished();
 }

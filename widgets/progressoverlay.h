@@ -15,15 +15,16 @@ class RotatingPicture;
 //
 // start() shows it at 0 %; setValue() or setProgress() move the bar; a
 // press on Cancel emits signalCancel() once. finish() plays the closing
-// animation (the bar runs to 100 %, then the cover fades out) and ends with
-// signalFinished(). stop() hides it at once, without a signal. Cancel is
-// disabled once the closing animation has begun, so a review can never be
-// both cancelled and finished.
+// animation: the bar runs to 100 %, signalFinished() is emitted (the
+// results can be shown), and the cover fades out over them, letting go of
+// the keyboard and the mouse meanwhile, then hides itself. stop() hides it
+// at once, without a signal. Cancel is disabled once the closing animation
+// has begun, so a review can never be both cancelled and finished.
 class ProgressOverlay : public Overlay
 {
     Q_OBJECT
 public:
-    enum State { Idle, Running, Finishing };
+    enum State { Idle, Running, Finishing, Fading };
 
     explicit ProgressOverlay(QWidget *parent);
 

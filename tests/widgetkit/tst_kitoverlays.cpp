@@ -6,6 +6,7 @@
 #include "transientnotice.h"
 #include "tutorialoverlay.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -108,9 +109,13 @@ private slots:
         overlay.setProgress(0, 2);
         overlay.finish(); // a second request changes nothing
 
+        // The results are shown when the bar is full; the cover then fades
+        // out over them and hides itself.
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(overlay.value(), 100);
-        QVERIFY(!overlay.isVisible());
+        QCOMPARE(overlay.state(), ProgressOverlay::Fading);
+        QVERIFY(overlay.isVisible());
+        QTRY_VERIFY(!overlay.isVisible());
         QCOMPARE(overlay.state(), ProgressOverlay::Idle);
         QTest::qWait(120);
         QCOMPARE(finished.count(), 1);
@@ -119,6 +124,45 @@ private slots:
         overlay.start();
         QVERIFY(overlay.isVisible());
         QCOMPARE(overlay.value(), 0);
+    }
+
+    // While it fades, what lies beneath takes the keyboard and the mouse, and
+    // a new review brings it back at full strength.
+    void fadingCoverLetsGo()
+    {
+        QWidget window;
+        window.resize(600, 400);
+        auto *editor = new QLineEdit(&window);
+        editor->setGeometry(10, 10, 200, 30);
+        ProgressOverlay overlay(&window);
+        overlay.setFinishDurations(20, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        editor->setFocus();
+        QTRY_VERIFY(editor->hasFocus());
+        overlay.start();
+        QVERIFY(!editor->hasFocus());
+
+        bool focusedWhenFinished = false;
+        connect(&overlay, &ProgressOverlay::signalFinished, &window,
+                [&] { focusedWhenFinished = editor->hasFocus(); });
+        overlay.finish();
+        QTRY_COMPARE(overlay.state(), ProgressOverlay::Fading);
+        QVERIFY(focusedWhenFinished);
+        QVERIFY(overlay.isVisible());
+        QCOMPARE(QApplication::focusWidget(), editor);
+        QCOMPARE(overlay.focusPolicy(), Qt::NoFocus);
+        QVERIFY(overlay.testAttribute(Qt::WA_TransparentForMouseEvents));
+
+        overlay.start();
+        QCOMPARE(overlay.state(), ProgressOverlay::Running);
+        QVERIFY(overlay.isVisible());
+        QVERIFY(!overlay.testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(!editor->hasFocus());
+        QTest::qWait(500); // the old fade would have hidden it by now
+        QVERIFY(overlay.isVisible());
+        overlay.stop();
+        QTRY_VERIFY(editor->hasFocus());
     }
 
     void stopDuringClosingAnimationIsSilent()
