@@ -11,6 +11,8 @@ import { RULES } from './rules/index.mjs';
 const WORKER_URL = new URL('./checkworker.mjs', import.meta.url);
 const FIRST_PIECE = 1;
 const LARGEST_PIECE = 16;
+// Stored results handed out per turn of the event loop.
+const STORED_SLICE = 32;
 
 // The warm-up text: every rule's own examples, so that every code path of
 // the engines has run before the first user's request.
@@ -118,19 +120,21 @@ export class CheckPool {
   }
 
   // Checks the sentences of one request. onResult(k, corrections) is called
-  // once per sentence, in the order pieces finish; isGone() stops the
+  // once per sentence, in the order pieces finish (stored results among
+  // them, from the first turn on); isGone() stops the
   // remaining work of a request whose client has left. Resolves when every
   // sentence has a result, rejects when a piece failed.
   run({ sentences, configs, titles, enrich }, { onResult, isGone = () => false }) {
     const todo = [];
+    const stored = [];
     sentences.forEach((s, k) => {
       const key = ResultCache.key(s, configs[k], titles[k], enrich);
       const hit = this.cache.get(key);
-      if (hit) onResult(k, hit);
+      if (hit) stored.push([k, hit]);
       else todo.push(k);
     });
-    if (todo.length === 0) return Promise.resolve();
-    return new Promise((resolve, reject) => {
+    let failed = false;
+    const checked = todo.length === 0 ? Promise.resolve() : new Promise((resolve, reject) => {
       const job = { pieces: [], pending: 0, failed: false, isGone };
       for (let at = 0, size = FIRST_PIECE; at < todo.length; at += size, size = Math.min(LARGEST_PIECE, size * 2)) {
         job.pieces.push(todo.slice(at, at + size));
@@ -140,6 +144,7 @@ export class CheckPool {
         if (job.failed) return;
         if (err) {
           job.failed = true;
+          failed = true;
           this.jobs = this.jobs.filter((j) => j !== job);
           reject(err);
           return;
@@ -168,6 +173,18 @@ export class CheckPool {
       this.jobs.push(job);
       this.pump();
     });
+    // Stored results go out in slices while the workers check the rest: a
+    // response writes what one turn of the event loop hands it in one go, so
+    // a long text found in the cache would otherwise send its first record
+    // only with its last.
+    const delivered = (async () => {
+      for (let at = 0; at < stored.length; at += STORED_SLICE) {
+        if (at > 0) await new Promise((r) => setImmediate(r));
+        if (failed || isGone()) return;
+        for (const [k, hit] of stored.slice(at, at + STORED_SLICE)) onResult(k, hit);
+      }
+    })();
+    return Promise.all([checked, delivered]).then(() => undefined);
   }
 
   pump() {

@@ -35,6 +35,20 @@ test('a sentence seen before with the same stages comes from the cache', async (
   assert.notEqual(ResultCache.key('x', table, false, false), ResultCache.key('x', table, false, true));
 });
 
+test('a long text found in the cache goes out over several turns, not all in one', async () => {
+  const sents = Array.from({ length: 100 }, (_, i) => `She have ${i} cats at home.`);
+  await collect(sents).done;
+  const again = collect(sents);
+  const first = again.got.size;
+  assert.ok(first > 0 && first < 100, `${first} delivered at once`);
+  await again.done;
+  assert.equal(again.got.size, 100);
+  // Stored results and new ones in one request.
+  const mixed = collect([...sents.slice(0, 50), 'They was at home all day long.']);
+  await mixed.done;
+  assert.equal(mixed.got.size, 51);
+});
+
 test('a short request is not held up behind a long one', async () => {
   const long = Array.from({ length: 300 }, (_, i) => `Yesterday we walk ${i} miles to the river and they was tired ${i}.`);
   const finished = [];
