@@ -62,6 +62,9 @@ export function analyse(text) {
     // ("Money makes ...") for a name.
     if (tag === 'PROPN' && tokens.every((t) => /^["'(]$/.test(t.text)) && /^[A-Z][a-z]+$/.test(v)
       && /^(Singular|Plural|Uncountable|Noun|Actor)$/.test(lexiconTag(v.toLowerCase()))) tag = 'NOUN';
+    // Nor a capitalised adjective before a noun there ("Younger people ...").
+    if (tag === 'PROPN' && tokens.every((t) => /^["'(]$/.test(t.text)) && /^[A-Z][a-z]+$/.test(v)
+      && /^(Adjective|Comparative|Superlative)$/.test(lexiconTag(v.toLowerCase())) && pos[i + 1] === 'NOUN') tag = 'ADJ';
     let lemma = String(lemmas[i] || v).toLowerCase();
     // Nor does it find the lemma of a capitalised plural noun ("Students").
     if (tag === 'NOUN' && /^[A-Z][a-z]+s$/.test(v) && lemma === v.toLowerCase()) {

@@ -80,6 +80,13 @@ function pronounFindings(s, out) {
   });
 }
 
+// A past participle used as an adjective before a noun ("endangered
+// animals", "used cars"); the tagger reads it as a verb.
+function participleModifier(s, k) {
+  const t = s.tokens[k];
+  return t.pos === 'VERB' && /[a-z]ed$/.test(t.lower) && s.at(k + 1)?.pos === 'NOUN';
+}
+
 // Noun-phrase subjects at the start of a clause: [determiner] [adjectives,
 // nouns] head noun, then the verb.
 function nounFindings(s, out) {
@@ -94,7 +101,7 @@ function nounFindings(s, out) {
     let k = a;
     if (s.tokens[k] && DETERMINERS.has(s.tokens[k].lower)) k++;
     const first = k;
-    while (s.at(k) && (s.tokens[k].pos === 'ADJ' || s.tokens[k].pos === 'NOUN')) k++;
+    while (s.at(k) && (s.tokens[k].pos === 'ADJ' || s.tokens[k].pos === 'NOUN' || participleModifier(s, k))) k++;
     if (k === first) continue;
     const head = s.at(k - 1);
     if (!head || head.pos !== 'NOUN') continue;
@@ -175,12 +182,14 @@ export default {
       ['I has a dog.', 'has', 'have'], ['One of my cousins live in Lima.', 'live', 'lives'], ['Most of the shops opens at nine.', 'opens', 'open'],
       ['Music help me relax.', 'Music help', 'Music helps'],
       ['Besides that it make the town quieter.', 'make', 'makes'], ['And prices goes up every year.', 'prices goes', 'prices go'],
-      ['It proves that the students works hard.', 'students works', 'students work']],
+      ['It proves that the students works hard.', 'students works', 'students work'],
+      ['Endangered animals is a serious problem.', 'is', 'are'], ['Younger children learns quickly.', 'children learns', 'children learn']],
     quiet: ['She has a brother.', 'Let him go home.', 'If it were me, I would stay.', 'Does he know?', 'My mother and father are teachers.',
       'The people I met were kind.', 'He and she are friends.', 'The news is good.', 'I wish she were here.', 'They made it work.', 'One of the girls who sing is here.',
       'Most of the water is gone.', 'One of them is mine.', 'Some of us were late.',
       'I saw the film that my friends like.', 'And then it rained.', 'We gave the dog it.', 'So the children play outside.',
-      'She was tired, but he let them stay.', 'Last week she put the keys on the table.'],
+      'She was tired, but he let them stay.', 'Last week she put the keys on the table.', 'Used cars are cheaper.',
+      'Visiting relatives is tiring.', 'Younger children learn quickly.'],
   },
   find(s) {
     const out = [];
