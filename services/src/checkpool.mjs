@@ -1,6 +1,8 @@
 // Checking spread over a pool of worker threads, one engine each. A
 // request's sentences are cut into pieces (the first of one sentence, so the
-// first record comes at once, then larger ones); idle workers take the next
+// first record comes at once, then larger ones up to 64 sentences, where the
+// engine's cost per call no longer counts, and smaller again near the end,
+// so the workers finish together); idle workers take the next
 // piece from the running requests in turn, so a long document does not hold
 // up a short one behind it. Results of sentences seen before, with the same
 // stages, come from a bounded cache.
@@ -10,7 +12,9 @@ import { RULES } from './rules/index.mjs';
 
 const WORKER_URL = new URL('./checkworker.mjs', import.meta.url);
 const FIRST_PIECE = 1;
-const LARGEST_PIECE = 16;
+const LARGEST_PIECE = 64;
+// Pieces near the end of a request are never cut smaller than this.
+const TAIL_PIECE = 4;
 // Stored results handed out per turn of the event loop.
 const STORED_SLICE = 32;
 
@@ -135,11 +139,12 @@ export class CheckPool {
     });
     let failed = false;
     const checked = todo.length === 0 ? Promise.resolve() : new Promise((resolve, reject) => {
-      const job = { pieces: [], pending: 0, failed: false, isGone };
-      for (let at = 0, size = FIRST_PIECE; at < todo.length; at += size, size = Math.min(LARGEST_PIECE, size * 2)) {
-        job.pieces.push(todo.slice(at, at + size));
-      }
-      job.pending = job.pieces.length;
+      // Pieces are cut when a worker takes them: they double from one
+      // sentence up to LARGEST_PIECE, and near the end shrink to a share of
+      // what is left, so that no worker waits long for another's last piece.
+      const job = { todo, at: 0, size: FIRST_PIECE, running: 0, failed: false, isGone };
+      job.more = () => job.at < job.todo.length;
+      const settle = () => { if (!job.more() && job.running === 0) resolve(); };
       job.finishPiece = (err, ks, results) => {
         if (job.failed) return;
         if (err) {
@@ -153,11 +158,15 @@ export class CheckPool {
           this.cache.set(ResultCache.key(sentences[k], configs[k], titles[k], enrich), results[n]);
           if (!job.isGone()) onResult(k, results[n]);
         });
-        job.pending -= 1;
-        if (job.pending === 0) resolve();
+        job.running -= 1;
+        settle();
       };
       job.take = () => {
-        const ks = job.pieces.shift();
+        const share = Math.max(TAIL_PIECE, Math.ceil((job.todo.length - job.at) / (2 * this.size)));
+        const ks = job.todo.slice(job.at, job.at + Math.min(job.size, LARGEST_PIECE, share));
+        job.at += ks.length;
+        job.size *= 2;
+        job.running += 1;
         return {
           id: this.nextId++,
           message: { sentences: ks.map((k) => sentences[k]), configs: ks.map((k) => configs[k]), titles: ks.map((k) => titles[k]), enrich },
@@ -166,9 +175,8 @@ export class CheckPool {
       };
       job.drop = () => {
         // The client left: what is not started is not checked.
-        job.pending -= job.pieces.length;
-        job.pieces = [];
-        if (job.pending === 0) resolve();
+        job.at = job.todo.length;
+        settle();
       };
       this.jobs.push(job);
       this.pump();
@@ -192,13 +200,13 @@ export class CheckPool {
       if (this.turn >= this.jobs.length) this.turn = 0;
       const job = this.jobs[this.turn];
       if (job.isGone()) job.drop();
-      if (job.pieces.length === 0) {
+      if (!job.more()) {
         this.jobs.splice(this.turn, 1);
         continue;
       }
       const slot = this.idle.shift();
       const task = job.take();
-      if (job.pieces.length === 0) this.jobs.splice(this.turn, 1);
+      if (!job.more()) this.jobs.splice(this.turn, 1);
       else this.turn += 1;
       slot.task = task;
       slot.worker.postMessage({ type: 'check', id: task.id, ...task.message });
