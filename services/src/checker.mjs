@@ -379,6 +379,8 @@ export class Checker {
         if (raw.kind === 'Spelling' && sentence[raw.end] === '.' && raw.suggestions.some((x) => x.text === `${raw.problem}.`)) continue;
         // "may" and "march" are the modal and the verb far more often than months.
         if (rule === 'Months' && /^(may|march)$/.test(raw.problem)) continue;
+        // "I was there yesterday": a day word after "there" is no noun of "their".
+        if (rule === 'ThereToTheir' && /^\s+(yesterday|today|tomorrow|tonight)\b/i.test(sentence.slice(raw.end))) continue;
         // An abbreviation in capitals is no half of a split word ("an ENT").
         if (rule === 'MergeWords' && /\b[A-Z]{2,}\b/.test(raw.problem)) continue;
         if (!raw.hint && ENGINE_RULES_OFF.includes(rule)) continue;

@@ -51,6 +51,7 @@ import sinceFor from './since-for.mjs';
 import haveAge from './have-age.mjs';
 import demonstrativeNumber from './demonstrative-number.mjs';
 import articleBeforeDeterminer from './article-before-determiner.mjs';
+import indirectObjectTo from './indirect-object-to.mjs';
 
 export const RULES = [
   subjectVerbAgreement,
@@ -101,6 +102,7 @@ export const RULES = [
   haveAge,
   demonstrativeNumber,
   articleBeforeDeterminer,
+  indirectObjectTo,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.

@@ -14,9 +14,11 @@ function headAfter(s, k) {
   while (s.at(j) && s.tokens[j].pos === 'ADJ' && asNoun(s, s.tokens[j]) === s.tokens[j]) j++;
   const head = asNoun(s, s.at(j));
   if (!head || head.pos !== 'NOUN') return -1;
-  // "two bus stops": the last noun of a compound is the head.
+  // "two bus stops": the last noun of a compound is the head; but a word
+  // the lexicon knows first as a present verb is the sentence's verb ("one
+  // of my friend lives here", which the tagger reads as a compound).
   const next = s.at(j + 1);
-  if (next && next.pos === 'NOUN') return -1;
+  if (next && next.pos === 'NOUN' && !(lexiconTag(next.lower) === 'PresentTense' && !/^(AUX|VERB)$/.test(s.at(j + 2)?.pos || ''))) return -1;
   // "two kind of": the kind words count like any noun before "of".
   if (next && /^(of|'s|-)$/.test(next.lower) && !(next.lower === 'of' && /^(kind|type|sort)$/.test(head.lower))) return -1;
   if (lexiconTag(head.lower) === 'Gerund') return -1; // "both winning and losing"
@@ -40,10 +42,12 @@ export default {
       ['It is one of the best way to learn.', 'way', 'ways'], ['I bought three new book.', 'book', 'books'],
       ['These thing are important.', 'thing', 'things'], ['There are a lot of problem here.', 'problem', 'problems'], ['Some of the student left.', 'student', 'students'],
       ['We met many family in the village.', 'family', 'families'], ['There are three kind of tea.', 'kind', 'kinds'], ['I read some book about it.', 'book', 'books'],
-      ['He talked with other student after class.', 'other student', 'other students'], ['People from different country came.', 'country', 'countries']],
+      ['He talked with other student after class.', 'other student', 'other students'], ['People from different country came.', 'country', 'countries'],
+      ['One of my friend lives in Rome.', 'friend', 'friends']],
     quiet: ['She has two cats.', 'I waited two hours.', 'Many people came.', 'It is one of the best ways.', 'Two bus stops are near.',
       'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.', 'A lot of time.', 'Lots of money.', 'Some of the work is done.', 'Some time ago.', 'Some water.', 'Some say this is true.', 'She has a 12 year old son.', 'These tooth brushes are cheap.',
-      'The other student left.', 'On the other hand, it is cheap.', 'Every other day we swim.', 'Other people agree.', 'She is different person now.', 'In other words, no.', 'Try something different like painting.'],
+      'The other student left.', 'On the other hand, it is cheap.', 'Every other day we swim.', 'Other people agree.', 'She is different person now.', 'In other words, no.', 'Try something different like painting.',
+      'One of my friends lives in Rome.', 'Two bus drivers came.', 'Many school buses are yellow.'],
   },
   find(s) {
     const out = [];
