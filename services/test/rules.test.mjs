@@ -49,6 +49,14 @@ test('a deletion takes the blanks on both sides of its word', () => {
   assert.equal(text.slice(c.start, c.end), ' about ');
 });
 
+test('a present verb in a sentence about yesterday is mended to the past, not to agree', () => {
+  const text = 'He go to school yesterday.';
+  const flags = mergeCorrections([], ruleCorrections(text));
+  assert.deepEqual(flags.map((c) => [text.slice(c.start, c.end), c.candidates[0].correction, c.featureKeys[0]]), [['go', 'went', 'PastTimeMarker']]);
+  const daily = 'He go to school every day.';
+  assert.equal(mergeCorrections([], ruleCorrections(daily))[0].candidates[0].correction, 'goes');
+});
+
 const corr = (start, end, type, top, rule = 'X', learner = false) => ({
   start, end, errorType: type, featureKeys: [rule, learner ? 'Learner' : 'Grammar'],
   candidates: top === null ? [] : [{ correction: top, candidateType: 'REPLACE', score: 0.95, originalScore: 0.05 }],

@@ -54,6 +54,9 @@ import articleBeforeDeterminer from './article-before-determiner.mjs';
 import indirectObjectTo from './indirect-object-to.mjs';
 
 export const RULES = [
+  // Before agreement: on a verb both flag, "yesterday he go" wants the past
+  // ("went"), not "goes"; among the rules' own flags the first one stays.
+  pastTimeMarker,
   subjectVerbAgreement,
   thereBeAgreement,
   verbAfterModal,
@@ -66,7 +69,6 @@ export const RULES = [
   doubleComparison,
   doubleNegative,
   verbPreposition,
-  pastTimeMarker,
   beWithPlainVerb,
   participleWithoutAuxiliary,
   yourYoure,
