@@ -52,6 +52,7 @@ import haveAge from './have-age.mjs';
 import demonstrativeNumber from './demonstrative-number.mjs';
 import articleBeforeDeterminer from './article-before-determiner.mjs';
 import indirectObjectTo from './indirect-object-to.mjs';
+import objectPronounSubject from './object-pronoun-subject.mjs';
 
 export const RULES = [
   // Before agreement: on a verb both flag, "yesterday he go" wants the past
@@ -105,6 +106,7 @@ export const RULES = [
   demonstrativeNumber,
   articleBeforeDeterminer,
   indirectObjectTo,
+  objectPronounSubject,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
