@@ -53,6 +53,8 @@ import demonstrativeNumber from './demonstrative-number.mjs';
 import articleBeforeDeterminer from './article-before-determiner.mjs';
 import indirectObjectTo from './indirect-object-to.mjs';
 import objectPronounSubject from './object-pronoun-subject.mjs';
+import toBeforePlaceAdverb from './to-before-place-adverb.mjs';
+import missingToInfinitive from './missing-to-infinitive.mjs';
 
 export const RULES = [
   // Before agreement: on a verb both flag, "yesterday he go" wants the past
@@ -107,6 +109,8 @@ export const RULES = [
   articleBeforeDeterminer,
   indirectObjectTo,
   objectPronounSubject,
+  toBeforePlaceAdverb,
+  missingToInfinitive,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
