@@ -55,6 +55,7 @@ import indirectObjectTo from './indirect-object-to.mjs';
 import objectPronounSubject from './object-pronoun-subject.mjs';
 import toBeforePlaceAdverb from './to-before-place-adverb.mjs';
 import missingToInfinitive from './missing-to-infinitive.mjs';
+import perfectWithFinishedTime from './perfect-with-finished-time.mjs';
 
 export const RULES = [
   // Before agreement: on a verb both flag, "yesterday he go" wants the past
@@ -111,6 +112,7 @@ export const RULES = [
   objectPronounSubject,
   toBeforePlaceAdverb,
   missingToInfinitive,
+  perfectWithFinishedTime,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.

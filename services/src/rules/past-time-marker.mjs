@@ -4,7 +4,7 @@ import { verbForms } from './lexicon.mjs';
 import { verbFormOf, PLURAL_SUBJECTS, SINGULAR_SUBJECTS, skipAdverbs, finding } from './grammar.mjs';
 
 // The finished-time phrase of a sentence, or null.
-function pastMarker(s) {
+export function pastMarker(s) {
   for (let i = 0; i < s.tokens.length; i++) {
     const t = s.tokens[i];
     if (t.lower === 'yesterday') return t;
