@@ -20,7 +20,8 @@ export default {
     fire: [['Can you explain me the rule?', 'explain me', 'explain to me'], ['She described us how it works.', 'described us', 'described to us'],
       ['He suggested them a new plan.', 'suggested them', 'suggested to them']],
     quiet: ['Can you explain the rule to me?', 'Please explain it.', 'She introduced me to her friend.', 'He explained her idea.',
-      'They suggested that we leave.', 'I will describe them later.', 'Explain to me how it works.', 'She mentioned him twice.'],
+      'They suggested that we leave.', 'I will describe them later.', 'Explain to me how it works.', 'She mentioned him twice.',
+      'Explain them the same way.', 'I repeated them this morning.'],
   },
   find(s) {
     const out = [];
@@ -29,6 +30,9 @@ export default {
       const person = s.at(i + 1);
       const thing = s.at(i + 2);
       if (!person || !PERSONS.test(person.lower) || !thing || !THING.test(thing.lower)) return;
+      // "explain them the same way", "describe it this time": a manner or a
+      // time after the object, not a second object.
+      if (/^(same|way|time|day|week|year|morning|evening|night|again)$/.test(s.at(i + 3)?.lower || '')) return;
       out.push(finding(s, i, i + 1, [`${t.text} to ${person.text}`], `"${t.text}" takes the person it addresses with "to".`));
     });
     return out;
