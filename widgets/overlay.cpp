@@ -66,6 +66,11 @@ void Overlay::letGo()
     m_lettingGo = true;
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
     setFocusPolicy(Qt::NoFocus);
+    returnFocus();
+}
+
+void Overlay::returnFocus()
+{
     QWidget *focus = QApplication::focusWidget();
     const bool hasFocus = !focus || focus == this || isAncestorOf(focus);
     if (hasFocus && m_focusBefore && m_focusBefore->isVisible())
@@ -110,11 +115,7 @@ void Overlay::showEvent(QShowEvent *event)
 void Overlay::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
-    QWidget *focus = QApplication::focusWidget();
-    const bool hadFocus = !focus || focus == this || isAncestorOf(focus);
-    if (hadFocus && m_focusBefore && m_focusBefore->isVisible())
-        m_focusBefore->setFocus(Qt::OtherFocusReason);
-    m_focusBefore = nullptr;
+    returnFocus();
 }
 
 bool Overlay::focusNextPrevChild(bool next)

@@ -44,6 +44,9 @@ protected:
 
 private:
     void watch(QWidget *widget);
+    // Gives the focus back to where it was when the cover was shown, if the
+    // cover or one of its children holds it.
+    void returnFocus();
 
     QPointer<QWidget> m_covered;
     QPointer<QWidget> m_focusBefore;
