@@ -142,13 +142,12 @@ export class CheckPool {
       // Pieces are cut when a worker takes them: they double from one
       // sentence up to LARGEST_PIECE, and near the end shrink to a share of
       // what is left, so that no worker waits long for another's last piece.
-      const job = { todo, at: 0, size: FIRST_PIECE, running: 0, failed: false, isGone };
+      const job = { todo, at: 0, size: FIRST_PIECE, running: 0, isGone };
       job.more = () => job.at < job.todo.length;
       const settle = () => { if (!job.more() && job.running === 0) resolve(); };
       job.finishPiece = (err, ks, results) => {
-        if (job.failed) return;
+        if (failed) return;
         if (err) {
-          job.failed = true;
           failed = true;
           this.jobs = this.jobs.filter((j) => j !== job);
           reject(err);
