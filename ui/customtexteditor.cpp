@@ -13,6 +13,7 @@
 #include <climits>
 #include <QApplication>
 #include <QMimeData>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -33,6 +34,7 @@ CustomTextEditor::CustomTextEditor(QWidget *parent)
     prompt->hide();
     m_samplePrompt = prompt;
     connect(prompt, &QAbstractButton::clicked, this, &CustomTextEditor::slotSampleBtnClicked);
+    prompt->installEventFilter(this);
     setAcceptRichText(false);
     setAcceptDrops(false);
     // Tab and Shift+Tab move the keyboard focus on, as in every other field;
@@ -108,6 +110,25 @@ void CustomTextEditor::focusOutEvent(QFocusEvent *e)
     QTextEdit::focusOutEvent(e);
     m_samplePrompt->setVisible(!m_sampleText.isEmpty() && toPlainText().isEmpty()
                                && QApplication::focusWidget() != nullptr);
+}
+
+bool CustomTextEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    // The prompt takes the focus when the sample text arrives, which may be
+    // while the user has started to type. A typed character goes into the
+    // text, and the editor takes the focus for the rest; Space and Return
+    // stay with the prompt and accept the sample.
+    if (watched == m_samplePrompt && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        const bool command = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (!command && !text.isEmpty() && text.at(0).isPrint() && !text.at(0).isSpace()) {
+            setFocus(Qt::OtherFocusReason);
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QTextEdit::eventFilter(watched, event);
 }
 
 void CustomTextEditor::slotTextChanged()

@@ -87,6 +87,7 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
     void changeEvent(QEvent *e) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QList<ChunkEntry *> *m_chunkList = nullptr;

@@ -197,9 +197,17 @@ private slots:
         auto window = makeWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         CustomTextEditor *editor = window->editor();
-        QTRY_VERIFY(editor->hasFocus());
-        QTest::keyClicks(editor, QString::fromLatin1(kText));
-        QCOMPARE(editor->toPlainText(), QString::fromLatin1(kText));
+        // The sample text arrives and its prompt takes the focus from the
+        // empty editor; the first character typed still goes into the text.
+        QWidget *prompt = editor->samplePrompt();
+        QTRY_VERIFY(prompt->isVisible());
+        QVERIFY(prompt->hasFocus());
+        const QString text = QString::fromLatin1(kText);
+        QTest::keyClicks(QApplication::focusWidget(), text.left(1));
+        QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
+        QVERIFY(editor->hasFocus());
+        QVERIFY(!prompt->isVisible());
+        QCOMPARE(editor->toPlainText(), text);
 
         QVERIFY(tabTo(window->ui().reviewButton));
         press(Qt::Key_Space);

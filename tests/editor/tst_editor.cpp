@@ -248,6 +248,32 @@ private slots:
         QVERIFY(editor.toPlainText().isEmpty());
     }
 
+    // The sample prompt takes the focus of an empty editor; typing there
+    // goes into the text, Space accepts the sample.
+    void typingIntoTheSamplePromptGoesIntoTheText()
+    {
+        CustomTextEditor editor;
+        editor.resize(400, 300);
+        editor.show();
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.setSampleText(QStringLiteral("A sample to try."));
+        QWidget *prompt = editor.samplePrompt();
+        QTRY_VERIFY(prompt->hasFocus());
+        QTest::keyClicks(prompt, QStringLiteral("Hi"));
+        QCOMPARE(editor.toPlainText(), QStringLiteral("Hi"));
+        QVERIFY(editor.hasFocus());
+        QVERIFY(!prompt->isVisible());
+
+        editor.clear();
+        editor.setSampleText(QStringLiteral("A sample to try."));
+        QTRY_VERIFY(prompt->hasFocus());
+        QTest::keyClick(prompt, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(editor.toPlainText().isEmpty());
+        QTest::keyClick(prompt, Qt::Key_Space);
+        QCOMPARE(editor.toPlainText(), QStringLiteral("A sample to try."));
+    }
+
     void rightClickKeepsOrMovesTheSelection()
     {
         CustomTextEditor editor;
