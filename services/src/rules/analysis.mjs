@@ -74,5 +74,33 @@ export function analyse(text) {
     tokens.push(new Token(i, v, start, tag, lemma));
     at = start + v.length;
   }
+  nounsAfterThereIs(tokens);
   return new Sentence(text, tokens);
+}
+
+const NOUN_TAGS = /^(Singular|Plural|Uncountable|Noun|Actor)$/;
+const nounTagged = (word) => [lexiconTag(word)].flat().some((x) => NOUN_TAGS.test(x));
+
+// Whether a word the model tagged as a verb can be read as a noun: the
+// lexicon lists it as one, or as the plural of one ("reasons").
+function canBeNoun(word) {
+  if (nounTagged(word)) return true;
+  const one = singularOf(word);
+  return one !== word && pluralOf(one) === word && nounTagged(one);
+}
+
+// "There are (also) (some) lectures ...": what follows "there" and a form
+// of "be" is a noun phrase, but the model often takes its noun for a verb.
+function nounsAfterThereIs(tokens) {
+  for (let i = 0; i + 2 < tokens.length; i++) {
+    if (tokens[i].lower !== 'there' || !/^(is|are|was|were|'s)$/.test(tokens[i + 1].lower)) continue;
+    let k = i + 2;
+    while (k < tokens.length && tokens[k].pos === 'ADV') k++;
+    while (k < tokens.length && (tokens[k].pos === 'DET' || tokens[k].pos === 'NUM')) k++;
+    const t = tokens[k];
+    if (!t || t.pos !== 'VERB' || !/^[a-z]+$/.test(t.lower) || !canBeNoun(t.lower)) continue;
+    t.pos = 'NOUN';
+    const one = singularOf(t.lower);
+    t.lemma = one !== t.lower && pluralOf(one) === t.lower ? one : t.lower;
+  }
 }

@@ -56,6 +56,8 @@ import objectPronounSubject from './object-pronoun-subject.mjs';
 import toBeforePlaceAdverb from './to-before-place-adverb.mjs';
 import missingToInfinitive from './missing-to-infinitive.mjs';
 import perfectWithFinishedTime from './perfect-with-finished-time.mjs';
+import thanForThat from './than-for-that.mjs';
+import genericThe from './generic-the.mjs';
 
 export const RULES = [
   // Before agreement: on a verb both flag, "yesterday he go" wants the past
@@ -113,6 +115,8 @@ export const RULES = [
   toBeforePlaceAdverb,
   missingToInfinitive,
   perfectWithFinishedTime,
+  thanForThat,
+  genericThe,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.

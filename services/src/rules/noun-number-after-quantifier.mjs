@@ -31,22 +31,32 @@ function headAfter(s, k) {
 // Words before "other" or "different" that make the phrase singular.
 const OWNER_OR_ARTICLE = /^(the|a|an|any|each|every|no|some|one|my|his|her|their|our|your|its|this|that|whose|on|in|of)$/;
 
+// "understand certain thing": after a verb, "certain" is the quantifier
+// unless the verb links it to its subject ("feel certain", "make certain").
+function certainAfterVerb(s, t, i) {
+  const prev = s.at(i - 1);
+  return t.lower === 'certain' && t.pos === 'ADJ' && prev?.pos === 'VERB'
+    && !/^(feel|seem|look|appear|sound|become|make|remain|stay|get|grow)$/.test(prev.lemma);
+}
+
 export default {
   name: 'NounNumber',
   errorType: 'MOPHOLOGY',
   stage: 'server.mor',
   explainType: 'wordform',
-  catches: 'A singular countable noun after a number above one, "many", "several", "these" or "one of the".',
+  catches: 'A singular countable noun after a number above one, "many", "several", "most", "these" or "one of the".',
   examples: {
     fire: [['She has two cat.', 'cat', 'cats'], ['There are many problem in this city.', 'problem', 'problems'],
       ['It is one of the best way to learn.', 'way', 'ways'], ['I bought three new book.', 'book', 'books'],
       ['These thing are important.', 'thing', 'things'], ['There are a lot of problem here.', 'problem', 'problems'], ['Some of the student left.', 'student', 'students'],
       ['We met many family in the village.', 'family', 'families'], ['There are three kind of tea.', 'kind', 'kinds'], ['I read some book about it.', 'book', 'books'],
       ['He talked with other student after class.', 'other student', 'other students'], ['People from different country came.', 'country', 'countries'],
+      ['You must accept certain rule here.', 'rule', 'rules'], ['Most student like music.', 'student', 'students'],
       ['One of my friend lives in Rome.', 'friend', 'friends']],
     quiet: ['She has two cats.', 'I waited two hours.', 'Many people came.', 'It is one of the best ways.', 'Two bus stops are near.',
       'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.', 'A lot of time.', 'Lots of money.', 'Some of the work is done.', 'Some time ago.', 'Some water.', 'Some say this is true.', 'She has a 12 year old son.', 'These tooth brushes are cheap.',
       'The other student left.', 'On the other hand, it is cheap.', 'Every other day we swim.', 'Other people agree.', 'She is different person now.', 'In other words, no.', 'Try something different like painting.',
+      'A certain man came by.', 'Most people agree.', 'It is the most popular song.', 'It costs at most a dollar.', 'I am certain he left.', 'I know for certain she left.', 'They felt certain victory was near.',
       'One of my friends lives in Rome.', 'Two bus drivers came.', 'Many school buses are yellow.'],
   },
   find(s) {
@@ -55,10 +65,12 @@ export default {
       let k = -1;
       if ((NUMBER_WORDS.has(t.lower) && !/s$/.test(t.lower)) || (/^\d+$/.test(t.text) && Number(t.text) > 1 && Number(t.text) < 1000)) k = i + 1;
       else if (PLURAL_QUANTIFIERS.has(t.lower) && (t.pos === 'ADJ' || t.pos === 'DET' || (t.pos === 'PRON' && /^(these|those)$/.test(t.lower)))) k = i + 1;
-      // "other" or "different" with no determiner before it counts like "many":
-      // "with other driver", "in different country".
-      else if (/^(other|different)$/.test(t.lower) && t.pos === 'ADJ' && !OWNER_OR_ARTICLE.test(s.at(i - 1)?.lower || '')
-        && !/^(PRON|NOUN|PROPN|AUX|VERB)$/.test(s.at(i - 1)?.pos || '')) {
+      // "other", "different" or "certain" with no determiner before it
+      // counts like "many": "with other driver", "in different country",
+      // "understand certain thing".
+      else if ((/^(other|different|certain)$/.test(t.lower) && t.pos === 'ADJ' && !OWNER_OR_ARTICLE.test(s.at(i - 1)?.lower || '')
+        && !(t.lower === 'certain' && s.at(i - 1)?.lower === 'for')
+        && !/^(PRON|NOUN|PROPN|AUX|VERB)$/.test(s.at(i - 1)?.pos || '')) || certainAfterVerb(s, t, i)) {
         k = i + 1;
         const head = asNoun(s, s.at(headAfter(s, k)));
         if (!head || !countableSingular(head) || head.i !== i + 1 || /^(day|time|way|side|hand|place|kind|sort|type)$/.test(head.lower)) return;
@@ -66,6 +78,13 @@ export default {
       else if (t.lower === 'one' && s.at(i + 1)?.lower === 'of' && /^(the|my|his|her|our|their|your|these|those)$/.test(s.at(i + 2)?.lower || '')) {
         k = i + 3;
         while (s.at(k) && /^(most|best|worst|biggest|greatest|main|few|many|important)$/.test(s.tokens[k].lower) && s.tokens[k].pos !== 'NOUN') k++;
+      }
+      // "most student": "most" straight before a noun, not a superlative
+      // ("the most student-friendly") nor "at most".
+      else if (t.lower === 'most' && /^(ADJ|DET)$/.test(t.pos) && !/^(the|a|an|at|for)$/.test(s.at(i - 1)?.lower || '')) {
+        k = i + 1;
+        const head = asNoun(s, s.at(headAfter(s, k)));
+        if (!head || !countableSingular(head) || head.i !== i + 1) return;
       }
       else if (t.lower === 'some' && t.pos === 'DET' && !/^(of|other|more|time|day|way|kind|sort|type)$/.test(s.at(i + 1)?.lower || '')) {
         k = i + 1;

@@ -5,6 +5,7 @@ import { verbForms, matchCase } from './lexicon.mjs';
 import { nounNumber, verbFormOf, skipAdverbs, finding } from './grammar.mjs';
 
 const TO_SINGULAR = { are: 'is', were: 'was', have: 'has', do: 'does' };
+const RELATIVE = new Set(['who', 'which', 'that']);
 const TO_PLURAL = { is: 'are', was: 'were', has: 'have', does: 'do' };
 
 export default {
@@ -23,16 +24,21 @@ export default {
   find(s) {
     const out = [];
     s.tokens.forEach((t, i) => {
-      if (t.lower !== 'who' || i === 0) return;
+      if (!RELATIVE.has(t.lower) || i === 0) return;
       const noun = s.tokens[i - 1];
       const number = nounNumber(noun);
       if (!number) return;
+      // "which" and "that" may start a clause about a noun further back, or
+      // "that" a reported statement; only a plural noun with a singular "be"
+      // or "have" right after is taken ("lectures which is").
+      if (t.lower !== 'who' && number !== 'plural') return;
       // "one of the students who ...": the clause may describe either noun.
       for (let k = Math.max(0, i - 5); k < i - 1; k++) if (s.tokens[k].lower === 'of') return;
       const j = skipAdverbs(s, i + 1);
       const v = s.at(j);
       if (!v || !(v.pos === 'VERB' || v.pos === 'AUX')) return;
       let fix = '';
+      if (t.lower !== 'who' && !(v.lower in TO_PLURAL)) return;
       if (number === 'singular') {
         fix = TO_SINGULAR[v.lower] || '';
         if (!fix && v.pos === 'VERB' && verbFormOf(v) === 'base' && s.at(j + 1) && /^(PRON|DET|ADP|ADV|NOUN|PART)$/.test(s.tokens[j + 1].pos)) {

@@ -87,6 +87,25 @@ function participleModifier(s, k) {
   return t.pos === 'VERB' && /[a-z]ed$/.test(t.lower) && s.at(k + 1)?.pos === 'NOUN';
 }
 
+// Heads whose "of" phrase gives the number ("part of the students are").
+const PARTITIVE = new Set(['part', 'portion', 'percentage', 'proportion', 'bulk', 'remainder', 'fraction', 'quarter',
+  'third', 'plenty', 'most', 'body', 'range', 'host', 'handful', 'bunch', 'mass', 'sum']);
+const DEFINITE = new Set(['the', 'this', 'that', 'my', 'your', 'his', 'her', 'its', 'our', 'their']);
+
+// After a subject "the/my ... head" followed by "of" and a plain noun
+// phrase ("of (the) (adjectives) nouns"), the index after that phrase when
+// a verb could follow; 0 otherwise.
+function ofPhraseEnd(s, a, k, head) {
+  if (s.at(k)?.lower !== 'of' || !DEFINITE.has(s.tokens[a].lower) || PARTITIVE.has(head.lower)) return 0;
+  let m = k + 1;
+  if (s.at(m) && DETERMINERS.has(s.tokens[m].lower)) m++;
+  const first = m;
+  while (s.at(m) && (s.tokens[m].pos === 'ADJ' || s.tokens[m].pos === 'NOUN' || s.tokens[m].pos === 'PROPN' || participleModifier(s, m))) m++;
+  if (m === first || !/^(NOUN|PROPN)$/.test(s.tokens[m - 1].pos)) return 0;
+  const v = s.at(skipAdverbs(s, m));
+  return v && (v.pos === 'AUX' || v.pos === 'VERB') ? m : 0;
+}
+
 // Noun-phrase subjects at the start of a clause: [determiner] [adjectives,
 // nouns] head noun, then the verb.
 function nounFindings(s, out) {
@@ -112,6 +131,12 @@ function nounFindings(s, out) {
     const number = nounNumber(head) || (head.pos === 'NOUN' && /^[a-z]+$/.test(head.lower) && isUncountable(head.lower)
       && !NUMBER_NEUTRAL.has(head.lower) ? 'singular' : '');
     if (!number) continue;
+    // "Most country have": the noun is the slip, which the noun-number rule
+    // marks; the verb already agrees with the quantifier.
+    if (nounNumber(head) === 'singular' && first > a && /^(many|several|few|both|most|all)$/.test(s.tokens[a].lower)) continue;
+    // "The price of these cars are": the noun before "of" is the head.
+    const through = ofPhraseEnd(s, a, k, head);
+    if (through > k) k = through;
     const j = skipAdverbs(s, k);
     let v = s.at(j);
     // The tagger reads a verb after a singular noun as a noun now and then
@@ -129,7 +154,7 @@ function nounFindings(s, out) {
     if (v.lower === 'were' && subjunctive(s, a)) continue;
     const fix = number === 'singular' ? singularFix(v) : pluralFix(v, '');
     if (!fix || fix === v.lower) continue;
-    if (j === k && v.pos === 'VERB') {
+    if (j === k && v.pos === 'VERB' && through <= 0) {
       // Subject and verb side by side: either may be the slip ("scientist
       // assume"), so the mark covers both and offers both mends.
       const other = number === 'singular' ? pluralOf(head.lower) : singularOf(head.lower);
@@ -183,13 +208,16 @@ export default {
       ['Music help me relax.', 'Music help', 'Music helps'],
       ['Besides that it make the town quieter.', 'make', 'makes'], ['And prices goes up every year.', 'prices goes', 'prices go'],
       ['It proves that the students works hard.', 'students works', 'students work'],
-      ['Endangered animals is a serious problem.', 'is', 'are'], ['Younger children learns quickly.', 'children learns', 'children learn']],
+      ['Endangered animals is a serious problem.', 'is', 'are'], ['Younger children learns quickly.', 'children learns', 'children learn'],
+      ['The price of these phones are too high.', 'are', 'is'], ['The walls of the old house was cracked.', 'was', 'were']],
     quiet: ['She has a brother.', 'Let him go home.', 'If it were me, I would stay.', 'Does he know?', 'My mother and father are teachers.',
       'The people I met were kind.', 'He and she are friends.', 'The news is good.', 'I wish she were here.', 'They made it work.', 'One of the girls who sing is here.',
       'Most of the water is gone.', 'One of them is mine.', 'Some of us were late.',
       'I saw the film that my friends like.', 'And then it rained.', 'We gave the dog it.', 'So the children play outside.',
       'She was tired, but he let them stay.', 'Last week she put the keys on the table.', 'Used cars are cheaper.',
-      'Visiting relatives is tiring.', 'Younger children learn quickly.'],
+      'Visiting relatives is tiring.', 'Younger children learn quickly.', 'The rest of the guests were late.',
+      'Part of the walls were painted.', 'The number of cars is growing.', 'The colour of the flowers that grow here is red.',
+      'The majority of voters are young.', 'Most country have laws.'],
   },
   find(s) {
     const out = [];
