@@ -1,6 +1,7 @@
 // The verb of a "who" clause agrees with the noun right before it: "a
-// person who are" -> "is", "people who lives" -> "live". ("which" and
-// "that" clauses often describe a noun further back, so they are left.)
+// person who are" -> "is", "people who lives" -> "live". "which" and "that"
+// clauses often describe a noun further back, so of them only a plural noun
+// with a singular "be" or "have" is taken: "lectures which is" -> "are".
 import { verbForms, matchCase } from './lexicon.mjs';
 import { nounNumber, verbFormOf, skipAdverbs, finding } from './grammar.mjs';
 
@@ -13,13 +14,15 @@ export default {
   errorType: 'MOPHOLOGY',
   stage: 'server.mor',
   explainType: 'agreement',
-  catches: 'A verb after "who" that does not agree with the noun right before it.',
+  catches: 'A verb after "who" that does not agree with the noun right before it; "is", "was", "has" after a plural noun and "which" or "that".',
   examples: {
     fire: [['We need a person who are honest.', 'are', 'is'], ['I know people who speaks English.', 'speaks', 'speak'],
-      ['He is a man who have two cars.', 'have', 'has'], ['Students who was late must wait.', 'was', 'were']],
+      ['He is a man who have two cars.', 'have', 'has'], ['Students who was late must wait.', 'was', 'were'],
+      ['There are some lectures which is based on facts.', 'is', 'are'], ['There are people that has no home.', 'has', 'have']],
     quiet: ['We need a person who is honest.', 'I know people who live there.', 'The fact that people are poor matters.',
       'One of the students who are here left.', 'The news that was read out shocked us.', 'The person who you saw is my aunt.',
-      'A team which are winning celebrates.'],
+      'A team which are winning celebrates.', 'The lists of books which are new.',
+      'The cost of the repairs that was paid is high.'],
   },
   find(s) {
     const out = [];
