@@ -58,6 +58,7 @@ import missingToInfinitive from './missing-to-infinitive.mjs';
 import perfectWithFinishedTime from './perfect-with-finished-time.mjs';
 import thanForThat from './than-for-that.mjs';
 import genericThe from './generic-the.mjs';
+import setPhrasePreposition from './set-phrase-preposition.mjs';
 
 export const RULES = [
   // Before agreement: on a verb both flag, "yesterday he go" wants the past
@@ -117,6 +118,7 @@ export const RULES = [
   perfectWithFinishedTime,
   thanForThat,
   genericThe,
+  setPhrasePreposition,
 ];
 
 // Candidate scores as the service ranks them: 0.95 × 0.8^rank.
