@@ -11,17 +11,41 @@ const FEELING = new Map([['interesting', ['in']], ['boring', ['with', 'of']], ['
   ['annoying', ['with', 'at']], ['embarrassing', ['about']], ['amazing', ['at']], ['surprising', ['at']], ['terrifying', ['of']],
   ['pleasing', ['with']], ['frustrating', ['with']], ['exhausting', ['from']], ['depressing', ['about']]]);
 
+// Things that cause a feeling and cannot have one: "the film was bored".
+const THINGS = /^(film|films|movie|movies|book|books|lesson|lessons|lecture|lectures|game|games|story|stories|trip|trips|journey|job|jobs|programme|program|show|shows|speech|course|courses|subject|subjects|match|news|result|results|novel|novels|documentary|article|museum|tour|weekend|holiday|holidays|vacation|day|work|homework|exam|test)$/;
+const ED_FEELINGS = /^(bored|interested|excited|confused|surprised|amazed|disappointed|frightened|annoyed|embarrassed|exhausted|depressed|shocked|satisfied|terrified|fascinated|tired)$/;
+
+// "The film was (very) bored": after a thing and a form of "be", at the end
+// of the clause, the feeling word is what the thing causes.
+function causesFelt(s, out) {
+  s.tokens.forEach((t, i) => {
+    if (!ED_FEELINGS.test(t.lower)) return;
+    let k = i - 1;
+    while (k >= 0 && /^(very|so|really|too|quite|extremely|not|always|never|a|bit|little|rather)$/.test(s.tokens[k].lower)) k--;
+    if (k < 1 || !/^(is|are|was|were|be|been)$/.test(s.tokens[k].lower)) return;
+    const subject = s.tokens[k - 1];
+    if (!THINGS.test(subject.lower) || subject.pos !== 'NOUN') return;
+    const after = s.at(i + 1);
+    if (after && !(/^[.,!?;:]$/.test(after.text) || /^(and|but|because|so)$/.test(after.lower))) return;
+    const ing = verbForms(t.lemma && t.lemma !== t.lower ? t.lemma : t.lower.replace(/d$/, '').replace(/ie$/, 'y')).Gerund;
+    if (!ing || !/ing$/.test(ing)) return;
+    out.push(finding(s, i, i, [matchCase(t.text, ing)], `"${t.text}" is how a person feels; the ${subject.text} is "${ing}".`));
+  });
+}
+
 export default {
   name: 'ParticipleAdjective',
   errorType: 'MOPHOLOGY',
   stage: 'server.mor',
   explainType: 'wordform',
-  catches: 'An -ing adjective of feeling ("interesting", "boring", "exciting") before the preposition that goes with the -ed form ("interested in").',
+  catches: 'An -ing adjective of feeling ("interesting", "boring", "exciting") before the preposition that goes with the -ed form ("interested in"), and an -ed one said of a film, a book, a lesson and the like ("the film was bored").',
   examples: {
     fire: [['I am very interesting in history.', 'interesting', 'interested'], ['We were boring with the long film.', 'boring', 'bored'],
-      ['She is exciting about the trip.', 'exciting', 'excited']],
+      ['She is exciting about the trip.', 'exciting', 'excited'], ['The film was very bored.', 'bored', 'boring'],
+      ['The lessons are confused, so I ask a lot.', 'confused', 'confusing']],
     quiet: ['I am interested in history.', 'The book is interesting.', 'It is interesting in many ways.', 'The trip is exciting for us.',
-      'Boring with a drill is slow.'],
+      'Boring with a drill is slow.', 'The class was bored by the talk.', 'The children were bored.', 'The job was finished.',
+      'The class was interested in art.', 'The whole class was bored.', 'The town was shocked.'],
   },
   find(s) {
     const out = [];
@@ -40,6 +64,7 @@ export default {
       if (!ed || !/ed$/.test(ed)) return;
       out.push(finding(s, i, i, [matchCase(t.text, ed)], `A feeling is told with "${ed}"; "${t.text}" is what causes it.`));
     });
+    causesFelt(s, out);
     return out;
   },
 };
