@@ -42,10 +42,13 @@ const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
 // "non-stop", British words), and a rule that misreads learners' clauses
 // ("I learned will help" -> "learned to"), one that reads "they have
 // interesting temples" as a progressive, a word-order preference ("would have
-// never"), and the engine's discourse-marker commas (the learner rule
-// IntroductoryComma covers them).
+// never"), the engine's discourse-marker commas (the learner rule
+// IntroductoryComma covers them), and a guess at a missing preposition that
+// marks "be" before an adjective and a clause ("I am glad you came") and
+// offers nothing.
 export const ENGINE_RULES_OFF = ['LongSentences', 'Dashes', 'NumericRangeEnDash', 'EllipsisLength', 'OxfordComma',
-  'DisjointPrefixes', 'Regionalisms', 'MissingTo', 'DiscourseMarkers', 'ProgressiveNeedsBe', 'WouldNeverHave'];
+  'DisjointPrefixes', 'Regionalisms', 'MissingTo', 'DiscourseMarkers', 'ProgressiveNeedsBe', 'WouldNeverHave',
+  'MissingPreposition'];
 
 // Longest piece of text handed to the linter at once.
 const LINT_WINDOW = 3000;
