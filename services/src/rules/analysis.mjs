@@ -69,7 +69,7 @@ export function analyse(text) {
     // Nor does it find the lemma of a capitalised plural noun ("Students").
     if (tag === 'NOUN' && /^[A-Z][a-z]+s$/.test(v) && lemma === v.toLowerCase()) {
       const one = singularOf(lemma);
-      if (one !== lemma && pluralOf(one) === lemma) lemma = one;
+      if (one !== lemma && pluralOf(one) === lemma && nounTagged(one)) lemma = one;
     }
     tokens.push(new Token(i, v, start, tag, lemma));
     at = start + v.length;

@@ -21,7 +21,8 @@ export default {
       ['Many people are not agree with the plan.', 'are not agree', 'do not agree'], ['Paper is make by machines here.', 'make', 'made'], ['The buses are not stop here.', 'are not stop', 'do not stop']],
     quiet: ['I agree with you.', 'She lives in London.', 'The problem is time.', 'It is cut short.', 'He is set on going.',
       'My aim is to win.', 'They are open.', 'I am done.', 'It will be cut.', 'It was close to home.', 'It will be fun.',
-      'The plan was to stay.', 'He was let go.', 'They are not here.', 'I am not sure.', 'It is set by the council.', 'The shops are not open.', 'It is not cut.', 'These are not stop signs.', 'It is not work that tires me.'],
+      'The plan was to stay.', 'He was let go.', 'They are not here.', 'I am not sure.', 'It is set by the council.', 'The shops are not open.', 'It is not cut.', 'These are not stop signs.', 'It is not work that tires me.',
+      'The player was readmitted.', 'Birds were swanning over the lake.', 'He was strip-searched.', 'She was tongue-tied.'],
   },
   find(s) {
     const out = [];
@@ -30,7 +31,12 @@ export default {
       // live": the plain verb alone, or "be" with the participle or -ing.
       if (/^(be|was|were|is|are|am)$/.test(t.lower)) {
         const v = s.at(i + 1);
-        if (v && v.pos === 'VERB' && !STATIVE.has(v.lower) && verbFormOf(v) === 'base' && /^(Infinitive|)$/.test(lexiconTag(v.lower))) {
+        // A word the lexicon does not know that ends like a participle
+        // ("readmitted", "swanning") is one; a hyphen makes a compound
+        // ("strip-searched", "tongue-tied").
+        const unknownInflected = v && lexiconTag(v.lower) === '' && /(ed|ing)$/.test(v.lower);
+        if (v && v.pos === 'VERB' && !STATIVE.has(v.lower) && verbFormOf(v) === 'base' && /^(Infinitive|)$/.test(lexiconTag(v.lower))
+          && !unknownInflected && s.at(i + 2)?.text !== '-' && s.text[v.end] !== '-') {
           const f = verbForms(v.lemma);
           const after = s.at(i + 2);
           if (f.Participle && f.Participle !== v.lower && !(after && /^(to|of)$/.test(after.lower)) && !(after && after.pos === 'VERB')) {

@@ -70,7 +70,7 @@ export const NUMBER_NEUTRAL = new Set(['family', 'team', 'government', 'staff', 
 export function nounNumber(t) {
   if (!t || t.pos !== 'NOUN' || !/^[a-z]+$/.test(t.lower)) return '';
   if (NUMBER_NEUTRAL.has(t.lower) || NUMBER_NEUTRAL.has(t.lemma) || isUncountable(t.lower)) return '';
-  if (t.lower === 'people') return 'plural';
+  if (t.lower === 'people' || t.lower === 'cattle') return 'plural';
   if (t.lemma !== t.lower && pluralOf(t.lemma) === t.lower) return 'plural';
   if (t.lemma === t.lower && pluralOf(t.lower) !== t.lower && (!/s$/.test(t.lower) || /(ss|us|is)$/.test(t.lower))) return 'singular';
   return '';

@@ -3,6 +3,7 @@
 // between a modal and "able to": "we will able to" (will be able to); after
 // "can" the "able to" goes ("they can able to swim": can swim).
 import { finding, MODALS } from './grammar.mjs';
+import { lexiconTag } from './lexicon.mjs';
 
 const BE = new Map([['i', 'am'], ['you', 'are'], ['we', 'are'], ['they', 'are'], ['he', 'is'], ['she', 'is'], ['it', 'is']]);
 
@@ -29,10 +30,10 @@ export default {
   explainType: 'grammar',
   catches: 'A subject pronoun followed by an adjective (after "very", "not", "so" or an adverb at most) with no verb between them, and "able to" straight after a modal.',
   examples: {
-    fire: [['It very good for children.', 'It', 'It is'], ['I not happy with it.', 'I', 'I am'], ['They always busy.', 'They', 'They are'], ['It seriously very hard to sleep.', 'It', 'It is'],
+    fire: [['It very good for children.', 'It', 'It is'], ['I not happy with it.', 'I', 'I am'], ['They always busy.', 'They', 'They are'], ['It seriously very hard to sleep.', 'It', 'It is'], ['They very tired.', 'They', 'They are'],
       ['We will able to help.', 'will', 'will be'], ['You should not able to enter.', 'not', 'not be'], ['They can able to swim.', 'able to', ''],
       ["He won't able to come.", "n't", "n't be"]],
-    quiet: ['It is very good.', 'I am not happy.', 'They are always busy.', 'Make it very good.', 'I find it easy.', 'Keep them safe.', 'It probably rained.', 'He quickly ran home.', 'She mainly worked at night.',
+    quiet: ['It is very good.', 'I am not happy.', 'They are always busy.', 'Make it very good.', 'I find it easy.', 'Keep them safe.', 'It probably rained.', 'He quickly ran home.', 'She mainly worked at night.', 'She idealized her husband.', 'He tensed up.',
       'We will be able to help.', 'They are able to swim.', 'It must be able to run.'],
   },
   find(s) {
@@ -47,8 +48,11 @@ export default {
         || s.tokens[j].pos === 'ADV' && /ly$/.test(s.tokens[j].lower))) j++;
       const a = s.at(j);
       if (!a || a.pos !== 'ADJ') return;
-      // "He mainly concentrated": after an adverb an -ed word is the verb.
-      if (/ed$/.test(a.lower) && j > i + 1) return;
+      // "He mainly concentrated", "She idealized her husband": an -ed word
+      // is the verb unless the lexicon lists it as an adjective ("I tired").
+      // After a degree word ("very tired") a listed adjective stays one.
+      const mannerAdverb = s.tokens.slice(i + 1, j).some((x) => /ly$/.test(x.lower) && x.lower !== 'really');
+      if (/ed$/.test(a.lower) && (mannerAdverb || ![lexiconTag(a.lower)].flat().includes('Adjective'))) return;
       const after = s.at(j + 1);
       if (after && (after.pos === 'NOUN' || after.pos === 'VERB')) return;
       out.push(finding(s, i, i, [`${t.text} ${be}`], `The clause has no verb: "${t.text} ${be}".`));

@@ -9,7 +9,7 @@ const PLURAL_QUANTIFIERS = new Set(['many', 'several', 'few', 'various', 'numero
   'countless']);
 
 // The head noun of the phrase that starts at k (adjectives may come first).
-function headAfter(s, k) {
+function headAfter(s, k, verbMayFollow = false) {
   let j = k;
   while (s.at(j) && s.tokens[j].pos === 'ADJ' && asNoun(s, s.tokens[j]) === s.tokens[j]) j++;
   const head = asNoun(s, s.at(j));
@@ -18,13 +18,13 @@ function headAfter(s, k) {
   // the lexicon knows first as a present verb is the sentence's verb ("one
   // of my friend lives here", which the tagger reads as a compound).
   const next = s.at(j + 1);
-  if (next && next.pos === 'NOUN' && !(lexiconTag(next.lower) === 'PresentTense' && !/^(AUX|VERB)$/.test(s.at(j + 2)?.pos || ''))) return -1;
+  if (next && next.pos === 'NOUN' && !(verbMayFollow && lexiconTag(next.lower) === 'PresentTense' && !/^(AUX|VERB)$/.test(s.at(j + 2)?.pos || ''))) return -1;
   // "two kind of": the kind words count like any noun before "of".
   if (next && /^(of|'s|-)$/.test(next.lower) && !(next.lower === 'of' && /^(kind|type|sort)$/.test(head.lower))) return -1;
   if (lexiconTag(head.lower) === 'Gerund') return -1; // "both winning and losing"
   // "these tooth pastes will": an -s word the tagger took for a verb, with
   // the verb after it, is the head of a compound.
-  if (next && next.pos === 'VERB' && /s$/.test(next.lower) && /^(AUX|VERB)$/.test(s.at(j + 2)?.pos || '')) return -1;
+  if (next && next.pos === 'VERB' && /s$/.test(next.lower) && (/^(AUX|VERB|PUNCT)$/.test(s.at(j + 2)?.pos || 'PUNCT'))) return -1;
   return j;
 }
 
@@ -57,7 +57,9 @@ export default {
       'He is twenty years old.', 'These days are hot.', 'Both of them came.', 'Many thanks.', 'A lot of time.', 'Lots of money.', 'Some of the work is done.', 'Some time ago.', 'Some water.', 'Some say this is true.', 'She has a 12 year old son.', 'These tooth brushes are cheap.',
       'The other student left.', 'On the other hand, it is cheap.', 'Every other day we swim.', 'Other people agree.', 'She is different person now.', 'In other words, no.', 'Try something different like painting.',
       'A certain man came by.', 'Most people agree.', 'It is the most popular song.', 'It costs at most a dollar.', 'I am certain he left.', 'I know for certain she left.', 'They felt certain victory was near.',
-      'One of my friends lives in Rome.', 'Two bus drivers came.', 'Many school buses are yellow.'],
+      'One of my friends lives in Rome.', 'Two bus drivers came.', 'Many school buses are yellow.',
+      'There were so many phone calls.', 'One of the accused spoke.', 'Both father and son came.', 'We grow several kinds of maple.',
+      'Does 18 go into 54?'],
   },
   find(s) {
     const out = [];
@@ -91,7 +93,7 @@ export default {
         const head = asNoun(s, s.at(headAfter(s, k)));
         // "Some say ...": a verb the tagger took for a noun.
         if (!head || !countableSingular(head) || head.i !== i + 1 || lexiconTag(head.lower) === 'Infinitive') return;
-      } else if (/^(lot|lots|plenty|kinds|types|sorts|variety|number)$/.test(t.lower) && s.at(i + 1)?.lower === 'of' && (t.lower !== 'lot' || s.at(i - 1)?.lower === 'a')) {
+      } else if (/^(lot|lots|plenty|number)$/.test(t.lower) && s.at(i + 1)?.lower === 'of' && (t.lower !== 'lot' || s.at(i - 1)?.lower === 'a')) {
         k = i + 2;
         const head = asNoun(s, s.at(headAfter(s, k)));
         if (!head || !countableSingular(head)) return;
@@ -106,10 +108,16 @@ export default {
       if (/^(many|few|several)$/.test(t.lower) && s.at(i + 1)?.lower === 'time') return; // "many time": much time, or many times
       const prev = s.at(i - 1);
       if (prev && /^(the|a|an|every|each|of)$/.test(prev.lower) && NUMBER_WORDS.has(t.lower)) return; // "the two", "every two weeks" stays
-      const j = headAfter(s, k);
+      const j = headAfter(s, k, t.lower === 'one');
       if (j < 0) return;
       const head = asNoun(s, s.tokens[j]);
       if (!singularForm(head)) return;
+      // "one of the accused": a participle used as a noun has no plural.
+      if (/ed$/.test(head.lower)) return;
+      // "both father and son": two nouns joined.
+      if (/^(and|or|nor)$/.test(s.at(j + 1)?.lower || '') && s.at(j + 2)?.pos === 'NOUN') return;
+      // "How many times does 18 go into 54?": a verb after a figure.
+      if (/^\d+$/.test(t.text) && lexiconTag(head.lower) === 'Infinitive') return;
       // "a 15 year old girl", "a ten mile long road": a measure used as an adjective.
       if (/^(old|long|tall|high|wide|deep|thick)$/.test(s.at(j + 1)?.lower || '')) return;
       // "these kind of" is common informal usage; "two kind of" is not.

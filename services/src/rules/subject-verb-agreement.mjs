@@ -21,6 +21,9 @@ function singularFix(v) {
     // "he let", "she put", "it cost": the past tense of these verbs is their
     // plain form, so the sentence may well be in the past.
     const forms = verbForms(v.lemma);
+    // An -ed word the lexicon does not know ("eked", "dolled") is a past
+    // tense, not a plain form to add "s" to.
+    if (/[^e]ed$/.test(w) && /eds$/.test(forms.PresentTense)) return '';
     return forms.PastTense === w ? '' : forms.PresentTense;
   }
   return '';
@@ -48,6 +51,12 @@ function pluralFix(v, subject) {
   return '';
 }
 
+// "troops": the plural of another word, whatever the lexicon says of it.
+function regularPlural(w) {
+  const one = singularOf(w);
+  return one !== w && pluralOf(one) === w && !/ics$/.test(w);
+}
+
 function subjunctive(s, i) {
   for (let k = i - 1; k >= Math.max(0, i - 3); k--) if (SUBJUNCTIVE_OPENERS.has(s.tokens[k].lower)) return true;
   return false;
@@ -70,9 +79,13 @@ function pronounFindings(s, out) {
     const itAfterNoun = w === 'it' && prev && /^(NOUN|PROPN|ADV)$/.test(prev.pos) && !/^(than|as)$/.test(prev.lower);
     if ((w === 'it' || w === 'you' || w === 'this' || w === 'that' || w === 'each') && !clauseStartsAt(s, i) && !itAfterNoun) return;
     if (w === 'that' && i > 0) return;
+    // "Constantine I is": a numeral after a name.
+    if (t.text === 'I' && prev && prev.pos === 'PROPN') return;
     const j = skipAdverbs(s, i + 1);
     const v = markVerbal(s, s.at(j));
     if (!v || !(v.pos === 'VERB' || v.pos === 'AUX')) return;
+    // "it last night": "last" before a time word.
+    if (v.lower === 'last' && /^(night|week|month|year|time|summer|winter|spring|autumn|weekend|day)$/.test(s.at(j + 1)?.lower || '')) return;
     // "it ... were" after if/wish is the subjunctive.
     if (v.lower === 'were' && subjunctive(s, i)) return;
     const fix = single ? singularFix(v) : pluralFix(v, w);
@@ -129,8 +142,12 @@ function nounFindings(s, out) {
     if (first === a && s.tokens[a].capitalised && a > 0) continue;
     // An uncountable noun takes a singular verb ("history tells").
     const number = nounNumber(head) || (head.pos === 'NOUN' && /^[a-z]+$/.test(head.lower) && isUncountable(head.lower)
-      && !NUMBER_NEUTRAL.has(head.lower) ? 'singular' : '');
+      && !NUMBER_NEUTRAL.has(head.lower) && !regularPlural(head.lower) ? 'singular' : '');
     if (!number) continue;
+    // "the street where the President lives is": the last word of the noun
+    // run is the clause's verb when the lexicon lists it as one and another
+    // verb follows.
+    if (k - first > 1 && [lexiconTag(head.lower)].flat().includes('PresentTense') && /^(AUX|VERB)$/.test(s.at(k)?.pos || '')) continue;
     // "Most country have": the noun is the slip, which the noun-number rule
     // marks; the verb already agrees with the quantifier.
     if (nounNumber(head) === 'singular' && first > a && /^(many|several|few|both|most|all)$/.test(s.tokens[a].lower)) continue;
@@ -217,7 +234,9 @@ export default {
       'She was tired, but he let them stay.', 'Last week she put the keys on the table.', 'Used cars are cheaper.',
       'Visiting relatives is tiring.', 'Younger children learn quickly.', 'The rest of the guests were late.',
       'Part of the walls were painted.', 'The number of cars is growing.', 'The colour of the flowers that grow here is red.',
-      'The majority of voters are young.', 'Most country have laws.'],
+      'The majority of voters are young.', 'Most country have laws.', 'He eked out a living.', 'The cattle roam freely.',
+      'Troops are ready.', 'The street where the President lives is closed.', 'It rained last night and it last night was cold.',
+      'Henry I was king.'],
   },
   find(s) {
     const out = [];
