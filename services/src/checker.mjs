@@ -6,6 +6,7 @@ import { LocalLinter, Dialect } from 'harper.js';
 // also loads the slim module beside itself (about 15 MB less per worker).
 import { slimBinary as binary } from 'harper.js/slimBinary';
 import { ruleCorrections } from './rules/index.mjs';
+import { lexiconTag, verbForms, singularOf } from './rules/lexicon.mjs';
 import { mergeCorrections } from './merge.mjs';
 import { Spelling, editDistance } from './spelling.mjs';
 
@@ -43,12 +44,13 @@ const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
 // ("I learned will help" -> "learned to"), one that reads "they have
 // interesting temples" as a progressive, a word-order preference ("would have
 // never"), the engine's discourse-marker commas (the learner rule
-// IntroductoryComma covers them), and a guess at a missing preposition that
+// IntroductoryComma covers them), the ellipsis character for three dots, and
+// a guess at a missing preposition that
 // marks "be" before an adjective and a clause ("I am glad you came") and
 // offers nothing.
 export const ENGINE_RULES_OFF = ['LongSentences', 'Dashes', 'NumericRangeEnDash', 'EllipsisLength', 'OxfordComma',
   'DisjointPrefixes', 'Regionalisms', 'MissingTo', 'DiscourseMarkers', 'ProgressiveNeedsBe', 'WouldNeverHave',
-  'MissingPreposition'];
+  'MissingPreposition', 'UseEllipsisCharacter'];
 
 // Longest piece of text handed to the linter at once.
 const LINT_WINDOW = 3000;
@@ -94,6 +96,14 @@ function mentionedTerm(sentence, raw) {
   return /^[a-z]{2,4}$/.test(raw.problem) && /^-[a-z]{3,}/.test(after);
 }
 
+// A word the lexicon lists as a past tense, or a verb whose past tense is
+// its plain form ("cast", "put").
+function pastTenseVerb(word) {
+  const w = word.toLowerCase();
+  const forms = verbForms(w);
+  return [lexiconTag(w)].flat().includes('PastTense') || (forms.PastTense === w && forms.PresentTense !== w);
+}
+
 export class Checker {
   // The linter starts compiling at once; the word lists may be handed in
   // later (before the first check) so that both load side by side.
@@ -111,6 +121,12 @@ export class Checker {
   spelling() {
     this.speller ??= new Spelling(this.vocabulary);
     return this.speller;
+  }
+
+  commonCompound(word) {
+    const w = word.trim().toLowerCase();
+    if (!/^[a-z]+$/.test(w)) return false;
+    return this.vocabulary.cefr.has(w) || this.vocabulary.cefr.has(singularOf(w));
   }
 
   isWord(w) {
@@ -384,6 +400,13 @@ export class Checker {
         if (rule === 'Months' && /^(may|march)$/.test(raw.problem)) continue;
         // "I was there yesterday": a day word after "there" is no noun of "their".
         if (rule === 'ThereToTheir' && /^\s+(yesterday|today|tomorrow|tonight)\b/i.test(sentence.slice(raw.end))) continue;
+        // "She woke up", "He fed on": the engine's pronoun agreement takes a
+        // past tense for a plain verb, and then offers nothing or a wrong form.
+        if (rule === 'PronounVerbAgreement' && (!raw.suggestions.length || pastTenseVerb(raw.problem.trim()))) continue;
+        // Two nouns written as one: only into a word of the learners' word
+        // lists ("home work" -> "homework"); "health care", "rock star" and
+        // "car go" stay apart.
+        if (rule === 'CompoundNouns' && !this.commonCompound(raw.suggestions[0]?.text || '')) continue;
         // An abbreviation in capitals is no half of a split word ("an ENT").
         if (rule === 'MergeWords' && /\b[A-Z]{2,}\b/.test(raw.problem)) continue;
         if (!raw.hint && ENGINE_RULES_OFF.includes(rule)) continue;
