@@ -129,6 +129,19 @@ export class Checker {
     return this.vocabulary.cefr.has(w) || this.vocabulary.cefr.has(singularOf(w));
   }
 
+  // Whether WordNet has the word, or the stem of its -ed or -ing form. (A
+  // stem of -s or -d would take "todays" and "maind" for words.)
+  wordnetForm(word) {
+    const w = word.toLowerCase();
+    if (!/^[a-z]+$/.test(w)) return false;
+    if (this.wordnet.has(w)) return true;
+    const stems = [];
+    for (const [end, add] of [['ed', ''], ['ed', 'e'], ['ing', ''], ['ing', 'e']]) {
+      if (w.endsWith(end) && w.length - end.length >= 4) stems.push(w.slice(0, -end.length) + add);
+    }
+    return stems.some((x) => this.wordnet.has(x));
+  }
+
   isWord(w) {
     return this.vocabulary.isKnown(w) || this.wordnet.has(w);
   }
@@ -407,6 +420,9 @@ export class Checker {
         // lists ("home work" -> "homework"); "health care", "rock star" and
         // "car go" stay apart.
         if (rule === 'CompoundNouns' && !this.commonCompound(raw.suggestions[0]?.text || '')) continue;
+        // A rare word the engine's dictionary lacks is no run-together pair
+        // when WordNet has it or its stem ("underdressed", "suppled").
+        if (rule === 'SplitWords' && this.wordnetForm(raw.problem.trim())) continue;
         // An abbreviation in capitals is no half of a split word ("an ENT").
         if (rule === 'MergeWords' && /\b[A-Z]{2,}\b/.test(raw.problem)) continue;
         if (!raw.hint && ENGINE_RULES_OFF.includes(rule)) continue;
