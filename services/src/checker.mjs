@@ -38,19 +38,22 @@ const POST_STYLE_KINDS = new Set(['Capitalization', 'Punctuation', 'Formatting']
 const REAL_KINDS = new Set(['WordChoice', 'Malapropism', 'Eggcorn']);
 const WORD_RE = /^[A-Za-z][A-Za-z']*$/;
 
-// Engine rules left out: typography that plain text need not follow
-// (dashes, ellipses), choices where both forms are standard (serial comma,
-// "non-stop", British words), and a rule that misreads learners' clauses
-// ("I learned will help" -> "learned to"), one that reads "they have
-// interesting temples" as a progressive, a word-order preference ("would have
-// never"), the engine's discourse-marker commas (the learner rule
-// IntroductoryComma covers them), the ellipsis character for three dots, and
-// a guess at a missing preposition that
-// marks "be" before an adjective and a clause ("I am glad you came") and
-// offers nothing.
+// Engine rules left out:
+// - typography that plain text need not follow (dashes, ellipses, the
+//   ellipsis character for three dots);
+// - choices where both forms are standard (serial comma, "non-stop",
+//   British words);
+// - a rule that misreads learners' clauses ("I learned will help" ->
+//   "learned to"), one that reads "they have interesting temples" as a
+//   progressive, and a word-order preference ("would have never");
+// - the engine's discourse-marker commas (the learner rule IntroductoryComma
+//   covers them);
+// - guesses that offer nothing: a missing preposition after "be" and an
+//   adjective before a clause ("I am glad you came"), and "some" or "little"
+//   before a number ("some 200 acres", "the little one").
 export const ENGINE_RULES_OFF = ['LongSentences', 'Dashes', 'NumericRangeEnDash', 'EllipsisLength', 'OxfordComma',
   'DisjointPrefixes', 'Regionalisms', 'MissingTo', 'DiscourseMarkers', 'ProgressiveNeedsBe', 'WouldNeverHave',
-  'MissingPreposition', 'UseEllipsisCharacter'];
+  'MissingPreposition', 'UseEllipsisCharacter', 'QuantifierNumeralConflict'];
 
 // Longest piece of text handed to the linter at once.
 const LINT_WINDOW = 3000;
@@ -423,6 +426,9 @@ export class Checker {
         // A rare word the engine's dictionary lacks is no run-together pair
         // when WordNet has it or its stem ("underdressed", "suppled").
         if (rule === 'SplitWords' && this.wordnetForm(raw.problem.trim())) continue;
+        // "let out", "she let": a phrasal verb or a past, not "let's".
+        if (rule === 'LetsConfusion' && (/^\s*(out|in|down|up|off|go|loose|alone)\b/i.test(sentence.slice(raw.end))
+          || /\b(i|you|he|she|it|we|they|who|and|to)\s+$/i.test(sentence.slice(0, raw.start)))) continue;
         // An abbreviation in capitals is no half of a split word ("an ENT").
         if (rule === 'MergeWords' && /\b[A-Z]{2,}\b/.test(raw.problem)) continue;
         if (!raw.hint && ENGINE_RULES_OFF.includes(rule)) continue;

@@ -15,7 +15,8 @@ export default {
     fire: [['He got rich by sell cars.', 'sell', 'selling'], ['She left without say goodbye.', 'say', 'saying'],
       ['I am thinking about buy a car.', 'buy', 'buying']],
     quiet: ['He got rich by selling cars.', 'Thanks for help.', 'I went out for a walk.', 'It is in use.', 'We met after work.',
-      'Before you go, call me.', 'It is about time.', 'A lot of work.', 'He was in need of help.'],
+      'Before you go, call me.', 'It is about time.', 'A lot of work.', 'He was in need of help.',
+      'We found traces of lead in the paint.'],
   },
   find(s) {
     const out = [];
@@ -33,6 +34,9 @@ export default {
       // "in need of", "in search of": the word is a noun before "of".
       if (n.lower === 'of') return;
       if (n.pos !== 'DET' && n.pos !== 'PRON' && n.pos !== 'NOUN' && n.pos !== 'ADJ' && n.pos !== 'ADP' && n.pos !== 'ADV') return;
+      // "traces of lead in the paint": after "of" a noun is likelier; only
+      // an object after it makes the word a verb ("of make money").
+      if (t.lower === 'of' && !/^(DET|PRON|NOUN)$/.test(n.pos)) return;
       const gerund = verbForms(v.lemma).Gerund;
       if (gerund && gerund !== v.lower) out.push(finding(s, j, j, [gerund], `After "${t.text}" a verb takes -ing: "${gerund}".`));
     });

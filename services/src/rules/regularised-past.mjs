@@ -8,10 +8,17 @@ import { finding } from './grammar.mjs';
 function basesOf(word) {
   const stem = word.slice(0, -2);
   const out = [stem, `${stem}e`];
-  if (/(.)\1$/.test(stem)) out.push(stem.slice(0, -1));
+  // "instilled", "travelled": a doubled "l" is the British regular past.
+  if (/([^l])\1$/.test(stem)) out.push(stem.slice(0, -1));
   if (/ied$/.test(word)) out.push(`${word.slice(0, -3)}y`);
   return out;
 }
+
+// Verbs with a regular past beside the irregular one ("hanged" of a
+// person, "dreamed", "learned", "knitted").
+const BOTH_PASTS = new Set(['hang', 'dream', 'learn', 'spell', 'burn', 'leap', 'spoil', 'smell', 'dive', 'kneel', 'light',
+  'weave', 'speed', 'shine', 'strive', 'prove', 'sew', 'mow', 'show', 'swell', 'thrive', 'wake', 'fit', 'wed', 'knit',
+  'plead', 'sneak', 'dwell', 'spill', 'lean', 'broadcast', 'forecast', 'bid', 'shear', 'sow', 'spit', 'stave']);
 
 export default {
   name: 'RegularisedPast',
@@ -22,14 +29,15 @@ export default {
   examples: {
     fire: [['I buyed a new phone.', 'buyed', 'bought'], ['She teached us English.', 'teached', 'taught'], ['He putted it away.', 'putted', 'put'],
       ['We choosed the red one.', 'choosed', 'chose']],
-    quiet: ['I bought a new phone.', 'She played well.', 'He needed help.', 'The seed sprouted.', 'We showed them.', 'I agreed.'],
+    quiet: ['I bought a new phone.', 'She played well.', 'He needed help.', 'The seed sprouted.', 'We showed them.', 'I agreed.',
+      'The murderer was hanged.', 'Her words instilled hope.', 'We travelled far.', 'She dreamed of home.'],
   },
   find(s) {
     const out = [];
     s.tokens.forEach((t, i) => {
       if (!/^[a-z]{3,}ed$/i.test(t.text) || lexiconTag(t.lower)) return;
       for (const base of basesOf(t.lower)) {
-        if (!/Infinitive|Verb/.test(lexiconTag(base))) continue;
+        if (!/Infinitive|Verb/.test(lexiconTag(base)) || BOTH_PASTS.has(base)) continue;
         const f = verbForms(base);
         if (!f.PastTense || /ed$/.test(f.PastTense) || f.PastTense === t.lower) continue;
         const prev = s.at(i - 1);

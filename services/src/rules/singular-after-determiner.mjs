@@ -1,6 +1,6 @@
 // "a", "an", "one", "each", "every" and "another" come before a singular
 // noun: "every students", "a books", "another problems".
-import { singularOf, matchCase } from './lexicon.mjs';
+import { singularOf, matchCase, lexiconTag } from './lexicon.mjs';
 import { nounNumber, finding } from './grammar.mjs';
 
 export default {
@@ -13,7 +13,8 @@ export default {
     fire: [['Every students must come.', 'students', 'student'], ['He is a good friends of mine.', 'a good friends', 'a good friend'], ['They became an experts in the field.', 'an experts', 'an expert'], ['He is a football club fans.', 'a football club fans', 'a football club fan'],
       ['Each countries has a flag.', 'countries', 'country'], ['I have another problems.', 'problems', 'problem']],
     quiet: ['Every student must come.', 'A few people came.', 'Every two weeks we meet.', 'He earns a hundred dollars.',
-      'A lot of people agree.', 'It is a means to an end.', 'I have a series of tests.', 'It is a sports car.', 'She has a news channel.', 'He is a sales manager.'],
+      'A lot of people agree.', 'It is a means to an end.', 'I have a series of tests.', 'It is a sports car.', 'She has a news channel.', 'He is a sales manager.',
+      'The infant took a few wobbly steps.', 'The idea of a vacation appeals to me.', 'In the story a person changes into a bug.'],
   },
   find(s) {
     const out = [];
@@ -21,13 +22,18 @@ export default {
       if (!/^(a|an|each|every|another)$/.test(t.lower) || t.pos !== 'DET') return;
       let j = i + 1;
       while (s.at(j) && s.tokens[j].pos === 'ADJ') j++;
-      if (j > i + 1 && /^(few|lot|couple|number|dozen|hundred|thousand|million)$/.test(s.tokens[j - 1].lower)) return;
+      if (s.tokens.slice(i + 1, j).some((x) => /^(few|lot|couple|number|dozen|hundred|thousand|million)$/.test(x.lower))) return;
       if (!s.at(j) || s.tokens[j].pos !== 'NOUN' || /^(lot|few|couple|number|dozen|hundred|thousand|million)$/.test(s.tokens[j].lower)) return;
       // "a football club fans": the last noun of a compound is the head;
       // the nouns before it stay singular ("a sports car").
+      const first = j;
       while (s.at(j + 1)?.pos === 'NOUN' && nounNumber(s.tokens[j]) === 'singular') j++;
       const head = s.at(j);
       const next = s.at(j + 1);
+      // "a person metamorphoses into", "a vacation appeals to me": after a
+      // singular noun, an -s word the lexicon knows as a verb, with a
+      // preposition or an object after it, is the verb.
+      if (j > first && [lexiconTag(head.lower)].flat().includes('PresentTense') && next && /^(ADP|DET|PRON|PART)$/.test(next.pos)) return;
       if (next && (next.pos === 'NOUN' || next.lower === "'s")) return;
       if (nounNumber(head) !== 'plural') return;
       const single = singularOf(head.lower);

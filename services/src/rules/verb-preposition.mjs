@@ -11,7 +11,7 @@ const PAIRS = new Map([
   ['approach', [['to'], '']], ['marry', [['with'], '']], ['lack', [['of'], '']], ['answer', [['to'], '']],
   ['resemble', [['to', 'with'], '']], ['request', [['for'], '']], ['oppose', [['to'], '']],
   ['depend', [['of', 'from', 'in'], 'on']], ['rely', [['of', 'from', 'in'], 'on']], ['consist', [['in', 'from', 'by'], 'of']],
-  ['focus', [['in', 'at', 'to'], 'on']], ['concentrate', [['in', 'at', 'to'], 'on']], ['insist', [['in', 'to', 'for'], 'on']],
+  ['focus', [['in', 'at', 'to'], 'on']], ['concentrate', [['at', 'to'], 'on']], ['insist', [['in', 'to', 'for'], 'on']],
   ['listen', [['at'], 'to']], ['belong', [['at', 'for', 'with'], 'to']],
   ['succeed', [['to', 'at'], 'in']], ['participate', [['to', 'at', 'on'], 'in']], ['believe', [['to', 'at'], 'in']],
   ['arrive', [['to'], 'at']], ['complain', [['for', 'on'], 'about']], ['worry', [['for', 'on'], 'about']],
@@ -37,7 +37,8 @@ export default {
     fire: [['We discussed about the plan.', 'about', ''], ['It depends of the weather.', 'of', 'on'],
       ['She is interested on music.', 'on', 'in'], ['He got married with her.', 'with', 'to'], ['They arrived to the station.', 'to', 'at']],
     quiet: ['We discussed the plan.', 'It depends on the weather.', 'She is interested in music.', 'He talked about the plan.',
-      'I am good at maths.', 'Good for you.', 'Enter the room.'],
+      'I am good at maths.', 'Good for you.', 'Enter the room.', 'He is believed to be the author.', 'She is the best in her class.',
+      'The poor concentrate in the inner cities.'],
   },
   find(s) {
     const out = [];
@@ -49,7 +50,9 @@ export default {
       if (!p || p.pos !== 'ADP' && p.pos !== 'PART') return;
       const [wrong, right] = pair;
       if (!wrong.includes(p.lower)) return;
-      if (p.lower === 'to' && s.at(i + 2)?.pos === 'VERB') return; // "to" of an infinitive
+      if (p.lower === 'to' && /^(VERB|AUX)$/.test(s.at(i + 2)?.pos || '')) return; // "to" of an infinitive ("believed to be")
+      // "the best in", "better at": only "good" and "bad" themselves.
+      if (/^(good|bad)$/.test(t.lemma) && !/^(good|bad)$/.test(t.lower)) return;
       // "good in" before a noun that is a place or time is fine ("good in winter"): only before -ing or a school subject.
       if ((t.lower === 'good' || t.lower === 'bad') && !/ing$/.test(s.at(i + 2)?.lower || '')) return;
       if (t.lemma === 'reach' && p.lower === 'to' && s.at(i + 2)?.pos === 'VERB') return;
