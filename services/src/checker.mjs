@@ -424,8 +424,9 @@ export class Checker {
         // "car go" stay apart.
         if (rule === 'CompoundNouns' && !this.commonCompound(raw.suggestions[0]?.text || '')) continue;
         // A rare word the engine's dictionary lacks is no run-together pair
-        // when WordNet has it or its stem ("underdressed", "suppled").
-        if (rule === 'SplitWords' && this.wordnetForm(raw.problem.trim())) continue;
+        // when WordNet has it or its stem ("underdressed", "countermined") and no
+        // common word is near it (unlike "wether", meant as "whether").
+        if (rule === 'SplitWords' && this.wordnetForm(raw.problem.trim()) && !this.spelling().near(raw.problem.trim()).length) continue;
         // "let out", "she let": a phrasal verb or a past, not "let's".
         if (rule === 'LetsConfusion' && (/^\s*(out|in|down|up|off|go|loose|alone)\b/i.test(sentence.slice(raw.end))
           || /\b(i|you|he|she|it|we|they|who|and|to)\s+$/i.test(sentence.slice(0, raw.start)))) continue;

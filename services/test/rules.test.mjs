@@ -111,7 +111,7 @@ test('engine findings left out: names after a title or in "University of X", quo
     'It is an eco-friendly car.', 'It is a recieve-only radio.', 'I think it may rain.', 'The film is an ENT show.', 'We sold apples, pears etc..',
     'I was there yesterday.', 'They left there car outside.', 'I am glad you came.', 'She is sure prices will rise.',
     'She woke up early.', 'He fed on ideas.', 'Wait for me...', 'How fast does your new car go?', 'The rock star sang.', 'I did my home work.',
-    'And we says hello.', 'She was underdressed for the trip.', 'The boots were suppled by use.', 'In todays world we hurry.',
+    'And we says hello.', 'She was underdressed for the trip.', 'They countermined the banks.', 'In todays world we hurry.',
     'She let out a sigh.', 'The farm covers some 200 acres.'];
   const got = await checker.check(texts, texts.map(() => stageTable(DEFAULT_CONFIGS[0])), { enrich: false });
   checker.wordnet.close();
