@@ -1,7 +1,7 @@
 // A singular countable noun with an adjective and no article after "be",
 // "have" and the like: "He is good student", "It was big problem", "I have
 // new car". The article goes before the adjective.
-import { pluralOf, isUncountable, lexiconTag } from './lexicon.mjs';
+import { pluralOf, isUncountable, lexiconTag, matchCase } from './lexicon.mjs';
 import { nounNumber, finding } from './grammar.mjs';
 
 // Nouns used without an article as often as with one.
@@ -24,17 +24,47 @@ export function countableSingular(t) {
   return pluralOf(t.lower) !== t.lower;
 }
 
+const indefinite = (word) => (/^[aeio]/i.test(word) || /^u(?!ni|se|su|ro)/i.test(word) || /^hon/i.test(word) ? 'an' : 'a');
+
+// A singular noun for a person ("student", "scientist", "friend") with no
+// article, owner or number before it, after a preposition, a verb or a
+// conjunction: "if person", "than young person", "are good friend". English
+// never leaves such a noun bare, except "man" for mankind.
+// People the lexicon does not mark as such.
+const PEOPLE = new Set(['student', 'kid', 'engineer', 'traveller', 'consumer', 'adult', 'owner', 'neighbour', 'classmate']);
+
+function bareNounsOfPeople(s, out) {
+  s.tokens.forEach((t, i) => {
+    if (t.pos !== 'NOUN' || t.lower === 'man' || !countableSingular(t) || !(PEOPLE.has(t.lower) || [lexiconTag(t.lower)].flat().includes('Actor'))) return;
+    const next = s.at(i + 1);
+    if (next && (/^(NOUN|PROPN|NUM)$/.test(next.pos) || /^('s|-|of)$/.test(next.lower))) return;
+    let k = i - 1;
+    while (k >= 0 && (s.tokens[k].pos === 'ADJ' || (s.tokens[k].pos === 'ADV' && /ly$/.test(s.tokens[k].lower)))) k--;
+    const p = s.at(k);
+    if (!p || /^(by|per|like|as|that|this|what|which|whose|every|each|no|any|some|another)$/.test(p.lower)) return;
+    if (!/^(ADP|VERB|AUX|SCONJ)$/.test(p.pos)) return;
+    // Titles and forms of address: "as chairman", "became president".
+    if (/^(president|chairman|king|queen|captain|head|leader|mayor|director|chair|secretary|treasurer|member)$/.test(t.lower)) return;
+    const adjectives = k + 1 < i ? `${s.slice(k + 1, i - 1)} ` : '';
+    const mends = [`${indefinite(s.tokens[k + 1].lower)} ${s.slice(k + 1, i)}`, `${adjectives}${matchCase(t.text, pluralOf(t.lower))}`];
+    out.push(finding(s, k + 1, i, mends, `"${t.text}" is a countable noun: it needs an article, or the plural.`));
+  });
+}
+
 export default {
   name: 'MissingArticle',
   errorType: 'GRAMMAR',
   stage: 'server.det',
   explainType: 'article',
-  catches: 'A singular countable noun after an adjective, following "be" or "have", with no article.',
+  catches: 'A singular countable noun after an adjective, following "be" or "have", with no article; a singular noun for a person with no article or owner.',
   examples: {
     fire: [['He is good student.', 'good', 'a good'], ['It was big problem for us.', 'big', 'a big'], ['I have new car.', 'new', 'a new'],
-      ['She is honest person.', 'honest', 'an honest']],
+      ['She is honest person.', 'honest', 'an honest'], ['Ask yourself what you would do if person asked you.', 'person', 'a person'],
+      ['He is older than young student in my class.', 'young student', 'a young student'], ['It is hard for teenager to save.', 'teenager', 'a teenager']],
     quiet: ['He is a good student.', 'It was hard work.', 'I have good news.', 'They are good students.', 'It is high time.',
-      'She is very happy.', 'I have much experience.', 'It was nice weather.'],
+      'She is very happy.', 'I have much experience.', 'It was nice weather.',
+      'He was elected president.', 'The need for man to travel is old.', 'We spoke with that person.', 'She works as teacher.',
+      'Student numbers rose.', 'I met a student of physics.', 'He went by taxi driver rules.'],
   },
   find(s) {
     const out = [];
@@ -49,6 +79,7 @@ export default {
       const article = /^[aeio]/i.test(a.lower) || /^u(?!ni|se|su|ro)/i.test(a.lower) || /^hon/i.test(a.lower) ? 'an' : 'a';
       out.push(finding(s, i + 1, i + 1, [`${article} ${a.text}`, `the ${a.text}`], `"${n.text}" is a countable noun: it needs an article.`));
     });
+    bareNounsOfPeople(s, out);
     return out;
   },
 };
