@@ -38,10 +38,14 @@ function bareNounsOfPeople(s, out) {
     if (t.pos !== 'NOUN' || t.lower === 'man' || !countableSingular(t) || !(PEOPLE.has(t.lower) || [lexiconTag(t.lower)].flat().includes('Actor'))) return;
     const next = s.at(i + 1);
     if (next && (/^(NOUN|PROPN|NUM)$/.test(next.pos) || /^('s|-|of)$/.test(next.lower))) return;
+    // Back over adjectives, -ly adverbs and participles ("the misbehaving
+    // student", "the highest-ranked player").
     let k = i - 1;
-    while (k >= 0 && (s.tokens[k].pos === 'ADJ' || (s.tokens[k].pos === 'ADV' && /ly$/.test(s.tokens[k].lower)))) k--;
+    const modifier = (x) => x.pos === 'ADJ' || (x.pos === 'ADV' && /ly$/.test(x.lower)) || (x.pos === 'VERB' && /(ing|ed)$/.test(x.lower));
+    while (k >= 0 && modifier(s.tokens[k])) k--;
+    if (k + 1 < i && s.tokens[k + 1].pos === 'VERB' && !(s.at(k)?.pos === 'ADP')) return;
     const p = s.at(k);
-    if (!p || /^(by|per|like|as|that|this|what|which|whose|every|each|no|any|some|another)$/.test(p.lower)) return;
+    if (!p || /^(by|per|like|as|that|this|what|which|whose|every|each|no|any|some|another|of|be|become|became|elected|appointed|named|chosen|remain|remained)$/.test(p.lower)) return;
     if (!/^(ADP|VERB|AUX|SCONJ)$/.test(p.pos)) return;
     // Titles and forms of address: "as chairman", "became president".
     if (/^(president|chairman|king|queen|captain|head|leader|mayor|director|chair|secretary|treasurer|member)$/.test(t.lower)) return;
@@ -64,7 +68,9 @@ export default {
     quiet: ['He is a good student.', 'It was hard work.', 'I have good news.', 'They are good students.', 'It is high time.',
       'She is very happy.', 'I have much experience.', 'It was nice weather.',
       'He was elected president.', 'The need for man to travel is old.', 'We spoke with that person.', 'She works as teacher.',
-      'Student numbers rose.', 'I met a student of physics.', 'He went by taxi driver rules.'],
+      'Student numbers rose.', 'I met a student of physics.', 'He went by taxi driver rules.',
+      'She told the misbehaving student off.', 'She is a very controlling mother.', 'He was the highest-ranked player.',
+      'His turn of phrase was neat.', 'Atlanta was chosen to be host.'],
   },
   find(s) {
     const out = [];
