@@ -19,6 +19,7 @@ const ABSTRACT = /(ness|ity|ism|ment|ance|ence|tion|sion|ing|ure|ship|hood|dom|i
 
 export function countableSingular(t) {
   if (nounNumber(t) !== 'singular' || t.pos !== 'NOUN') return false;
+  if (/^(today|tonight|tomorrow|yesterday)$/.test(t.lower)) return false;
   if (OFTEN_BARE.has(t.lower) || isUncountable(t.lower) || ABSTRACT.test(t.lower)) return false;
   if (/Uncountable|Plural|Adjective/.test(lexiconTag(t.lower))) return false;
   return pluralOf(t.lower) !== t.lower;
@@ -46,6 +47,14 @@ function bareNounsOfPeople(s, out) {
     if (k + 1 < i && s.tokens[k + 1].pos === 'VERB' && !(s.at(k)?.pos === 'ADP')) return;
     const p = s.at(k);
     if (!p || /^(by|per|like|as|that|this|what|which|whose|every|each|no|any|some|another|of|be|become|became|elected|appointed|named|chosen|remain|remained)$/.test(p.lower)) return;
+    // "his sworn brother", "this well known writer": a participle after a
+    // determiner or an adverb belongs to the noun phrase.
+    if (p.pos === 'VERB' && /^(DET|PRON|ADV)$/.test(s.at(k - 1)?.pos || '')) return;
+    // "in person", "from father to son", "parent and child", "let mother
+    // do it": set phrases, pairs and family words used as names.
+    if (/^(mother|father|mom|mum|dad|grandma|grandpa|granny)$/.test(t.lower)) return;
+    if ((p.lower === 'in' && t.lower === 'person') || /^(and|or)$/.test(next?.lower || '') || (next?.lower === 'to' && s.at(i + 2)?.pos === 'NOUN') || /^(and|or)$/.test(s.at(k)?.lower || '')
+      || (p.lower === 'to' && s.at(k - 1)?.pos === 'NOUN')) return;
     if (!/^(ADP|VERB|AUX|SCONJ)$/.test(p.pos)) return;
     // Titles and forms of address: "as chairman", "became president".
     if (/^(president|chairman|king|queen|captain|head|leader|mayor|director|chair|secretary|treasurer|member)$/.test(t.lower)) return;
@@ -66,11 +75,12 @@ export default {
       ['She is honest person.', 'honest', 'an honest'], ['Ask yourself what you would do if person asked you.', 'person', 'a person'],
       ['He is older than young student in my class.', 'young student', 'a young student'], ['It is hard for teenager to save.', 'teenager', 'a teenager']],
     quiet: ['He is a good student.', 'It was hard work.', 'I have good news.', 'They are good students.', 'It is high time.',
-      'She is very happy.', 'I have much experience.', 'It was nice weather.',
+      'She is very happy.', 'I have much experience.', 'It was nice weather.', 'The tomatoes are nice today.',
       'He was elected president.', 'The need for man to travel is old.', 'We spoke with that person.', 'She works as teacher.',
       'Student numbers rose.', 'I met a student of physics.', 'He went by taxi driver rules.',
       'She told the misbehaving student off.', 'She is a very controlling mother.', 'He was the highest-ranked player.',
-      'His turn of phrase was neat.', 'Atlanta was chosen to be host.'],
+      'His turn of phrase was neat.', 'Atlanta was chosen to be host.', 'We met in person.', 'It passed from father to son.',
+      'He became his sworn brother.', 'This well known writer came.'],
   },
   find(s) {
     const out = [];

@@ -27,7 +27,7 @@ export default {
       // The tagger reads a plain verb there as an adjective now and then
       // ("want go home"); the lexicon knows it as a verb first.
       const plain = v && ((v.pos === 'VERB' && verbFormOf(v) === 'base') || (v.pos === 'ADJ' && lexiconTag(v.lower) === 'Infinitive'));
-      if (!plain) return;
+      if (!plain || s.text[v.end] === '-') return; // "seem stand-offish"
       // A word that is as often a noun ("I need help", "they want love")
       // is read as the object.
       if (/^(help|love|work|rest|sleep|change|support|answer|control)$/.test(v.lower)) return;

@@ -34,7 +34,7 @@ export default {
       ['I run at the morning.', 'at', 'in'], ['They spoke in the same time.', 'in', 'at'], ['I read it in the internet.', 'in', 'on']],
     quiet: ['On the other hand, it is cheap.', 'In my opinion, he is right.', 'From my point of view, it works.',
       'We met at the morning meeting.', 'It happened in the same time frame.', 'Hold it in the other hand.',
-      'The phone is in the other hand of the statue.', 'We live in the internet age.'],
+      'The phone is in the other hand of the statue.', 'We live in the internet age.', 'His mood depended on her opinion.'],
   },
   find(s) {
     const out = [];
@@ -48,8 +48,10 @@ export default {
           if (!rest.test(words)) continue;
           const after = s.at(end + 1);
           if (after && /^(NOUN|PROPN|ADP)$/.test(after.pos)) break;
-          // "Hold it in the other hand": a hand to hold with.
-          if (/hand$/.test(words) && !(i === 0 || /^[,;:]$/.test(s.tokens[i - 1].text) || /^(and|but|so)$/.test(s.tokens[i - 1].lower))) break;
+          // "Hold it in the other hand", "depended on her opinion": these
+          // phrases open a clause; after a verb the words have their own sense.
+          const opens = i === 0 || /^[,;:]$/.test(s.tokens[i - 1].text) || /^(and|but|so)$/.test(s.tokens[i - 1].lower);
+          if (/(hand|opinion|view)$/.test(words) && !opens) break;
           out.push(finding(s, i, i, [matchCase(t.text, right)], `The phrase is "${right} ${words}".`));
           return;
         }
