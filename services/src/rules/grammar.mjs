@@ -64,13 +64,14 @@ export function finding(s, a, b, candidates, message) {
 export const NUMBER_NEUTRAL = new Set(['family', 'team', 'government', 'staff', 'police', 'class', 'group', 'audience',
   'company', 'public', 'crowd', 'committee', 'majority', 'minority', 'couple', 'number', 'percent', 'rest', 'half',
   'variety', 'kind', 'sort', 'type', 'lot', 'series', 'species', 'means', 'news', 'data', 'media', 'headquarters',
-  'sheep', 'fish', 'deer', 'aircraft', 'crew', 'none', 'total', 'pair', 'dozen', 'army', 'jury', 'board', 'party']);
+  'sheep', 'fish', 'deer', 'aircraft', 'crew', 'none', 'total', 'pair', 'dozen', 'army', 'jury', 'board', 'party', 'offspring',
+  'vermin', 'sperm', 'fruit']);
 
 // 'singular', 'plural', or '' (uncountable, proper, or unclear) for a noun token.
 export function nounNumber(t) {
   if (!t || t.pos !== 'NOUN' || !/^[a-z]+$/.test(t.lower)) return '';
+  if (/^(people|cattle|clothes)$/.test(t.lower)) return 'plural';
   if (NUMBER_NEUTRAL.has(t.lower) || NUMBER_NEUTRAL.has(t.lemma) || isUncountable(t.lower)) return '';
-  if (t.lower === 'people' || t.lower === 'cattle') return 'plural';
   if (t.lemma !== t.lower && pluralOf(t.lemma) === t.lower) return 'plural';
   if (t.lemma === t.lower && pluralOf(t.lower) !== t.lower && (!/s$/.test(t.lower) || /(ss|us|is)$/.test(t.lower))) return 'singular';
   return '';

@@ -24,7 +24,7 @@ function headAfter(s, k, verbMayFollow = false) {
   if (lexiconTag(head.lower) === 'Gerund') return -1; // "both winning and losing"
   // "these tooth pastes will": an -s word the tagger took for a verb, with
   // the verb after it, is the head of a compound.
-  if (next && next.pos === 'VERB' && /s$/.test(next.lower) && (/^(AUX|VERB|PUNCT)$/.test(s.at(j + 2)?.pos || 'PUNCT'))) return -1;
+  if (next && next.pos === 'VERB' && /s$/.test(next.lower) && (!verbMayFollow || /^(AUX|VERB|PUNCT)$/.test(s.at(j + 2)?.pos || 'PUNCT'))) return -1;
   return j;
 }
 
@@ -49,7 +49,7 @@ export default {
     fire: [['She has two cat.', 'cat', 'cats'], ['There are many problem in this city.', 'problem', 'problems'],
       ['It is one of the best way to learn.', 'way', 'ways'], ['I bought three new book.', 'book', 'books'],
       ['These thing are important.', 'thing', 'things'], ['There are a lot of problem here.', 'problem', 'problems'], ['Some of the student left.', 'student', 'students'],
-      ['We met many family in the village.', 'family', 'families'], ['There are three kind of tea.', 'kind', 'kinds'], ['I read some book about it.', 'book', 'books'],
+      ['We met many family in the village.', 'family', 'families'], ['There are three kind of tea.', 'kind', 'kinds'], 
       ['He talked with other student after class.', 'other student', 'other students'], ['People from different country came.', 'country', 'countries'],
       ['You must accept certain rule here.', 'rule', 'rules'], ['Most student like music.', 'student', 'students'],
       ['One of my friend lives in Rome.', 'friend', 'friends']],
@@ -59,7 +59,8 @@ export default {
       'A certain man came by.', 'Most people agree.', 'It is the most popular song.', 'It costs at most a dollar.', 'I am certain he left.', 'I know for certain she left.', 'They felt certain victory was near.',
       'One of my friends lives in Rome.', 'Two bus drivers came.', 'Many school buses are yellow.',
       'There were so many phone calls.', 'One of the accused spoke.', 'Both father and son came.', 'We grow several kinds of maple.',
-      'Does 18 go into 54?'],
+      'Does 18 go into 54?', 'Some joker took my seat.', 'He hit four home runs in one game.', 'He was one of their best linemen.',
+      'Checkout is at 12 noon.', 'Life depends on many chemical and physical processes.', 'The oxidation number of hydrogen is one.'],
   },
   find(s) {
     const out = [];
@@ -87,13 +88,10 @@ export default {
         k = i + 1;
         const head = asNoun(s, s.at(headAfter(s, k)));
         if (!head || !countableSingular(head) || head.i !== i + 1) return;
-      }
-      else if (t.lower === 'some' && t.pos === 'DET' && !/^(of|other|more|time|day|way|kind|sort|type)$/.test(s.at(i + 1)?.lower || '')) {
-        k = i + 1;
-        const head = asNoun(s, s.at(headAfter(s, k)));
-        // "Some say ...": a verb the tagger took for a noun.
-        if (!head || !countableSingular(head) || head.i !== i + 1 || lexiconTag(head.lower) === 'Infinitive') return;
-      } else if (/^(lot|lots|plenty|number)$/.test(t.lower) && s.at(i + 1)?.lower === 'of' && (t.lower !== 'lot' || s.at(i - 1)?.lower === 'a')) {
+      // ("some" before a singular noun is as often "a certain" or a mass
+      // noun, "some joker", "some relief", and is left.)
+      } else if (/^(lot|lots|plenty|number)$/.test(t.lower) && s.at(i + 1)?.lower === 'of' && (t.lower !== 'lot' || s.at(i - 1)?.lower === 'a')
+        && !(t.lower === 'number' && s.at(i - 1)?.pos === 'NOUN')) { // "the oxidation number of hydrogen"
         k = i + 2;
         const head = asNoun(s, s.at(headAfter(s, k)));
         if (!head || !countableSingular(head)) return;
@@ -112,10 +110,11 @@ export default {
       if (j < 0) return;
       const head = asNoun(s, s.tokens[j]);
       if (!singularForm(head)) return;
-      // "one of the accused": a participle used as a noun has no plural.
-      if (/ed$/.test(head.lower)) return;
+      // "one of the accused": a participle used as a noun has no plural;
+      // "linemen" is one already; "12 noon" is a time.
+      if (/(ed|men)$/.test(head.lower) || /^(noon|midnight)$/.test(head.lower)) return;
       // "both father and son": two nouns joined.
-      if (/^(and|or|nor)$/.test(s.at(j + 1)?.lower || '') && s.at(j + 2)?.pos === 'NOUN') return;
+      if (/^(and|or|nor)$/.test(s.at(j + 1)?.lower || '') && /^(NOUN|ADJ)$/.test(s.at(j + 2)?.pos || '')) return;
       // "How many times does 18 go into 54?": a verb after a figure.
       if (/^\d+$/.test(t.text) && lexiconTag(head.lower) === 'Infinitive') return;
       // "a 15 year old girl", "a ten mile long road": a measure used as an adjective.

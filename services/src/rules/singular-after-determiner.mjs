@@ -1,6 +1,6 @@
 // "a", "an", "one", "each", "every" and "another" come before a singular
 // noun: "every students", "a books", "another problems".
-import { singularOf, matchCase, lexiconTag } from './lexicon.mjs';
+import { singularOf, matchCase } from './lexicon.mjs';
 import { nounNumber, finding } from './grammar.mjs';
 
 export default {
@@ -14,7 +14,8 @@ export default {
       ['Each countries has a flag.', 'countries', 'country'], ['I have another problems.', 'problems', 'problem']],
     quiet: ['Every student must come.', 'A few people came.', 'Every two weeks we meet.', 'He earns a hundred dollars.',
       'A lot of people agree.', 'It is a means to an end.', 'I have a series of tests.', 'It is a sports car.', 'She has a news channel.', 'He is a sales manager.',
-      'The infant took a few wobbly steps.', 'The idea of a vacation appeals to me.', 'In the story a person changes into a bug.'],
+      'The infant took a few wobbly steps.', 'The idea of a vacation appeals to me.', 'In the story a person changes into a bug.',
+      'A laundry truck stops by every week.', 'A sound wave causes echoes.', "It is a witches' brew.", 'He sent a heads-up.'],
   },
   find(s) {
     const out = [];
@@ -30,10 +31,12 @@ export default {
       while (s.at(j + 1)?.pos === 'NOUN' && nounNumber(s.tokens[j]) === 'singular') j++;
       const head = s.at(j);
       const next = s.at(j + 1);
-      // "a person metamorphoses into", "a vacation appeals to me": after a
-      // singular noun, an -s word the lexicon knows as a verb, with a
-      // preposition or an object after it, is the verb.
-      if (j > first && [lexiconTag(head.lower)].flat().includes('PresentTense') && next && /^(ADP|DET|PRON|PART)$/.test(next.pos)) return;
+      // "a person metamorphoses into", "a laundry truck stops by": after a
+      // singular noun, an -s word with more of the sentence after it is
+      // most often the verb.
+      if (j > first && next && next.pos !== 'PUNCT') return;
+      // "a witches' brew", "a heads-up": a possessive or a compound.
+      if (/^['’-]/.test(s.text.slice(head.end))) return;
       if (next && (next.pos === 'NOUN' || next.lower === "'s")) return;
       if (nounNumber(head) !== 'plural') return;
       const single = singularOf(head.lower);

@@ -4,7 +4,9 @@
 import { verbForms, pluralOf, singularOf, matchCase, lexiconTag, isUncountable } from './lexicon.mjs';
 import { SINGULAR_SUBJECTS, PLURAL_SUBJECTS, MODALS, verbFormOf, skipAdverbs, clauseStartsAt, nounNumber, finding, surelyVerb, NUMBER_NEUTRAL } from './grammar.mjs';
 
-const SUBJUNCTIVE_OPENERS = new Set(['if', 'wish', 'though', 'unless', 'whether']);
+const SUBJUNCTIVE_OPENERS = new Set(['if', 'wish', 'wished', 'wishes', 'though', 'unless', 'whether']);
+// "insisted that she pay": verbs after which "that" takes the plain verb.
+const MANDATIVE = /^(insist|demand|suggest|recommend|require|request|ask|propose|urge|order|command)$/;
 // Words before a pronoun that make it an object or start a question.
 const NOT_SUBJECT_AFTER = new Set(['let', 'lets', 'make', 'makes', 'made', 'help', 'helps', 'helped', 'see', 'saw', 'watch',
   'hear', 'heard', 'have', 'has', 'had', 'does', 'do', 'did', 'is', 'are', 'was', 'were', 'am', 'to', 'for', 'with']);
@@ -62,6 +64,11 @@ function subjunctive(s, i) {
   return false;
 }
 
+// "that" right before the subject at i, after a verb of demanding.
+function mandative(s, i) {
+  return s.at(i - 1)?.lower === 'that' && MANDATIVE.test(s.at(i - 2)?.lemma || '');
+}
+
 // Pronoun subjects.
 function pronounFindings(s, out) {
   s.tokens.forEach((t, i) => {
@@ -86,8 +93,11 @@ function pronounFindings(s, out) {
     if (!v || !(v.pos === 'VERB' || v.pos === 'AUX')) return;
     // "it last night": "last" before a time word.
     if (v.lower === 'last' && /^(night|week|month|year|time|summer|winter|spring|autumn|weekend|day)$/.test(s.at(j + 1)?.lower || '')) return;
-    // "it ... were" after if/wish is the subjunctive.
-    if (v.lower === 'were' && subjunctive(s, i)) return;
+    // "it ... were" after if/wish is the subjunctive, and so is "as it were".
+    if (v.lower === 'were' && (subjunctive(s, i) || prev?.lower === 'as')) return;
+    // "insisted that she pay"; "He light-heartedly ...".
+    if (single && mandative(s, i) && v.pos === 'VERB' && verbFormOf(v) === 'base') return;
+    if (s.text[v.end] === '-') return;
     const fix = single ? singularFix(v) : pluralFix(v, w);
     if (fix && fix !== v.lower) out.push(finding(s, j, j, [fix], `"${t.text}" takes "${fix}".`));
   });
@@ -133,10 +143,15 @@ function nounFindings(s, out) {
     let k = a;
     if (s.tokens[k] && DETERMINERS.has(s.tokens[k].lower)) k++;
     const first = k;
-    while (s.at(k) && (s.tokens[k].pos === 'ADJ' || s.tokens[k].pos === 'NOUN' || participleModifier(s, k))) k++;
+    // A day word ends the noun phrase ("the events today were").
+    while (s.at(k) && (s.tokens[k].pos === 'ADJ' || s.tokens[k].pos === 'NOUN' || participleModifier(s, k))
+      && !(k > first && /^(today|tonight|tomorrow|yesterday)$/.test(s.tokens[k].lower))) k++;
     if (k === first) continue;
     const head = s.at(k - 1);
     if (!head || head.pos !== 'NOUN') continue;
+    // "the bereaved", "statistics": a participle as a noun, or an -ics
+    // word, may be plural or singular.
+    if (/(ed|ics)$/.test(head.lower)) continue;
     // Bare nouns open a clause only at the start of the sentence or after a comma.
     if (first === a && a > 0 && !/^(,|when|if|because|that|while|although|though|since|whether|but|so)$/.test(s.tokens[a - 1].lower) && !openingConjunction) continue;
     if (first === a && s.tokens[a].capitalised && a > 0) continue;
@@ -171,6 +186,9 @@ function nounFindings(s, out) {
     if (v.lower === 'were' && subjunctive(s, a)) continue;
     const fix = number === 'singular' ? singularFix(v) : pluralFix(v, '');
     if (!fix || fix === v.lower) continue;
+    // "A bomb scare led ...": a verb right after it makes the word part of
+    // the subject.
+    if (j === k && v.pos === 'VERB' && (after?.pos === 'AUX' || (after?.pos === 'VERB' && /^(past|pastpart|participle|3sg)$/.test(verbFormOf(after))))) continue;
     if (j === k && v.pos === 'VERB' && through <= 0) {
       // Subject and verb side by side: either may be the slip ("scientist
       // assume"), so the mark covers both and offers both mends.
@@ -236,7 +254,9 @@ export default {
       'Part of the walls were painted.', 'The number of cars is growing.', 'The colour of the flowers that grow here is red.',
       'The majority of voters are young.', 'Most country have laws.', 'He eked out a living.', 'The cattle roam freely.',
       'Troops are ready.', 'The street where the President lives is closed.', 'It rained last night and it last night was cold.',
-      'Henry I was king.'],
+      'Henry I was king.', 'Sometimes she wished she were home.', 'She lives here, as it were.', 'He insisted that she pay.',
+      'The events today were a repeat.', 'Her clothes were simple.', 'Statistics demonstrate it.', 'The bereaved do not always need help.',
+      'A bomb scare led them out.'],
   },
   find(s) {
     const out = [];
