@@ -27,6 +27,9 @@ export function warmUpText() {
   // The engine's first suggestion to split a run-together word ("game
   // addict") costs it seconds once; it is paid here, not by a user.
   out.push('My brother is a gameaddict.');
+  // A rare word offered as two builds the spelling's list of common words
+  // by length, once.
+  out.push('I do not know wether it will rain.');
   return out;
 }
 

@@ -36,7 +36,8 @@ const PEOPLE = new Set(['student', 'kid', 'engineer', 'traveller', 'consumer', '
 
 function bareNounsOfPeople(s, out) {
   s.tokens.forEach((t, i) => {
-    if (t.pos !== 'NOUN' || t.lower === 'man' || !countableSingular(t) || !(PEOPLE.has(t.lower) || [lexiconTag(t.lower)].flat().includes('Actor'))) return;
+    if (t.pos !== 'NOUN' || t.lower === 'man' || !(PEOPLE.has(t.lower) || [lexiconTag(t.lower)].flat().includes('Actor'))) return;
+    if (!countableSingular(t)) return;
     const next = s.at(i + 1);
     if (next && (/^(NOUN|PROPN|NUM)$/.test(next.pos) || /^('s|-|of)$/.test(next.lower))) return;
     // Back over adjectives, -ly adverbs and participles ("the misbehaving

@@ -21,6 +21,7 @@ const PHRASES = [
   [/^the internet$/, /^in$/, 'on'],
 ];
 const LONGEST = 4;
+const PREPOSITIONS = new Set(['in', 'at', 'on']);
 
 export default {
   name: 'SetPhrasePreposition',
@@ -39,6 +40,7 @@ export default {
   find(s) {
     const out = [];
     s.tokens.forEach((t, i) => {
+      if (!PREPOSITIONS.has(t.lower)) return;
       for (const [rest, wrong, right] of PHRASES) {
         if (!wrong.test(t.lower)) continue;
         for (let n = 2; n <= LONGEST; n++) {
