@@ -16,7 +16,8 @@ export default {
   examples: {
     fire: [['I bought this shoes last week.', 'this shoes', 'these shoes'], ['Look at that birds on the roof.', 'that birds', 'those birds'],
       ['We cleaned this old windows.', 'this old windows', 'these old windows']],
-    quiet: ['This shoe is too small.', 'I like these shoes.', 'This news is old.', 'This series is long.', 'That means a lot.',
+    quiet: ['Cut away the branch that sticks out.', 'It is all that matters.', 'A statement that sums up the mood.',
+      'This shoe is too small.', 'I like these shoes.', 'This news is old.', 'This series is long.', 'That means a lot.',
       'This sports car is fast.', 'He said that cars are loud.', 'So that people can rest.', 'This species is rare.', "This country's laws are strict.",
       'Because of this many people left.', 'The man that owns two shops came.'],
   },
@@ -39,6 +40,9 @@ export default {
       if (t.lower === 'that' && next && /^(VERB|AUX|DET|NUM|PRON)$/.test(next.pos)) return;
       // "this sports car": the last noun of a compound is the head.
       if (next && (next.pos === 'NOUN' || next.lower === "'s" || next.lower === "'")) return;
+      // "the branch that sticks out", "all that matters": after a noun or a
+      // pronoun, "that" starts a relative clause and the -s word is its verb.
+      if (t.lower === 'that' && j === i + 1 && /s$/.test(head.lower) && (/^(NOUN|PROPN|PRON)$/.test(s.at(i - 1)?.pos || '') || /^(all|everything|anything|something|nothing)$/.test(s.at(i - 1)?.lower || ''))) return;
       const single = singularOf(head.lower);
       const mends = [`${matchCase(t.text, plural)} ${s.slice(i + 1, j)}`];
       if (single && single !== head.lower) {

@@ -3,8 +3,8 @@
 // between a modal and "able to": "we will able to" (will be able to); after
 // "can" the "able to" goes ("they can able to swim": can swim).
 import { finding, MODALS } from './grammar.mjs';
-import { lexiconTag } from './lexicon.mjs';
 
+const FEELINGS = /^(bored|interested|excited|confused|surprised|amazed|disappointed|frightened|annoyed|embarrassed|exhausted|depressed|shocked|satisfied|terrified|fascinated|tired|worried|scared|pleased|ashamed|afraid|relaxed|stressed|upset|prepared|married|used)$/;
 const BE = new Map([['i', 'am'], ['you', 'are'], ['we', 'are'], ['they', 'are'], ['he', 'is'], ['she', 'is'], ['it', 'is']]);
 
 // "will able to", "would not able to", "can able to".
@@ -33,7 +33,7 @@ export default {
     fire: [['It very good for children.', 'It', 'It is'], ['I not happy with it.', 'I', 'I am'], ['They always busy.', 'They', 'They are'], ['It seriously very hard to sleep.', 'It', 'It is'], ['They very tired.', 'They', 'They are'],
       ['We will able to help.', 'will', 'will be'], ['You should not able to enter.', 'not', 'not be'], ['They can able to swim.', 'able to', ''],
       ["He won't able to come.", "n't", "n't be"]],
-    quiet: ['It is very good.', 'I am not happy.', 'They are always busy.', 'Make it very good.', 'I find it easy.', 'Keep them safe.', 'It probably rained.', 'He quickly ran home.', 'She mainly worked at night.', 'She idealized her husband.', 'He tensed up.',
+    quiet: ['It is very good.', 'I am not happy.', 'They are always busy.', 'Make it very good.', 'I find it easy.', 'Keep them safe.', 'It probably rained.', 'He quickly ran home.', 'She mainly worked at night.', 'She idealized her husband.', 'He tensed up.', 'I soaked in the hot tub.', 'They strong-armed me.',
       'We will be able to help.', 'They are able to swim.', 'It must be able to run.'],
   },
   find(s) {
@@ -48,11 +48,13 @@ export default {
         || s.tokens[j].pos === 'ADV' && /ly$/.test(s.tokens[j].lower))) j++;
       const a = s.at(j);
       if (!a || a.pos !== 'ADJ') return;
-      // "He mainly concentrated", "She idealized her husband": an -ed word
-      // is the verb unless the lexicon lists it as an adjective ("I tired").
+      // "He mainly concentrated", "She soaked the etching": an -ed word is
+      // the verb unless it tells how someone feels ("I tired", "we bored").
       // After a degree word ("very tired") a listed adjective stays one.
       const mannerAdverb = s.tokens.slice(i + 1, j).some((x) => /ly$/.test(x.lower) && x.lower !== 'really');
-      if (/ed$/.test(a.lower) && (mannerAdverb || ![lexiconTag(a.lower)].flat().includes('Adjective'))) return;
+      if (/ed$/.test(a.lower) && (mannerAdverb || !FEELINGS.test(a.lower))) return;
+      // "They strong-armed me", "He cold-bloodedly planned".
+      if (s.text[a.end] === '-') return;
       const after = s.at(j + 1);
       if (after && (after.pos === 'NOUN' || after.pos === 'VERB')) return;
       out.push(finding(s, i, i, [`${t.text} ${be}`], `The clause has no verb: "${t.text} ${be}".`));

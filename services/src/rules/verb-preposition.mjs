@@ -7,8 +7,8 @@ import { finding } from './grammar.mjs';
 const PAIRS = new Map([
   ['discuss', [['about', 'on'], '']], ['mention', [['about'], '']], ['emphasize', [['on', 'about'], '']],
   ['emphasise', [['on', 'about'], '']], ['stress', [['on'], '']], ['enter', [['in', 'into'], '']],
-  ['reach', [['to', 'at'], '']], ['attend', [['to', 'at', 'in'], '']], ['contact', [['with', 'to'], '']],
-  ['approach', [['to'], '']], ['marry', [['with'], '']], ['lack', [['of'], '']], ['answer', [['to'], '']],
+  ['reach', [['to', 'at'], '']], ['attend', [['at', 'in'], '']], ['contact', [['with', 'to'], '']],
+  ['approach', [['to'], '']], ['marry', [['with'], '']], ['lack', [['of'], '']],
   ['resemble', [['to', 'with'], '']], ['request', [['for'], '']], ['oppose', [['to'], '']],
   ['depend', [['of', 'from', 'in'], 'on']], ['rely', [['of', 'from', 'in'], 'on']], ['consist', [['in', 'from', 'by'], 'of']],
   ['focus', [['in', 'at', 'to'], 'on']], ['concentrate', [['at', 'to'], 'on']], ['insist', [['in', 'to', 'for'], 'on']],
@@ -38,7 +38,8 @@ export default {
       ['She is interested on music.', 'on', 'in'], ['He got married with her.', 'with', 'to'], ['They arrived to the station.', 'to', 'at']],
     quiet: ['We discussed the plan.', 'It depends on the weather.', 'She is interested in music.', 'He talked about the plan.',
       'I am good at maths.', 'Good for you.', 'Enter the room.', 'He is believed to be the author.', 'She is the best in her class.',
-      'The poor concentrate in the inner cities.'],
+      'The poor concentrate in the inner cities.', 'We are opposed to the idea.', 'It failed due to lack of money.',
+      'I must attend to this matter.'],
   },
   find(s) {
     const out = [];
@@ -56,6 +57,8 @@ export default {
       // "good in" before a noun that is a place or time is fine ("good in winter"): only before -ing or a school subject.
       if ((t.lower === 'good' || t.lower === 'bad') && !/ing$/.test(s.at(i + 2)?.lower || '')) return;
       if (t.lemma === 'reach' && p.lower === 'to' && s.at(i + 2)?.pos === 'VERB') return;
+      // "opposed to" is right as an adjective; "due to lack of" is a noun.
+      if (t.lower === 'opposed' || (t.lemma === 'lack' && /^(to|a|the|of|for)$/.test(s.at(i - 1)?.lower || ''))) return;
       if (right) out.push(finding(s, i + 1, i + 1, [right], `"${t.text}" goes with "${right}".`));
       else out.push(finding(s, i + 1, i + 1, [{ text: '', type: 'DELETION' }], `"${t.text}" takes its object without "${p.text}".`));
     });
