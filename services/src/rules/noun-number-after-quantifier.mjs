@@ -28,6 +28,13 @@ function headAfter(s, k, verbMayFollow = false) {
   return j;
 }
 
+// The word before i, past any -ly adverbs ("a radically different").
+function wordBeforeAdverbs(s, i) {
+  let k = i - 1;
+  while (k >= 0 && s.tokens[k].pos === 'ADV' && /ly$/.test(s.tokens[k].lower)) k--;
+  return s.at(k);
+}
+
 // Words before "other" or "different" that make the phrase singular.
 const OWNER_OR_ARTICLE = /^(the|a|an|any|each|every|no|some|one|my|his|her|their|our|your|its|this|that|whose|on|in|of)$/;
 
@@ -60,18 +67,24 @@ export default {
       'One of my friends lives in Rome.', 'Two bus drivers came.', 'Many school buses are yellow.',
       'There were so many phone calls.', 'One of the accused spoke.', 'Both father and son came.', 'We grow several kinds of maple.',
       'Does 18 go into 54?', 'Some joker took my seat.', 'He hit four home runs in one game.', 'He was one of their best linemen.',
-      'Checkout is at 12 noon.', 'Life depends on many chemical and physical processes.', 'The oxidation number of hydrogen is one.'],
+      'Checkout is at 12 noon.', 'Life depends on many chemical and physical processes.', 'The oxidation number of hydrogen is one.',
+      'When two nations both resort to force, all lose.', 'I had to break a $100 bill.', 'It flew at 90 mph.', 'She took a radically different approach.',
+      'It has three carbon and three nitrogen atoms.'],
   },
   find(s) {
     const out = [];
     s.tokens.forEach((t, i) => {
       let k = -1;
       if ((NUMBER_WORDS.has(t.lower) && !/s$/.test(t.lower)) || (/^\d+$/.test(t.text) && Number(t.text) > 1 && Number(t.text) < 1000)) k = i + 1;
-      else if (PLURAL_QUANTIFIERS.has(t.lower) && (t.pos === 'ADJ' || t.pos === 'DET' || (t.pos === 'PRON' && /^(these|those)$/.test(t.lower)))) k = i + 1;
+      else if (PLURAL_QUANTIFIERS.has(t.lower) && (t.pos === 'ADJ' || t.pos === 'DET' || (t.pos === 'PRON' && /^(these|those)$/.test(t.lower)))) {
+        // "two nations both resort to": "both" after its noun, before the verb.
+        if (t.lower === 'both' && /^(NOUN|PROPN|PRON)$/.test(s.at(i - 1)?.pos || '')) return;
+        k = i + 1;
+      }
       // "other", "different" or "certain" with no determiner before it
       // counts like "many": "with other driver", "in different country",
       // "understand certain thing".
-      else if ((/^(other|different|certain)$/.test(t.lower) && t.pos === 'ADJ' && !OWNER_OR_ARTICLE.test(s.at(i - 1)?.lower || '')
+      else if ((/^(other|different|certain)$/.test(t.lower) && t.pos === 'ADJ' && !OWNER_OR_ARTICLE.test(wordBeforeAdverbs(s, i)?.lower || '')
         && !(t.lower === 'certain' && s.at(i - 1)?.lower === 'for')
         && !/^(PRON|NOUN|PROPN|AUX|VERB)$/.test(s.at(i - 1)?.pos || '')) || certainAfterVerb(s, t, i)) {
         k = i + 1;
@@ -101,8 +114,9 @@ export default {
         if (!head || !countableSingular(head)) return;
       }
       if (k < 0) return;
-      // A figure names a year or an ordinal as often as a count: only "3 book".
-      if (/^\d+$/.test(t.text) && s.at(i + 1)?.pos !== 'NOUN') return;
+      // A figure names a year or an ordinal as often as a count: only "3 book";
+      // "a $100 bill" is an amount, "90 mph" a unit.
+      if (/^\d+$/.test(t.text) && (s.at(i + 1)?.pos !== 'NOUN' || /[$£€]$/.test(s.text.slice(0, t.start)))) return;
       if (/^(many|few|several)$/.test(t.lower) && s.at(i + 1)?.lower === 'time') return; // "many time": much time, or many times
       const prev = s.at(i - 1);
       if (prev && /^(the|a|an|every|each|of)$/.test(prev.lower) && NUMBER_WORDS.has(t.lower)) return; // "the two", "every two weeks" stays
@@ -112,9 +126,9 @@ export default {
       if (!singularForm(head)) return;
       // "one of the accused": a participle used as a noun has no plural;
       // "linemen" is one already; "12 noon" is a time.
-      if (/(ed|men)$/.test(head.lower) || /^(noon|midnight)$/.test(head.lower)) return;
+      if (/(ed|men)$/.test(head.lower) || /^(noon|midnight|stone)$/.test(head.lower) || head.lower.length <= 2 || !/[aeiouy]/.test(head.lower)) return;
       // "both father and son": two nouns joined.
-      if (/^(and|or|nor)$/.test(s.at(j + 1)?.lower || '') && /^(NOUN|ADJ)$/.test(s.at(j + 2)?.pos || '')) return;
+      if (/^(and|or|nor)$/.test(s.at(j + 1)?.lower || '') && /^(NOUN|ADJ|NUM)$/.test(s.at(j + 2)?.pos || '')) return;
       // "How many times does 18 go into 54?": a verb after a figure.
       if (/^\d+$/.test(t.text) && lexiconTag(head.lower) === 'Infinitive') return;
       // "a 15 year old girl", "a ten mile long road": a measure used as an adjective.
