@@ -2,7 +2,7 @@
 // (UTF-16 units, as the client counts), universal part-of-speech tags and
 // lemmas from wink-nlp's English model.
 import { createRequire } from 'node:module';
-import { lexiconTag, singularOf, pluralOf } from './lexicon.mjs';
+import { lexiconTag, regularSingular } from './lexicon.mjs';
 
 // The model is loaded at the first sentence read, so a process that only
 // lists the rules (the service's main thread) does not hold it.
@@ -68,8 +68,8 @@ export function analyse(text) {
     let lemma = String(lemmas[i] || v).toLowerCase();
     // Nor does it find the lemma of a capitalised plural noun ("Students").
     if (tag === 'NOUN' && /^[A-Z][a-z]+s$/.test(v) && lemma === v.toLowerCase()) {
-      const one = singularOf(lemma);
-      if (one !== lemma && pluralOf(one) === lemma && nounTagged(one)) lemma = one;
+      const one = regularSingular(lemma);
+      if (one && nounTagged(one)) lemma = one;
     }
     tokens.push(new Token(i, v, start, tag, lemma));
     at = start + v.length;
@@ -85,8 +85,8 @@ const nounTagged = (word) => [lexiconTag(word)].flat().some((x) => NOUN_TAGS.tes
 // lexicon lists it as one, or as the plural of one ("reasons").
 function canBeNoun(word) {
   if (nounTagged(word)) return true;
-  const one = singularOf(word);
-  return one !== word && pluralOf(one) === word && nounTagged(one);
+  const one = regularSingular(word);
+  return Boolean(one) && nounTagged(one);
 }
 
 // "There are (also) (some) lectures ...": what follows "there" and a form
@@ -100,7 +100,6 @@ function nounsAfterThereIs(tokens) {
     const t = tokens[k];
     if (!t || t.pos !== 'VERB' || !/^[a-z]+$/.test(t.lower) || !canBeNoun(t.lower)) continue;
     t.pos = 'NOUN';
-    const one = singularOf(t.lower);
-    t.lemma = one !== t.lower && pluralOf(one) === t.lower ? one : t.lower;
+    t.lemma = regularSingular(t.lower) || t.lower;
   }
 }

@@ -59,6 +59,10 @@ export function finding(s, a, b, candidates, message) {
   return { start: s.tokens[a].start, end: s.tokens[b].end, candidates: candidates.filter(Boolean), message };
 }
 
+// -ed words that tell how someone feels ("I was bored"); their -ing forms
+// tell what causes the feeling ("a boring film").
+export const FEELING_PARTICIPLES = /^(bored|interested|excited|confused|surprised|amazed|disappointed|frightened|annoyed|embarrassed|exhausted|depressed|shocked|satisfied|terrified|fascinated|tired)$/;
+
 // Nouns that take a singular or a plural verb alike, or whose number the
 // form does not show.
 export const NUMBER_NEUTRAL = new Set(['family', 'team', 'government', 'staff', 'police', 'class', 'group', 'audience',

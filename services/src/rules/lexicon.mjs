@@ -60,6 +60,13 @@ export function singularOf(noun) {
   return memo('s', noun, () => compromise().transform.noun.toSingular(noun, compromise().world.model) || noun);
 }
 
+// The singular of a word that is its regular plural ("lectures" ->
+// "lecture"), or '' when it is not one.
+export function regularSingular(word) {
+  const one = singularOf(word);
+  return one !== word && pluralOf(one) === word ? one : '';
+}
+
 export function comparativeOf(adj) {
   return memo('c', adj, () => compromise().transform.adjective.toComparative(adj, compromise().world.model) || '');
 }

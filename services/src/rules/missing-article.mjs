@@ -93,8 +93,7 @@ export default {
       if (!n || !countableSingular(n)) return;
       const after = s.at(i + 3);
       if (after && !(/^[.,!?;:]$/.test(after.text) || /^(for|to|in|at|of|on|with|that|who|which|and|but|because|when)$/.test(after.lower))) return;
-      const article = /^[aeio]/i.test(a.lower) || /^u(?!ni|se|su|ro)/i.test(a.lower) || /^hon/i.test(a.lower) ? 'an' : 'a';
-      out.push(finding(s, i + 1, i + 1, [`${article} ${a.text}`, `the ${a.text}`], `"${n.text}" is a countable noun: it needs an article.`));
+      out.push(finding(s, i + 1, i + 1, [`${indefinite(a.lower)} ${a.text}`, `the ${a.text}`], `"${n.text}" is a countable noun: it needs an article.`));
     });
     bareNounsOfPeople(s, out);
     return out;

@@ -2,9 +2,10 @@
 // good", "I not happy", "they always busy". "be" is missing. So it is
 // between a modal and "able to": "we will able to" (will be able to); after
 // "can" the "able to" goes ("they can able to swim": can swim).
-import { finding, MODALS } from './grammar.mjs';
+import { finding, MODALS, FEELING_PARTICIPLES } from './grammar.mjs';
 
-const FEELINGS = /^(bored|interested|excited|confused|surprised|amazed|disappointed|frightened|annoyed|embarrassed|exhausted|depressed|shocked|satisfied|terrified|fascinated|tired|worried|scared|pleased|ashamed|afraid|relaxed|stressed|upset|prepared|married|used)$/;
+// States a learner says of someone without "be", beside the feelings.
+const STATES = /^(worried|scared|pleased|ashamed|afraid|relaxed|stressed|upset|prepared|married|used)$/;
 const BE = new Map([['i', 'am'], ['you', 'are'], ['we', 'are'], ['they', 'are'], ['he', 'is'], ['she', 'is'], ['it', 'is']]);
 
 // "will able to", "would not able to", "can able to".
@@ -52,7 +53,7 @@ export default {
       // the verb unless it tells how someone feels ("I tired", "we bored").
       // After a degree word ("very tired") a listed adjective stays one.
       const mannerAdverb = s.tokens.slice(i + 1, j).some((x) => /ly$/.test(x.lower) && x.lower !== 'really');
-      if (/ed$/.test(a.lower) && (mannerAdverb || !FEELINGS.test(a.lower))) return;
+      if (/ed$/.test(a.lower) && (mannerAdverb || !(FEELING_PARTICIPLES.test(a.lower) || STATES.test(a.lower)))) return;
       // "They strong-armed me", "He cold-bloodedly planned".
       if (s.text[a.end] === '-') return;
       const after = s.at(j + 1);

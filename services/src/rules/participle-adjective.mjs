@@ -3,7 +3,7 @@
 // film" (bored with). The -ing form before the preposition that goes with
 // the feeling is the slip.
 import { verbForms, matchCase } from './lexicon.mjs';
-import { finding } from './grammar.mjs';
+import { finding, FEELING_PARTICIPLES } from './grammar.mjs';
 
 // -ing adjective -> prepositions that follow only the -ed adjective.
 const FEELING = new Map([['interesting', ['in']], ['boring', ['with', 'of']], ['exciting', ['about']], ['worrying', ['about']],
@@ -13,13 +13,12 @@ const FEELING = new Map([['interesting', ['in']], ['boring', ['with', 'of']], ['
 
 // Things that cause a feeling and cannot have one: "the film was bored".
 const THINGS = /^(film|films|movie|movies|book|books|lesson|lessons|lecture|lectures|game|games|story|stories|trip|trips|journey|job|jobs|programme|program|show|shows|speech|course|courses|subject|subjects|match|news|result|results|novel|novels|documentary|article|museum|tour|weekend|holiday|holidays|vacation|day|work|homework|exam|test)$/;
-const ED_FEELINGS = /^(bored|interested|excited|confused|surprised|amazed|disappointed|frightened|annoyed|embarrassed|exhausted|depressed|shocked|satisfied|terrified|fascinated|tired)$/;
 
 // "The film was (very) bored": after a thing and a form of "be", at the end
 // of the clause, the feeling word is what the thing causes.
 function causesFelt(s, out) {
   s.tokens.forEach((t, i) => {
-    if (!ED_FEELINGS.test(t.lower)) return;
+    if (!FEELING_PARTICIPLES.test(t.lower)) return;
     let k = i - 1;
     while (k >= 0 && /^(very|so|really|too|quite|extremely|not|always|never|a|bit|little|rather)$/.test(s.tokens[k].lower)) k--;
     if (k < 1 || !/^(is|are|was|were|be|been)$/.test(s.tokens[k].lower)) return;

@@ -1,7 +1,7 @@
 // Subject–verb agreement after a pronoun or a noun phrase that opens a
 // clause: "She have", "He go", "They goes", "We is", "The dogs barks",
 // "My brother like". The verb takes the form its subject asks for.
-import { verbForms, pluralOf, singularOf, matchCase, lexiconTag, isUncountable } from './lexicon.mjs';
+import { verbForms, pluralOf, singularOf, matchCase, lexiconTag, isUncountable, regularSingular } from './lexicon.mjs';
 import { SINGULAR_SUBJECTS, PLURAL_SUBJECTS, MODALS, verbFormOf, skipAdverbs, clauseStartsAt, nounNumber, finding, surelyVerb, NUMBER_NEUTRAL } from './grammar.mjs';
 
 const SUBJUNCTIVE_OPENERS = new Set(['if', 'wish', 'wished', 'wishes', 'though', 'unless', 'whether']);
@@ -55,8 +55,7 @@ function pluralFix(v, subject) {
 
 // "troops": the plural of another word, whatever the lexicon says of it.
 function regularPlural(w) {
-  const one = singularOf(w);
-  return one !== w && pluralOf(one) === w && !/ics$/.test(w);
+  return Boolean(regularSingular(w)) && !/ics$/.test(w);
 }
 
 function subjunctive(s, i) {
